@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace cadmira::resources {
+
+enum class ControlKind {
+  Static,
+  Icon,
+  GroupBox,
+  PushButton,
+  CheckBox,
+  RadioButton,
+  Edit,
+  ComboBox,
+  ListBox,
+  TreeView,
+  TabControl,
+};
+
+// Window styles that change how a control behaves; combined as a bit mask.
+enum ControlStyle : std::uint32_t {
+  kStyleNone = 0,
+  kStyleDefaultButton = 1u << 0,
+  kStyleMultiline = 1u << 1,
+  kStyleReadOnly = 1u << 2,
+  kStyleVScroll = 1u << 3,
+  kStyleHScroll = 1u << 4,
+  kStyleAutoHScroll = 1u << 5,
+  kStyleSorted = 1u << 6,
+  kStyleCheckBoxes = 1u << 7,
+  kStyleGroup = 1u << 8,
+  kStyleTabStop = 1u << 9,
+  kStyleHidden = 1u << 10,
+  kStyleDisabled = 1u << 11,
+  kStyleHasButtons = 1u << 12,
+  kStyleHasLines = 1u << 13,
+  kStyleLinesAtRoot = 1u << 14,
+  kStyleCenter = 1u << 15,
+  kStyleRight = 1u << 16,
+  kStyleNumber = 1u << 17,
+  kStylePassword = 1u << 18,
+  kStyleWantReturn = 1u << 19,
+  kStyleShowSelAlways = 1u << 20,
+};
+
+// One control of a dialog template; geometry in dialog units.
+struct ControlTemplate {
+  int id;
+  ControlKind kind;
+  std::u16string_view text;
+  int x, y, width, height;
+  std::uint32_t style = kStyleNone;
+};
+
+enum DialogStyle : std::uint32_t {
+  kDialogNone = 0,
+  kDialogChild = 1u << 0,      // a page or option page inside another window
+  kDialogSystemMenu = 1u << 1,
+  kDialogMinimizeBox = 1u << 2,
+  kDialogCentered = 1u << 3,
+  kDialogAcceptFiles = 1u << 4,
+};
+
+struct DialogTemplateData {
+  int id;
+  std::u16string_view caption;
+  int width, height;  // dialog units
+  std::uint32_t style;
+  std::u16string_view fontFace;
+  int fontPointSize;
+  std::span<const ControlTemplate> controls;
+};
+
+// The template of dialog `id`; null when the program has no such dialog.
+const DialogTemplateData* DialogTemplate(int id);
+
+}  // namespace cadmira::resources
