@@ -1,6 +1,5 @@
 #include "framework/ControlFactory.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QIcon>
@@ -14,6 +13,7 @@
 #include "framework/DialogUnits.h"
 #include "framework/ListBox.h"
 #include "framework/MultilineCheckBox.h"
+#include "framework/ProgramIcon.h"
 #include "framework/RadioButton.h"
 #include "framework/Screen.h"
 #include "framework/TabControl.h"
@@ -51,7 +51,7 @@ QWidget* CreateIcon(QWidget* dialog) {
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   // The platform's large icon: 32 pixels at 96 dots per inch.
   const int side = MulDiv(32, ScreenDpi(), 96);
-  label->setPixmap(QApplication::windowIcon().pixmap(QSize(side, side)));
+  label->setPixmap(ProgramIcon().pixmap(QSize(side, side)));
   return label;
 }
 

@@ -68,6 +68,11 @@ bool Dialog::Create() {
   return true;
 }
 
+bool Dialog::Create(QWidget* parent) {
+  if (!m_created) setParent(parent);
+  return Create();
+}
+
 void Dialog::BuildWindow(const DialogTemplateData& data) {
   const int dpi = ScreenDpi();
   const QFont fontAt96 = TemplateFont(data, 96);
@@ -81,6 +86,7 @@ void Dialog::BuildWindow(const DialogTemplateData& data) {
   if ((data.style & resources::kDialogChild) != 0) {
     setWindowFlags(Qt::Widget);
     resize(client);
+    setVisible((data.style & resources::kDialogVisible) != 0);
   } else {
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
     if ((data.style & resources::kDialogSystemMenu) != 0) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
