@@ -1,8 +1,6 @@
 #include "document/PluginList.h"
 
 #include "base/AsciiCase.h"
-#include "base/XmlTree.h"
-#include "document/SectionLookup.h"
 
 namespace cadmira::document {
 namespace {
@@ -48,16 +46,6 @@ void WritePluginSection(CDomDocument& document, std::u16string_view value) {
   if (CDomAttribute attribute = document.AttributeNode(plugin, u"UnloadPluginArray")) {
     document.SetAttributeValue(attribute, value);
   }
-}
-
-std::optional<std::u16string> ReadUnloadPluginArray(const CXML_TreeElement* root) {
-  const CXML_TreeElement* plugins = ProfstoreSection(root, "Plugins");
-  if (!plugins) return std::nullopt;
-  const CXML_TreeElement* plugin = ChildElement(plugins, 0);
-  if (!plugin) return std::nullopt;
-  CZD_WideStr value;
-  if (!AttributeText(plugin, "UnloadPluginArray", value)) return std::u16string();
-  return std::u16string(value.View());
 }
 
 }  // namespace cadmira::document

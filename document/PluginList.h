@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -8,8 +7,6 @@
 #include <vector>
 
 #include "document/DomDocument.h"
-
-struct CXML_TreeElement;
 
 namespace cadmira::document {
 
@@ -35,9 +32,5 @@ class CHiddenPluginSet {
 // Sets UnloadPluginArray on the first child of the first Plugins element; writes nothing when
 // the element, the child or the attribute is missing.
 void WritePluginSection(CDomDocument& document, std::u16string_view value);
-
-// The UnloadPluginArray of a loaded tree (missing attribute: empty); empty optional when the
-// root's first child has no Plugins child or that has no child element.
-std::optional<std::u16string> ReadUnloadPluginArray(const CXML_TreeElement* root);
 
 }  // namespace cadmira::document
