@@ -38,12 +38,10 @@ class CZD_BasicStr {
   Unit operator[](int index) const { return c_str()[index]; }
 
   bool operator==(CZD_StrView<Unit> text) const { return View() == text.View(); }
-  bool operator==(const CZD_BasicStr& other) const { return View() == other.View(); }
 
   // In place when the block is unshared and roomy enough, else into a block of exactly the new length.
   Derived& Append(CZD_StrView<Unit> text);
   Derived& operator+=(CZD_StrView<Unit> text) { return Append(text); }
-  Derived& operator+=(const CZD_BasicStr& other) { return Append(other.View()); }
   Derived& operator+=(Unit unit) { return Append(CZD_StrView<Unit>(&unit, 1)); }
 
   // Index of the first occurrence at or after `start`, or -1.

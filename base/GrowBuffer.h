@@ -3,6 +3,8 @@
 #include "base/ByteStr.h"
 #include "base/WideStr.h"
 
+#include <cstring>
+
 class IZD_Allocator;
 
 // A growable run of bytes (or of 16-bit units, through the wide appends).
@@ -18,9 +20,29 @@ class CZD_GrowBuffer {
   // Room for `bytes` more bytes; false (and nothing changed) when memory is short.
   bool EnsureRoom(int bytes);
   bool AppendBytes(const void* bytes, int length);
-  bool AppendUnit(char16_t unit);
+  bool AppendUnit(char16_t unit) {
+    if (m_nCapacity - m_nLength >= 2) {
+      std::memcpy(m_pData + m_nLength, &unit, 2);
+      m_nLength += 2;
+      return true;
+    }
+    return AppendBytes(&unit, 2);
+  }
   bool AppendWide(CZD_WideStrView text);
   void Clear() { m_nLength = 0; }
+  // Cuts the contents back to `bytes` bytes (never lengthens them).
+  void Truncate(int bytes) {
+    if (bytes >= 0 && bytes < m_nLength) {
+      m_nLength = bytes;
+    }
+  }
+  // Adds `count` units to the end, to be written by the caller, once EnsureRoom has made room
+  // for them; the length must be even.
+  char16_t* ExtendUnits(int count) {
+    auto* units = reinterpret_cast<char16_t*>(m_pData + m_nLength);
+    m_nLength += count * 2;
+    return units;
+  }
 
   const unsigned char* Data() const { return m_pData; }
   int GetLength() const { return m_nLength; }

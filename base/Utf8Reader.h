@@ -10,7 +10,16 @@ class CZD_Utf8Reader {
  public:
   explicit CZD_Utf8Reader(IZD_Allocator* allocator = nullptr) : m_buffer(0, allocator) {}
 
-  void Input(unsigned char byte);
+  void Input(unsigned char byte) {
+    if (byte < 0x80) {
+      m_nPending = 0;
+      m_buffer.AppendUnit(byte);
+    } else {
+      InputHigh(byte);
+    }
+  }
+  // The same as Input for each byte of a run of bytes below 0x80.
+  void InputAscii(const unsigned char* bytes, int count);
   // Appends a code point: up to 0xFFFF as one unit, up to 0x10FFFF as a surrogate pair,
   // nothing above.
   void AppendCodePoint(std::uint32_t codePoint);
@@ -26,6 +35,8 @@ class CZD_Utf8Reader {
   CZD_WideStr GetResult() const { return m_buffer.GetWideStr(); }
 
  private:
+  void InputHigh(unsigned char byte);
+
   int m_nPending = 0;
   std::uint32_t m_codeBits = 0;
   CZD_GrowBuffer m_buffer;

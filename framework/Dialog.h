@@ -33,6 +33,8 @@ class Dialog : public QDialog {
   // Builds the controls and runs OnInitDialog, the first time only. False when the program has
   // no template of that id: nothing is built and OnInitDialog does not run.
   bool Create();
+  // The same for a page made a child of `parent` first (its owner creates it where it belongs).
+  bool Create(QWidget* parent);
   bool IsCreated() const { return m_created; }
 
   // The control the template gave `id`, null when there is none.

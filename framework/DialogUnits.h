@@ -21,7 +21,7 @@ int FontPixelSize(int pointSize, int dpi);
 
 BaseUnits MeasureBaseUnits(const QFont& fontAt96Dpi);
 
-// Dialog units to pixels at `dpi`, rounded once.
+// Dialog units to pixels at `dpi`, each value rounded on its own.
 int DialogUnitsToPixelsX(int units, const BaseUnits& base, int dpi);
 int DialogUnitsToPixelsY(int units, const BaseUnits& base, int dpi);
 QRect DialogUnitsToPixels(const QRect& units, const BaseUnits& base, int dpi);

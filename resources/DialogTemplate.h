@@ -47,7 +47,7 @@ enum ControlStyle : std::uint32_t {
   kStyleShowSelAlways = 1u << 20,
   kStyleBorder = 1u << 21,
   kStyleNotify = 1u << 22,  // a list box that reports selection changes
-  kStyleNoIntegralHeight = 1u << 23,  // a list box keeps its template height
+  kStyleNoIntegralHeight = 1u << 23,  // a list (of a list box or combo box) keeps its template height
   kStyleFullRowSelect = 1u << 24,
   kStyleNoHScroll = 1u << 25,  // a tree view never scrolls sideways
 };

@@ -19,7 +19,7 @@ constexpr ControlTemplate kMainWindow[] = {
 // Dialog 130: the language list above the product choice.
 constexpr ControlTemplate kInterfaceChange[] = {
     {1008, ControlKind::Static, u"Interface Language Change", 14, 10, 158, 8},
-    {1007, ControlKind::ComboBox, u"", 14, 22, 158, 60, kStyleVScroll | kStyleTabStop},
+    {1007, ControlKind::ComboBox, u"", 14, 22, 158, 60, kStyleVScroll | kStyleNoIntegralHeight | kStyleTabStop},
     {1009, ControlKind::RadioButton, u"Reader", 14, 44, 70, 10, kStyleGroup | kStyleTabStop},
     {1010, ControlKind::RadioButton, u"Orvanta", 98, 44, 70, 10},
     {kIdOk, ControlKind::PushButton, u"Confirm", 68, 66, 50, 14, kStyleDefaultButton | kStyleGroup | kStyleTabStop},
@@ -29,7 +29,7 @@ constexpr ControlTemplate kInterfaceChange[] = {
 constexpr ControlTemplate kAbout[] = {
     {kIdStatic, ControlKind::Icon, u"", 14, 14, 21, 20},
     {1001, ControlKind::Static, u"Cadmira 9.0.0.929", 46, 14, 200, 8},
-    {1002, ControlKind::Static, u"Copyright (C) 2026 The Cadmira developers. All rights reserved.", 46, 28, 200, 8},
+    {1002, ControlKind::Static, u"Copyright (C) 2026 The Cadmira developers", 46, 28, 200, 8},
     {kIdOk, ControlKind::PushButton, u"OK", 260, 45, 50, 14, kStyleDefaultButton | kStyleGroup | kStyleTabStop},
 };
 

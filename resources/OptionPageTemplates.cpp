@@ -103,29 +103,30 @@ constexpr ControlTemplate kCheckApp[] = {
     {1045, ControlKind::CheckBox, u"Disable check program name", 7, 28, 107, 10, kBox},
 };
 
-// Dialogs 256 to 262 but 261: a label and a three-way choice; each label ends before its choice.
+// Dialogs 256 to 262 but 261: a label and a three-way choice. Each label ends before its choice
+// and has room for a second line, in case a wider font wraps it.
 constexpr ControlTemplate kReadMode[] = {
-    {1109, ControlKind::Static, u"Lock Read Mode in web browsers:", 7, 9, 111, 8},
+    {1109, ControlKind::Static, u"Lock Read Mode in web browsers:", 7, 9, 111, 18},
     {1110, ControlKind::ComboBox, u"", 120, 7, 80, kChoiceHeight, kChoice},
 };
 
 constexpr ControlTemplate kNotifyMessages[] = {
-    {1112, ControlKind::Static, u"Expand Notifications:", 7, 9, 66, 8},
+    {1112, ControlKind::Static, u"Expand Notifications:", 7, 9, 66, 18},
     {1111, ControlKind::ComboBox, u"", 75, 7, 80, kChoiceHeight, kChoice},
 };
 
 constexpr ControlTemplate kCollectData[] = {
-    {1113, ControlKind::Static, u"User experience improvement:", 7, 9, 98, 8},
+    {1113, ControlKind::Static, u"User experience improvement:", 7, 9, 98, 18},
     {1114, ControlKind::ComboBox, u"", 107, 7, 80, kChoiceHeight, kChoice},
 };
 
 constexpr ControlTemplate kCommentsFilter[] = {
-    {1109, ControlKind::Static, u"Filter Comments by the original author only:", 7, 9, 141, 8},
+    {1109, ControlKind::Static, u"Filter Comments by the original author only:", 7, 9, 141, 18},
     {1115, ControlKind::ComboBox, u"", 150, 7, 80, kChoiceHeight, kChoice},
 };
 
 constexpr ControlTemplate kSendCrash[] = {
-    {1109, ControlKind::Static, u"Share the PDF file that caused this crash:", 7, 9, 131, 8},
+    {1109, ControlKind::Static, u"Share the PDF file that caused this crash:", 7, 9, 131, 18},
     {1032, ControlKind::ComboBox, u"", 140, 7, 80, kChoiceHeight, kChoice},
 };
 
@@ -135,7 +136,7 @@ constexpr ControlTemplate kTessadocServer[] = {
 };
 
 constexpr ControlTemplate kInternetConnection[] = {
-    {1118, ControlKind::Static, u"Features which require internet connection:", 7, 9, 142, 8},
+    {1118, ControlKind::Static, u"Features which require internet connection:", 7, 9, 142, 18},
     {1119, ControlKind::ComboBox, u"", 151, 7, 80, kChoiceHeight, kChoice},
 };
 

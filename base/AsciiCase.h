@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string_view>
+
+namespace cadmira {
+
+// Case-insensitive comparison of ASCII letters only: other characters, including every
+// non-ASCII one, compare by their code unit. Registry names and file keys compare this way.
+char16_t AsciiLower(char16_t c);
+char AsciiLower(char c);
+
+// Negative, zero or positive, like std::string_view::compare.
+int AsciiCompareNoCase(std::string_view a, std::string_view b);
+int AsciiCompareNoCase(std::u16string_view a, std::u16string_view b);
+
+bool AsciiEqualNoCase(std::string_view a, std::string_view b);
+bool AsciiEqualNoCase(std::u16string_view a, std::u16string_view b);
+
+}  // namespace cadmira

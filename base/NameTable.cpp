@@ -1,0 +1,88 @@
+#include "base/NameTable.h"
+
+#include "base/TreeArena.h"
+
+#include <cstring>
+#include <new>
+
+namespace {
+
+std::uint32_t HashName(std::string_view name) {
+  std::uint32_t hash = 2166136261u;
+  for (const char c : name) {
+    hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+  }
+  return hash;
+}
+
+}  // namespace
+
+CXML_NameTable::CXML_NameTable() : m_slots(64, Slot{0, nullptr}) {}
+
+CXML_NameTable::~CXML_NameTable() {
+  for (CZD_StrBlock<char>* block : m_blocks) {
+    block->Release();
+  }
+}
+
+CZD_StrBlock<char>* CXML_NameTable::Intern(std::string_view name) {
+  if (name.empty()) {
+    return nullptr;
+  }
+  const std::uint32_t hash = HashName(name);
+  const std::size_t mask = m_slots.size() - 1;
+  for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+    Slot& slot = m_slots[i];
+    if (slot.block == nullptr) {
+      break;
+    }
+    if (slot.hash == hash && static_cast<std::size_t>(slot.block->m_nLength) == name.size() &&
+        std::memcmp(slot.block->Data(), name.data(), name.size()) == 0) {
+      return slot.block;
+    }
+  }
+  if (name.size() > 0x7FFFFFF0u) {
+    throw std::bad_alloc();
+  }
+  CZD_StrBlock<char>* block = CZD_StrBlock<char>::Allocate(static_cast<int>(name.size()));
+  if (block == nullptr) {
+    throw std::bad_alloc();
+  }
+  std::memcpy(block->Data(), name.data(), name.size());
+  m_blocks.push_back(block);
+  if (m_blocks.size() * 2 > m_slots.size()) {
+    Grow();
+  }
+  const std::size_t newMask = m_slots.size() - 1;
+  std::size_t i = hash & newMask;
+  while (m_slots[i].block != nullptr) {
+    i = (i + 1) & newMask;
+  }
+  m_slots[i] = Slot{hash, block};
+  return block;
+}
+
+void CXML_NameTable::Grow() {
+  std::vector<Slot> slots(m_slots.size() * 2, Slot{0, nullptr});
+  const std::size_t mask = slots.size() - 1;
+  for (const Slot& slot : m_slots) {
+    if (slot.block == nullptr) {
+      continue;
+    }
+    std::size_t i = slot.hash & mask;
+    while (slots[i].block != nullptr) {
+      i = (i + 1) & mask;
+    }
+    slots[i] = slot;
+  }
+  m_slots.swap(slots);
+}
+
+bool CXML_NameTable::HandTo(CXML_TreeArena& arena) {
+  if (!arena.HoldNames(m_blocks.data(), m_blocks.size())) {
+    return false;
+  }
+  m_blocks.clear();
+  m_slots.assign(m_slots.size(), Slot{0, nullptr});
+  return true;
+}

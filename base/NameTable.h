@@ -1,0 +1,34 @@
+#pragma once
+
+#include "base/StrBlock.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+class CXML_TreeArena;
+
+// One shared block per distinct name of a document, so that a name repeated a million times is
+// stored once. The table holds one reference to each block until it hands them to a tree.
+class CXML_NameTable {
+ public:
+  CXML_NameTable();
+  CXML_NameTable(const CXML_NameTable&) = delete;
+  CXML_NameTable& operator=(const CXML_NameTable&) = delete;
+  ~CXML_NameTable();
+
+  // The block of `name`; null for the empty name. Throws std::bad_alloc when memory is short.
+  CZD_StrBlock<char>* Intern(std::string_view name);
+  // Gives the arena the table's references; false when memory is short.
+  bool HandTo(CXML_TreeArena& arena);
+
+ private:
+  struct Slot {
+    std::uint32_t hash;
+    CZD_StrBlock<char>* block;
+  };
+  void Grow();
+
+  std::vector<Slot> m_slots;
+  std::vector<CZD_StrBlock<char>*> m_blocks;
+};

@@ -1,0 +1,229 @@
+#include "base/TextScanner.h"
+
+#include "base/Utf8Reader.h"
+#include "base/XmlCharClass.h"
+
+#include <algorithm>
+
+namespace {
+
+void InputAsciiRun(const unsigned char* bytes, std::size_t count, CZD_Utf8Reader& out) {
+  constexpr std::size_t kPiece = 1 << 24;
+  while (count > 0) {
+    const std::size_t piece = std::min(count, kPiece);
+    out.InputAscii(bytes, static_cast<int>(piece));
+    bytes += piece;
+    count -= piece;
+  }
+}
+
+}  // namespace
+
+bool CXML_TextScanner::Start() {
+  if (!m_reader.NextBlock(false)) {
+    return false;
+  }
+  m_data = m_reader.BlockData();
+  m_size = m_reader.BlockLength();
+  m_blockStart = m_reader.BlockStart();
+  m_index = 0;
+  return true;
+}
+
+bool CXML_TextScanner::Refill() {
+  while (m_index >= m_size) {
+    if (m_reader.AtEnd() || !m_reader.NextBlock(false)) {
+      return false;
+    }
+    m_data = m_reader.BlockData();
+    m_size = m_reader.BlockLength();
+    m_blockStart = m_reader.BlockStart();
+    m_index = 0;
+  }
+  return true;
+}
+
+void CXML_TextScanner::SkipWhitespace() {
+  while (HasByte()) {
+    while (m_index < m_size && xmlchar::Is(m_data[m_index], xmlchar::kSpace)) {
+      ++m_index;
+    }
+    if (m_index < m_size) {
+      return;
+    }
+  }
+}
+
+void CXML_TextScanner::ReadName(std::string_view& prefix, std::string_view& name) {
+  // Within one block the views point into the input; a name cut by a block end is collected.
+  prefix = {};
+  bool collecting = false;
+  m_name.clear();
+  while (HasByte()) {
+    const std::size_t start = m_index;
+    std::size_t segment = start;
+    while (m_index < m_size) {
+      const unsigned char c = m_data[m_index];
+      if (c == ':') {
+        if (collecting) {
+          m_name.append(reinterpret_cast<const char*>(m_data + segment), m_index - segment);
+          m_prefix = m_name;
+          m_name.clear();
+          prefix = m_prefix;
+          collecting = false;
+        } else {
+          prefix = std::string_view(reinterpret_cast<const char*>(m_data + segment), m_index - segment);
+        }
+        segment = ++m_index;
+      } else if (xmlchar::Is(c, xmlchar::kNameChar)) {
+        ++m_index;
+      } else {
+        break;
+      }
+    }
+    const std::string_view tail(reinterpret_cast<const char*>(m_data + segment), m_index - segment);
+    if (m_index < m_size) {
+      if (collecting) {
+        m_name.append(tail);
+        name = m_name;
+      } else {
+        name = tail;
+      }
+      return;
+    }
+    // The block ended inside the name: keep what was read, the prefix too, as the block changes.
+    if (prefix.data() != m_prefix.data()) {
+      m_prefix.assign(prefix);
+      prefix = m_prefix;
+    }
+    m_name.append(tail);
+    collecting = true;
+  }
+  name = m_name;
+}
+
+void CXML_TextScanner::SkipLiteral(std::string_view literal) {
+  const std::size_t length = literal.size();
+  std::uint32_t wanted = 0;
+  for (const char c : literal) {
+    wanted = (wanted << 8) | static_cast<unsigned char>(c);
+  }
+  const std::uint32_t mask = length >= 4 ? 0xFFFFFFFFu : (1u << (8 * length)) - 1;
+  const unsigned char last = static_cast<unsigned char>(literal.back());
+  std::uint32_t window = 0;
+  std::size_t seen = 0;
+  while (HasByte()) {
+    const unsigned char c = Next();
+    window = (window << 8) | c;
+    ++seen;
+    if (c == last && seen >= length && (window & mask) == wanted) {
+      return;
+    }
+  }
+}
+
+std::uint32_t CXML_TextScanner::ReadNumber(unsigned base) {
+  // Unsigned arithmetic: an overlong number wraps instead of overflowing.
+  std::uint32_t value = 0;
+  while (HasByte()) {
+    const unsigned char c = Next();
+    if (c == ';') {
+      break;
+    }
+    if (base == 16 && xmlchar::Is(c, xmlchar::kHexDigit)) {
+      value = value * 16 + xmlchar::HexValue(c);
+    } else if (base == 10 && xmlchar::Is(c, xmlchar::kDigit)) {
+      value = value * 10 + (c - '0');
+    }
+  }
+  return value;
+}
+
+std::uint32_t CXML_TextScanner::ReadEntityName() {
+  char name[5];
+  std::size_t length = 0;
+  while (HasByte()) {
+    const unsigned char c = Next();
+    if (c == ';') {
+      break;
+    }
+    if (length < sizeof name) {
+      name[length] = static_cast<char>(c);
+    }
+    ++length;
+  }
+  if (length > sizeof name) {
+    return 0;
+  }
+  const std::string_view entity(name, length);
+  if (entity == "gt") return 62;
+  if (entity == "lt") return 60;
+  if (entity == "amp") return 38;
+  if (entity == "apos") return 39;
+  if (entity == "quot") return 34;
+  return 0;
+}
+
+std::uint32_t CXML_TextScanner::ReadCharRef() {
+  if (!HasByte()) {
+    return 0;
+  }
+  if (Peek() != '#') {
+    return ReadEntityName();
+  }
+  ++m_index;
+  if (HasByte() && Peek() == 'x') {
+    ++m_index;
+    return ReadNumber(16);
+  }
+  return ReadNumber(10);
+}
+
+void CXML_TextScanner::ReadQuoted(unsigned char quote, CZD_Utf8Reader& value) {
+  while (HasByte()) {
+    const std::size_t start = m_index;
+    while (m_index < m_size) {
+      const unsigned char c = m_data[m_index];
+      if (c >= 0x80 || c == quote || c == '&') {
+        break;
+      }
+      ++m_index;
+    }
+    InputAsciiRun(m_data + start, m_index - start, value);
+    if (m_index >= m_size) {
+      continue;
+    }
+    const unsigned char c = m_data[m_index++];
+    if (c == quote) {
+      return;
+    }
+    if (c == '&') {
+      value.AppendCodePoint(ReadCharRef());
+    } else {
+      value.Input(c);
+    }
+  }
+}
+
+void CXML_TextScanner::ReadText(CZD_Utf8Reader& text) {
+  while (HasByte()) {
+    const std::size_t start = m_index;
+    while (m_index < m_size) {
+      const unsigned char c = m_data[m_index];
+      if (c >= 0x80 || c == '<' || c == '&') {
+        break;
+      }
+      ++m_index;
+    }
+    InputAsciiRun(m_data + start, m_index - start, text);
+    if (m_index >= m_size) {
+      continue;
+    }
+    const unsigned char c = m_data[m_index];
+    if (c == '<' || c == '&') {
+      return;
+    }
+    ++m_index;
+    text.Input(c);
+  }
+}

@@ -1,0 +1,83 @@
+#include "base/TreeArena.h"
+
+#include "base/MemoryManager.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace {
+constexpr std::size_t kAlignment = 8;
+constexpr std::size_t kLargestChunk = 1024 * 1024;
+}  // namespace
+
+CXML_TreeArena* CXML_TreeArena::Create(IZD_Allocator* allocator) {
+  void* memory = ZD_Allocate(allocator, sizeof(CXML_TreeArena));
+  return memory ? new (memory) CXML_TreeArena(allocator) : nullptr;
+}
+
+void CXML_TreeArena::Destroy() {
+  for (std::size_t i = 0; i < m_nNames; ++i) {
+    m_ppNames[i]->Release();
+  }
+  IZD_Allocator* allocator = m_pAllocator;
+  Chunk* chunk = m_pChunks;
+  while (chunk) {
+    Chunk* next = chunk->next;
+    ZD_Free(allocator, chunk);
+    chunk = next;
+  }
+  this->~CXML_TreeArena();
+  ZD_Free(allocator, this);
+}
+
+void* CXML_TreeArena::AllocateChunk(std::size_t size) {
+  // Large requests get a chunk of their own so that the current one keeps its free space.
+  const bool alone = size > m_nNextChunk / 4;
+  const std::size_t chunkSize = alone ? size : m_nNextChunk;
+  if (chunkSize > static_cast<std::size_t>(-1) - sizeof(Chunk)) {
+    return nullptr;
+  }
+  auto* chunk = static_cast<Chunk*>(ZD_Allocate(m_pAllocator, sizeof(Chunk) + chunkSize));
+  if (chunk == nullptr) {
+    return nullptr;
+  }
+  chunk->next = m_pChunks;
+  chunk->size = chunkSize;
+  m_pChunks = chunk;
+  m_nReserved += sizeof(Chunk) + chunkSize;
+  char* start = reinterpret_cast<char*>(chunk + 1);
+  if (!alone) {
+    m_pCursor = start + size;
+    m_pEnd = start + chunkSize;
+    m_nNextChunk = std::min(m_nNextChunk * 2, kLargestChunk);
+  }
+  return start;
+}
+
+void* CXML_TreeArena::Allocate(std::size_t size) {
+  size = (size + kAlignment - 1) & ~(kAlignment - 1);
+  if (size <= static_cast<std::size_t>(m_pEnd - m_pCursor)) {
+    void* result = m_pCursor;
+    m_pCursor += size;
+    return result;
+  }
+  return AllocateChunk(size);
+}
+
+bool CXML_TreeArena::HoldNames(CZD_StrBlock<char>* const* names, std::size_t count) {
+  if (count == 0) {
+    return true;
+  }
+  if (count > static_cast<std::size_t>(-1) / sizeof(*names)) {
+    return false;
+  }
+  auto* held = static_cast<CZD_StrBlock<char>**>(Allocate(count * sizeof(*names)));
+  if (held == nullptr) {
+    return false;
+  }
+  std::memcpy(held, names, count * sizeof(*names));
+  m_ppNames = held;
+  m_nNames = count;
+  return true;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "base/StrBlock.h"
+
+#include <cstddef>
+
+class IZD_Allocator;
+
+// The memory of one parsed tree: elements, lists and texts are carved out of large chunks, and
+// the tree goes in one sweep. Names are shared blocks of which the arena holds one reference each.
+class CXML_TreeArena {
+ public:
+  // Null when memory is short.
+  static CXML_TreeArena* Create(IZD_Allocator* allocator);
+  void Destroy();
+
+  // 8-byte aligned memory for the tree's lifetime; null when memory is short.
+  void* Allocate(std::size_t size);
+  // Keeps one reference to `names` until the arena goes.
+  bool HoldNames(CZD_StrBlock<char>* const* names, std::size_t count);
+  std::size_t ReservedBytes() const { return m_nReserved; }
+
+ private:
+  struct Chunk {
+    Chunk* next;
+    std::size_t size;
+  };
+
+  explicit CXML_TreeArena(IZD_Allocator* allocator) : m_pAllocator(allocator) {}
+  void* AllocateChunk(std::size_t size);
+
+  IZD_Allocator* m_pAllocator;
+  Chunk* m_pChunks = nullptr;
+  char* m_pCursor = nullptr;
+  char* m_pEnd = nullptr;
+  std::size_t m_nNextChunk = 16 * 1024;
+  std::size_t m_nReserved = 0;
+  CZD_StrBlock<char>* const* m_ppNames = nullptr;
+  std::size_t m_nNames = 0;
+};

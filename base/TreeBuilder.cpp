@@ -1,0 +1,327 @@
+#include "base/TreeBuilder.h"
+
+#include "base/TreeArena.h"
+#include "base/XmlCharClass.h"
+
+#include <cstring>
+#include <new>
+
+CXML_TreeBuilder::CXML_TreeBuilder(IZD_BufferRead& reader, bool keepSpaces, IZD_Allocator* allocator)
+    : m_scanner(reader), m_bKeepSpaces(keepSpaces), m_pAllocator(allocator), m_text(nullptr), m_value(nullptr) {}
+
+CXML_TreeBuilder::~CXML_TreeBuilder() {
+  if (m_pArena) {
+    m_pArena->Destroy();
+  }
+}
+
+CXML_TreeElement* CXML_TreeBuilder::Parse(std::uint64_t* parsedSize) {
+  CXML_TreeElement* root = nullptr;
+  try {
+    root = ParseRoot();
+  } catch (const std::bad_alloc&) {
+    root = nullptr;
+  }
+  if (parsedSize) {
+    *parsedSize = m_scanner.Offset();
+  }
+  if (root) {
+    // The tree now owns the arena.
+    root->arena = m_pArena;
+    m_pArena = nullptr;
+  }
+  return root;
+}
+
+CXML_TreeElement* CXML_TreeBuilder::ParseRoot() {
+  if (!m_scanner.Start()) {
+    return nullptr;
+  }
+  m_pArena = CXML_TreeArena::Create(m_pAllocator);
+  if (m_pArena == nullptr) {
+    return nullptr;
+  }
+  bool closed = false;
+  CXML_TreeElement* root = ParseStartTag(nullptr, false, closed);
+  if (root == nullptr) {
+    return nullptr;
+  }
+  if (!closed) {
+    ParseContent(root);
+  }
+  if (!m_names.HandTo(*m_pArena)) {
+    return nullptr;
+  }
+  return root;
+}
+
+void CXML_TreeBuilder::ParseContent(CXML_TreeElement* root) {
+  m_open.push_back(OpenElement{root, m_children.size()});
+  if (!m_bKeepSpaces) {
+    m_scanner.SkipWhitespace();
+  }
+  while (!m_open.empty()) {
+    if (!m_scanner.HasByte()) {
+      // Missing end tags are closed by the end of the data.
+      while (!m_open.empty()) {
+        FinishElement();
+      }
+      return;
+    }
+    const unsigned char c = m_scanner.Peek();
+    if (c == '&') {
+      m_scanner.Next();
+      m_text.ClearStatus();
+      m_text.AppendCodePoint(m_scanner.ReadCharRef());
+      continue;
+    }
+    if (c != '<') {
+      m_scanner.ReadText(m_text);
+      continue;
+    }
+    m_scanner.Next();
+    if (!m_scanner.HasByte()) {
+      continue;
+    }
+    const unsigned char markup = m_scanner.Peek();
+    if (markup == '!') {
+      m_scanner.Next();
+      SkipMarkupDeclaration();
+      m_text.Clear();
+      m_scanner.SkipWhitespace();
+    } else if (markup == '?') {
+      m_scanner.Next();
+      m_scanner.SkipLiteral("?>");
+      m_scanner.SkipWhitespace();
+    } else if (markup == '/') {
+      // Any end tag closes the innermost open element, whatever its name.
+      m_scanner.Next();
+      std::string_view prefix;
+      std::string_view name;
+      m_scanner.ReadName(prefix, name);
+      m_scanner.SkipWhitespace();
+      m_scanner.SkipLiteral(">");
+      FinishElement();
+      if (!m_open.empty()) {
+        m_scanner.SkipWhitespace();
+      }
+    } else {
+      FlushText();
+      bool closed = false;
+      CXML_TreeElement* child = ParseStartTag(m_open.back().element, true, closed);
+      if (child) {
+        m_children.push_back(CXML_ChildEntry{CXML_ChildEntry::kElement, child});
+        if (!closed) {
+          m_open.push_back(OpenElement{child, m_children.size()});
+          if (!m_bKeepSpaces) {
+            m_scanner.SkipWhitespace();
+          }
+          continue;
+        }
+      }
+      m_scanner.SkipWhitespace();
+    }
+  }
+}
+
+void CXML_TreeBuilder::SkipMarkupDeclaration() {
+  if (!m_scanner.HasByte()) {
+    return;
+  }
+  const unsigned char kind = m_scanner.Next();
+  if (kind == '[') {
+    m_scanner.SkipLiteral("]]>");
+  } else if (kind == '-') {
+    if (m_scanner.HasByte()) {
+      m_scanner.Next();
+    }
+    m_scanner.SkipLiteral("-->");
+  } else {
+    m_scanner.SkipLiteral(">");
+  }
+}
+
+void CXML_TreeBuilder::ReadTagName(bool lessConsumed, std::string_view& prefix, std::string_view& name,
+                                   bool& endTag) {
+  prefix = {};
+  name = {};
+  endTag = false;
+  // Before the root: declarations, comments and stray text are passed over.
+  while (!lessConsumed) {
+    while (m_scanner.HasByte() && m_scanner.Next() != '<') {
+    }
+    if (!m_scanner.HasByte()) {
+      return;
+    }
+    const unsigned char c = m_scanner.Peek();
+    if (c == '?') {
+      m_scanner.Next();
+      m_scanner.SkipLiteral("?>");
+    } else if (c == '!') {
+      m_scanner.Next();
+      m_scanner.SkipLiteral("-->");
+    } else {
+      lessConsumed = true;
+    }
+  }
+  if (!m_scanner.HasByte()) {
+    return;
+  }
+  if (m_scanner.Peek() == '/') {
+    m_scanner.Next();
+    endTag = true;
+  }
+  m_scanner.ReadName(prefix, name);
+}
+
+CXML_TreeElement* CXML_TreeBuilder::ParseStartTag(CXML_TreeElement* parent, bool lessConsumed, bool& closed) {
+  std::string_view prefixText;
+  std::string_view nameText;
+  bool endTag = false;
+  ReadTagName(lessConsumed, prefixText, nameText, endTag);
+  if (nameText.empty() || endTag) {
+    return nullptr;
+  }
+  NameBlock* prefix = m_names.Intern(prefixText);
+  NameBlock* name = m_names.Intern(nameText);
+  m_attributes.clear();
+  ReadAttributes();
+  m_scanner.SkipWhitespace();
+  if (!m_scanner.HasByte()) {
+    return nullptr;
+  }
+  const unsigned char c = m_scanner.Next();
+  if (c == '/') {
+    m_scanner.SkipLiteral(">");
+    closed = true;
+  } else if (c == '>') {
+    closed = false;
+  } else {
+    return nullptr;
+  }
+  return MakeElement(parent, prefix, name);
+}
+
+void CXML_TreeBuilder::ReadAttributes() {
+  for (;;) {
+    m_scanner.SkipWhitespace();
+    if (!m_scanner.HasByte() || !xmlchar::Is(m_scanner.Peek(), xmlchar::kNameStart)) {
+      return;
+    }
+    std::string_view prefixText;
+    std::string_view nameText;
+    m_scanner.ReadName(prefixText, nameText);
+    PendingAttribute attribute{m_names.Intern(prefixText), m_names.Intern(nameText), nullptr};
+    m_scanner.SkipWhitespace();
+    if (!m_scanner.HasByte() || m_scanner.Peek() != '=') {
+      return;
+    }
+    m_scanner.Next();
+    m_scanner.SkipWhitespace();
+    m_value.Clear();
+    if (m_scanner.HasByte() && (m_scanner.Peek() == '"' || m_scanner.Peek() == '\'')) {
+      m_scanner.ReadQuoted(m_scanner.Next(), m_value);
+    }
+    attribute.value = MakeText(m_value, m_value.Buffer().UnitCount());
+    StoreAttribute(attribute);
+  }
+}
+
+void CXML_TreeBuilder::StoreAttribute(const PendingAttribute& attribute) {
+  // Names are interned, so equal names are the same block.
+  for (PendingAttribute& existing : m_attributes) {
+    if (existing.name == attribute.name && (attribute.prefix == nullptr || existing.prefix == attribute.prefix)) {
+      existing.value = attribute.value;
+      return;
+    }
+  }
+  m_attributes.push_back(attribute);
+}
+
+void CXML_TreeBuilder::FlushText() {
+  int units = m_text.Buffer().UnitCount();
+  if (!m_bKeepSpaces) {
+    const char16_t* text = m_text.Buffer().Units();
+    while (units > 0 && (text[units - 1] == u' ' || text[units - 1] == u'\t' || text[units - 1] == u'\r' ||
+                         text[units - 1] == u'\n')) {
+      --units;
+    }
+  }
+  if (units > 0) {
+    void* memory = Allocate(sizeof(CXML_TextSegment));
+    auto* segment = new (memory) CXML_TextSegment{0, CZD_WideStr::AdoptBlock(MakeText(m_text, units))};
+    m_children.push_back(CXML_ChildEntry{CXML_ChildEntry::kText, segment});
+  }
+  m_text.Clear();
+}
+
+void CXML_TreeBuilder::FinishElement() {
+  FlushText();
+  const OpenElement open = m_open.back();
+  m_open.pop_back();
+  const std::size_t count = m_children.size() - open.firstChild;
+  if (count == 0) {
+    return;
+  }
+  if (count > 0x7FFFFFFF) {
+    throw std::bad_alloc();
+  }
+  auto* children = static_cast<CXML_ChildEntry*>(Allocate(count * sizeof(CXML_ChildEntry)));
+  std::memcpy(children, m_children.data() + open.firstChild, count * sizeof(CXML_ChildEntry));
+  open.element->children = children;
+  open.element->childCount = static_cast<int>(count);
+  m_children.resize(open.firstChild);
+}
+
+CXML_TreeElement* CXML_TreeBuilder::MakeElement(CXML_TreeElement* parent, NameBlock* prefix, NameBlock* name) {
+  if (m_attributes.size() > 0x7FFFFFFF) {
+    throw std::bad_alloc();
+  }
+  CXML_AttrEntry* attributes = nullptr;
+  if (!m_attributes.empty()) {
+    attributes = static_cast<CXML_AttrEntry*>(Allocate(m_attributes.size() * sizeof(CXML_AttrEntry)));
+    for (std::size_t i = 0; i < m_attributes.size(); ++i) {
+      const PendingAttribute& pending = m_attributes[i];
+      new (&attributes[i]) CXML_AttrEntry{CZD_ByteStr::AdoptBlock(pending.prefix),
+                                          CZD_ByteStr::AdoptBlock(pending.name),
+                                          CZD_WideStr::AdoptBlock(pending.value)};
+    }
+  }
+  void* memory = Allocate(sizeof(CXML_TreeElement));
+  return new (memory) CXML_TreeElement{parent,
+                                       CZD_ByteStr::AdoptBlock(prefix),
+                                       CZD_ByteStr::AdoptBlock(name),
+                                       attributes,
+                                       static_cast<int>(m_attributes.size()),
+                                       0,
+                                       nullptr,
+                                       nullptr};
+}
+
+CXML_TreeBuilder::TextBlock* CXML_TreeBuilder::MakeText(const CZD_Utf8Reader& text, int units) {
+  if (units <= 0) {
+    return nullptr;
+  }
+  // Texts live in the arena and are marked as not shareable: a copy taken out of the tree
+  // gets its own block.
+  void* memory = Allocate(TextBlock::BytesFor(units));
+  return TextBlock::Place(memory, text.Buffer().Units(), units, -1);
+}
+
+void* CXML_TreeBuilder::Allocate(std::size_t size) {
+  void* memory = m_pArena->Allocate(size);
+  if (memory == nullptr) {
+    throw std::bad_alloc();
+  }
+  return memory;
+}
+
+CXML_TreeElement* ParseFromReader(IZD_BufferRead& reader, bool keepSpaces, std::uint64_t* parsedSize,
+                                  IZD_Allocator* allocator) {
+  try {
+    CXML_TreeBuilder builder(reader, keepSpaces, allocator);
+    return builder.Parse(parsedSize);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}

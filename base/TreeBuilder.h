@@ -1,0 +1,67 @@
+#pragma once
+
+#include "base/NameTable.h"
+#include "base/TextScanner.h"
+#include "base/TreeElement.h"
+#include "base/Utf8Reader.h"
+
+#include <cstdint>
+#include <vector>
+
+class CXML_TreeArena;
+class IZD_Allocator;
+
+// Builds the element tree from the scanner's bytes. Open elements are kept on an explicit stack,
+// so the depth of the input never deepens the call stack.
+class CXML_TreeBuilder {
+ public:
+  CXML_TreeBuilder(IZD_BufferRead& reader, bool keepSpaces, IZD_Allocator* allocator);
+  CXML_TreeBuilder(const CXML_TreeBuilder&) = delete;
+  CXML_TreeBuilder& operator=(const CXML_TreeBuilder&) = delete;
+  ~CXML_TreeBuilder();
+
+  // The root element, or null; `parsedSize` (when given) receives the offset where parsing stopped.
+  CXML_TreeElement* Parse(std::uint64_t* parsedSize);
+
+ private:
+  using NameBlock = CZD_StrBlock<char>;
+  using TextBlock = CZD_StrBlock<char16_t>;
+  struct PendingAttribute {
+    NameBlock* prefix;
+    NameBlock* name;
+    TextBlock* value;
+  };
+  struct OpenElement {
+    CXML_TreeElement* element;
+    std::size_t firstChild;
+  };
+
+  CXML_TreeElement* ParseRoot();
+  void ParseContent(CXML_TreeElement* root);
+  CXML_TreeElement* ParseStartTag(CXML_TreeElement* parent, bool lessConsumed, bool& closed);
+  void ReadTagName(bool lessConsumed, std::string_view& prefix, std::string_view& name, bool& endTag);
+  void ReadAttributes();
+  void StoreAttribute(const PendingAttribute& attribute);
+  void SkipMarkupDeclaration();
+  void FlushText();
+  void FinishElement();
+
+  CXML_TreeElement* MakeElement(CXML_TreeElement* parent, NameBlock* prefix, NameBlock* name);
+  TextBlock* MakeText(const CZD_Utf8Reader& text, int units);
+  void* Allocate(std::size_t size);
+
+  CXML_TextScanner m_scanner;
+  bool m_bKeepSpaces;
+  IZD_Allocator* m_pAllocator;
+  CXML_TreeArena* m_pArena = nullptr;
+  CXML_NameTable m_names;
+  CZD_Utf8Reader m_text;
+  CZD_Utf8Reader m_value;
+  std::vector<PendingAttribute> m_attributes;
+  std::vector<CXML_ChildEntry> m_children;
+  std::vector<OpenElement> m_open;
+};
+
+// Parses one document from any block reader; ParseDocument is this over one memory buffer.
+CXML_TreeElement* ParseFromReader(IZD_BufferRead& reader, bool keepSpaces, std::uint64_t* parsedSize,
+                                  IZD_Allocator* allocator);

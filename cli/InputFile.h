@@ -1,0 +1,15 @@
+#pragma once
+
+#include "base/Result.h"
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace cadmira::cli {
+
+// The whole content of `path`, or of `in` when `path` is "-". The error reads
+// "cannot read PATH: REASON".
+Result<std::vector<unsigned char>> ReadInputFile(const std::string& path, std::istream& in);
+
+}  // namespace cadmira::cli

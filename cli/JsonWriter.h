@@ -1,0 +1,41 @@
+#pragma once
+
+#include <iosfwd>
+#include <string_view>
+#include <vector>
+
+namespace cadmira::cli {
+
+// Writes JSON as it goes, keeping only one flag per open container, so that documents of any
+// depth print without recursion. Separators are ", " and ": ".
+class CJsonWriter {
+ public:
+  explicit CJsonWriter(std::ostream& out) : m_out(out) {}
+
+  void BeginObject();
+  void EndObject();
+  void BeginArray();
+  void EndArray();
+  // An object key, given in UTF-8.
+  void Key(std::string_view key);
+  // Raw bytes of a name: as they are when valid UTF-8, else every byte from 0x80 up as \u00XX.
+  void ByteName(std::string_view bytes);
+  // UTF-16 text; unpaired surrogates and U+0000 are written as \uXXXX escapes.
+  void Utf16(std::u16string_view text);
+  void Integer(long long value);
+
+  // Appends the UTF-16 text, JSON-escaped without quotes, to `out`.
+  static void EscapeUtf16(std::u16string_view text, std::string& out);
+  // Appends the bytes, JSON-escaped without quotes, to `out` (see ByteName).
+  static void EscapeBytes(std::string_view bytes, std::string& out);
+
+ private:
+  void BeforeValue();
+
+  std::ostream& m_out;
+  // For each open container: whether it has a member yet.
+  std::vector<bool> m_hasMember;
+  bool m_afterKey = false;
+};
+
+}  // namespace cadmira::cli

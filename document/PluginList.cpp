@@ -1,0 +1,51 @@
+#include "document/PluginList.h"
+
+#include "base/AsciiCase.h"
+
+namespace cadmira::document {
+namespace {
+
+std::u16string Lowered(std::u16string_view text) {
+  std::u16string lowered(text);
+  for (char16_t& c : lowered) c = AsciiLower(c);
+  return lowered;
+}
+
+}  // namespace
+
+std::u16string JoinUnloadPluginArray(std::span<const std::u16string> names, bool disableTessadoc) {
+  std::u16string value;
+  for (const std::u16string& name : names) {
+    value += name;
+    value += u';';
+  }
+  if (disableTessadoc) value += kTessadocPlugins;
+  return value;
+}
+
+std::vector<std::u16string> SplitUnloadPluginArray(std::u16string_view value) {
+  std::vector<std::u16string> names;
+  for (std::size_t end = value.find(u';'); end != std::u16string_view::npos; end = value.find(u';')) {
+    names.emplace_back(value.substr(0, end));
+    value.remove_prefix(end + 1);
+  }
+  return names;
+}
+
+CHiddenPluginSet::CHiddenPluginSet(std::span<const std::u16string> names) {
+  for (const std::u16string& name : names) m_lowered.insert(Lowered(name));
+}
+
+bool CHiddenPluginSet::Contains(std::u16string_view piPath) const { return m_lowered.count(Lowered(piPath)) != 0; }
+
+void WritePluginSection(CDomDocument& document, std::u16string_view value) {
+  CDomElement plugins = document.FindByTag(u"Plugins");
+  if (!plugins) return;
+  CDomElement plugin = document.FirstChild(plugins);
+  if (!plugin) return;
+  if (CDomAttribute attribute = document.AttributeNode(plugin, u"UnloadPluginArray")) {
+    document.SetAttributeValue(attribute, value);
+  }
+}
+
+}  // namespace cadmira::document

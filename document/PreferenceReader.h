@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "document/PageControls.h"
+
+struct CXML_TreeElement;
+
+namespace cadmira::document {
+
+// The value of an attribute of a loaded element; a missing attribute reads as empty.
+std::u16string AttributeOrEmpty(const CXML_TreeElement* element, std::string_view name);
+
+// The elements the read walk visits: every child element of Preferences, in document order,
+// whatever its tag. Empty when the tree has no Profstore or Preferences in place.
+std::vector<const CXML_TreeElement*> PreferenceElements(const CXML_TreeElement* root);
+
+// Sets the page controls from one loaded element by the reading rules of its key; an unknown
+// key does nothing, and a value no rule knows leaves its control as it was.
+void ApplyPreferenceElement(std::u16string_view key, const CXML_TreeElement* element, IPageControls& controls);
+
+// The read walk, then the root's version (empty when missing) into the version box.
+void ApplyPreferenceSection(const CXML_TreeElement* root, IPageControls& controls);
+
+}  // namespace cadmira::document

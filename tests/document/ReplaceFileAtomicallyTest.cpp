@@ -1,0 +1,193 @@
+#include "base/ReplaceFileAtomically.h"
+
+#include <dirent.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace cadmira {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ReplaceFileAtomically_ : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "cadmira-replace-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    m_folder = pattern;
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    fs::permissions(m_folder, fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(m_folder, ignored);
+  }
+
+  std::string PathOf(const std::string& name) const { return (m_folder / name).string(); }
+
+  static std::vector<unsigned char> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+
+  static std::string Content(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+  static void WriteFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+  }
+
+  // Everything in the folder, so that a leftover temporary file shows.
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(m_folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  fs::path m_folder;
+};
+
+TEST_F(ReplaceFileAtomically_, CreatesANewFileWithTheUmaskApplied) {
+  const mode_t old = umask(022);
+  const Status status = ReplaceFileAtomically(PathOf("new.xml"), Bytes("<a/>"));
+  umask(old);
+  ASSERT_TRUE(status.ok()) << status.error().message;
+  EXPECT_EQ(Content(PathOf("new.xml")), "<a/>");
+  struct stat info {};
+  ASSERT_EQ(stat(PathOf("new.xml").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0644u);
+  EXPECT_EQ(Entries(), std::vector<std::string>{"new.xml"});
+}
+
+TEST_F(ReplaceFileAtomically_, ReplacesContentAndKeepsTheMode) {
+  WriteFile(PathOf("old.xml"), "a much longer old content");
+  ASSERT_EQ(chmod(PathOf("old.xml").c_str(), 0640), 0);
+  ASSERT_TRUE(ReplaceFileAtomically(PathOf("old.xml"), Bytes("new")).ok());
+  EXPECT_EQ(Content(PathOf("old.xml")), "new");
+  struct stat info {};
+  ASSERT_EQ(stat(PathOf("old.xml").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+
+  ASSERT_TRUE(ReplaceFileAtomically(PathOf("old.xml"), {}).ok());
+  EXPECT_EQ(Content(PathOf("old.xml")), "");
+}
+
+TEST_F(ReplaceFileAtomically_, FollowsSymbolicLinksToTheirTarget) {
+  fs::create_directory(m_folder / "real");
+  WriteFile(PathOf("real/target.xml"), "old");
+  fs::create_symlink("real/target.xml", m_folder / "hop");
+  fs::create_symlink(m_folder / "hop", m_folder / "link.xml");
+  ASSERT_TRUE(ReplaceFileAtomically(PathOf("link.xml"), Bytes("new")).ok());
+  EXPECT_TRUE(fs::is_symlink(m_folder / "link.xml"));
+  EXPECT_TRUE(fs::is_symlink(m_folder / "hop"));
+  EXPECT_EQ(Content(PathOf("real/target.xml")), "new");
+
+  // A dangling link names the file to create.
+  fs::create_symlink("created.xml", m_folder / "dangling");
+  ASSERT_TRUE(ReplaceFileAtomically(PathOf("dangling"), Bytes("made")).ok());
+  EXPECT_EQ(Content(PathOf("created.xml")), "made");
+
+  fs::create_symlink("loop2", m_folder / "loop1");
+  fs::create_symlink("loop1", m_folder / "loop2");
+  EXPECT_FALSE(ReplaceFileAtomically(PathOf("loop1"), Bytes("x")).ok());
+}
+
+TEST_F(ReplaceFileAtomically_, RefusesWhatItMustNotReplace) {
+  WriteFile(PathOf("readonly.xml"), "keep");
+  ASSERT_EQ(chmod(PathOf("readonly.xml").c_str(), 0444), 0);
+  fs::create_directory(m_folder / "folder.xml");
+
+  struct Case {
+    std::string path;
+    std::string messagePart;
+  };
+  const Case cases[] = {
+      {PathOf("readonly.xml"), "read-only"},
+      {PathOf("folder.xml"), "folder"},
+      {PathOf("missing/file.xml"), "No such file"},
+      {"", "No file name"},
+  };
+  for (const Case& c : cases) {
+    const Status status = ReplaceFileAtomically(c.path, Bytes("new"));
+    ASSERT_FALSE(status.ok()) << c.path;
+    EXPECT_NE(status.error().message.find(c.messagePart), std::string::npos) << status.error().message;
+    EXPECT_EQ(status.error().message.find('\n'), std::string::npos);
+  }
+  EXPECT_EQ(Content(PathOf("readonly.xml")), "keep");
+  EXPECT_TRUE(fs::is_directory(m_folder / "folder.xml"));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"folder.xml", "readonly.xml"}));
+}
+
+// Runs `body` in a child process and returns its wait status.
+template <class Body>
+int RunInChild(Body body) {
+  const pid_t child = fork();
+  if (child == 0) _exit(body());
+  int status = 0;
+  waitpid(child, &status, 0);
+  return status;
+}
+
+TEST_F(ReplaceFileAtomically_, AFullDiskLeavesTheOldFileAndNoTemporary) {
+  const std::string target = PathOf("profstore.xml");
+  WriteFile(target, "old content");
+  const std::vector<unsigned char> big(256 * 1024, 'x');
+  const int status = RunInChild([&] {
+    signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{64 * 1024, 64 * 1024};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const Status written = ReplaceFileAtomically(target, big);
+    return written.ok() ? 0 : (written.error().message.find("large") != std::string::npos ? 3 : 4);
+  });
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 3) << "the write must fail with the file-size error";
+  EXPECT_EQ(Content(target), "old content");
+  EXPECT_EQ(Entries(), std::vector<std::string>{"profstore.xml"});
+}
+
+TEST_F(ReplaceFileAtomically_, AKilledWriterNeverLeavesADamagedTarget) {
+  const std::string target = PathOf("profstore.xml");
+  const std::string oldText(300 * 1024, 'o');
+  const std::vector<unsigned char> newBytes(300 * 1024, 'n');
+  const std::string newText(newBytes.begin(), newBytes.end());
+  std::mt19937 random(12345);
+  int sawOld = 0;
+  int sawNew = 0;
+  for (int round = 0; round < 60; ++round) {
+    WriteFile(target, oldText);
+    const pid_t child = fork();
+    if (child == 0) {
+      for (;;) {
+        if (!ReplaceFileAtomically(target, newBytes).ok()) _exit(1);
+      }
+    }
+    usleep(std::uniform_int_distribution<useconds_t>(0, 20000)(random));
+    kill(child, SIGKILL);
+    int status = 0;
+    waitpid(child, &status, 0);
+    const std::string content = Content(target);
+    ASSERT_TRUE(content == oldText || content == newText) << "round " << round << ": " << content.size() << " bytes";
+    (content == oldText ? sawOld : sawNew)++;
+    // A writer killed half-way cannot clean up; its temporary file is all that remains.
+    for (const std::string& name : Entries()) {
+      if (name != "profstore.xml") fs::remove(m_folder / name);
+    }
+  }
+  EXPECT_GT(sawOld + sawNew, 0);
+}
+
+}  // namespace
+}  // namespace cadmira
