@@ -27,7 +27,7 @@ CXML_TreeElement* CXML_TreeBuilder::Parse(std::uint64_t* parsedSize) {
   }
   if (root) {
     // The tree now owns the arena.
-    root->arena = m_pArena;
+    CXML_TreeRoot::Of(root)->arena = m_pArena;
     m_pArena = nullptr;
   }
   return root;
@@ -110,7 +110,7 @@ void CXML_TreeBuilder::ParseContent(CXML_TreeElement* root) {
       bool closed = false;
       CXML_TreeElement* child = ParseStartTag(m_open.back().element, true, closed);
       if (child) {
-        m_children.push_back(CXML_ChildEntry{CXML_ChildEntry::kElement, child});
+        m_children.push_back(CXML_ChildEntry::Element(child));
         if (!closed) {
           m_open.push_back(OpenElement{child, m_children.size()});
           if (!m_bKeepSpaces) {
@@ -256,7 +256,7 @@ void CXML_TreeBuilder::FlushText() {
   if (units > 0) {
     void* memory = Allocate(sizeof(CXML_TextSegment));
     auto* segment = new (memory) CXML_TextSegment{0, CZD_WideStr::AdoptBlock(MakeText(m_text.Buffer().Units(), units))};
-    m_children.push_back(CXML_ChildEntry{CXML_ChildEntry::kText, segment});
+    m_children.push_back(CXML_ChildEntry::Text(segment));
   }
   m_text.Clear();
 }
@@ -293,14 +293,18 @@ CXML_TreeElement* CXML_TreeBuilder::MakeElement(CXML_TreeElement* parent, NameBl
                                           CZD_WideStr::AdoptBlock(pending.value)};
     }
   }
-  void* memory = Allocate(sizeof(CXML_TreeElement));
+  void* memory = nullptr;
+  if (parent) {
+    memory = Allocate(sizeof(CXML_TreeElement));
+  } else {
+    memory = &(new (Allocate(sizeof(CXML_TreeRoot))) CXML_TreeRoot{nullptr, {}})->element;
+  }
   return new (memory) CXML_TreeElement{parent,
                                        CZD_ByteStr::AdoptBlock(prefix),
                                        CZD_ByteStr::AdoptBlock(name),
                                        attributes,
                                        static_cast<int>(m_attributes.size()),
                                        0,
-                                       nullptr,
                                        nullptr};
 }
 
