@@ -183,7 +183,8 @@ CXML_TreeElement* CXML_TreeBuilder::ParseStartTag(CXML_TreeElement* parent, bool
     return nullptr;
   }
   NameBlock* prefix = m_names.Intern(prefixText);
-  NameBlock* name = m_names.Intern(nameText);
+  NameBlock* name = m_names.Intern(nameText, m_pLastTag);
+  m_pLastTag = name;
   m_attributes.clear();
   ReadAttributes();
   m_scanner.SkipWhitespace();
@@ -203,6 +204,7 @@ CXML_TreeElement* CXML_TreeBuilder::ParseStartTag(CXML_TreeElement* parent, bool
 }
 
 void CXML_TreeBuilder::ReadAttributes() {
+  m_nAttributeIndex = 0;
   for (;;) {
     m_scanner.SkipWhitespace();
     if (!m_scanner.HasByte() || !xmlchar::Is(m_scanner.Peek(), xmlchar::kNameStart)) {
@@ -211,7 +213,17 @@ void CXML_TreeBuilder::ReadAttributes() {
     std::string_view prefixText;
     std::string_view nameText;
     m_scanner.ReadName(prefixText, nameText);
-    PendingAttribute attribute{m_names.Intern(prefixText), m_names.Intern(nameText), nullptr};
+    // The attributes of the last tag, position by position, are the likeliest names here.
+    const std::size_t position = m_attributeGuesses.size() > m_nAttributeIndex ? m_nAttributeIndex : 0;
+    NameBlock* guess = m_attributeGuesses.empty() ? nullptr : m_attributeGuesses[position];
+    NameBlock* name = m_names.Intern(nameText, guess);
+    if (m_nAttributeIndex < m_attributeGuesses.size()) {
+      m_attributeGuesses[m_nAttributeIndex] = name;
+    } else {
+      m_attributeGuesses.push_back(name);
+    }
+    ++m_nAttributeIndex;
+    PendingAttribute attribute{m_names.Intern(prefixText), name, nullptr};
     m_scanner.SkipWhitespace();
     if (!m_scanner.HasByte() || m_scanner.Peek() != '=') {
       return;
