@@ -27,7 +27,7 @@ CXML_TreeElement* CXML_TreeBuilder::Parse(std::uint64_t* parsedSize) {
   }
   if (root) {
     // The tree now owns the arena.
-    root->arena = m_pArena;
+    CXML_TreeRoot::Of(root)->arena = m_pArena;
     m_pArena = nullptr;
   }
   return root;
@@ -110,7 +110,7 @@ void CXML_TreeBuilder::ParseContent(CXML_TreeElement* root) {
       bool closed = false;
       CXML_TreeElement* child = ParseStartTag(m_open.back().element, true, closed);
       if (child) {
-        m_children.push_back(CXML_ChildEntry{CXML_ChildEntry::kElement, child});
+        m_children.push_back(CXML_ChildEntry::Element(child));
         if (!closed) {
           m_open.push_back(OpenElement{child, m_children.size()});
           if (!m_bKeepSpaces) {
@@ -183,7 +183,8 @@ CXML_TreeElement* CXML_TreeBuilder::ParseStartTag(CXML_TreeElement* parent, bool
     return nullptr;
   }
   NameBlock* prefix = m_names.Intern(prefixText);
-  NameBlock* name = m_names.Intern(nameText);
+  NameBlock* name = m_names.Intern(nameText, m_pLastTag);
+  m_pLastTag = name;
   m_attributes.clear();
   ReadAttributes();
   m_scanner.SkipWhitespace();
@@ -203,6 +204,7 @@ CXML_TreeElement* CXML_TreeBuilder::ParseStartTag(CXML_TreeElement* parent, bool
 }
 
 void CXML_TreeBuilder::ReadAttributes() {
+  m_nAttributeIndex = 0;
   for (;;) {
     m_scanner.SkipWhitespace();
     if (!m_scanner.HasByte() || !xmlchar::Is(m_scanner.Peek(), xmlchar::kNameStart)) {
@@ -211,18 +213,34 @@ void CXML_TreeBuilder::ReadAttributes() {
     std::string_view prefixText;
     std::string_view nameText;
     m_scanner.ReadName(prefixText, nameText);
-    PendingAttribute attribute{m_names.Intern(prefixText), m_names.Intern(nameText), nullptr};
+    // The attributes of the last tag, position by position, are the likeliest names here.
+    const std::size_t position = m_attributeGuesses.size() > m_nAttributeIndex ? m_nAttributeIndex : 0;
+    NameBlock* guess = m_attributeGuesses.empty() ? nullptr : m_attributeGuesses[position];
+    NameBlock* name = m_names.Intern(nameText, guess);
+    if (m_nAttributeIndex < m_attributeGuesses.size()) {
+      m_attributeGuesses[m_nAttributeIndex] = name;
+    } else {
+      m_attributeGuesses.push_back(name);
+    }
+    ++m_nAttributeIndex;
+    PendingAttribute attribute{m_names.Intern(prefixText), name, nullptr};
     m_scanner.SkipWhitespace();
     if (!m_scanner.HasByte() || m_scanner.Peek() != '=') {
       return;
     }
     m_scanner.Next();
     m_scanner.SkipWhitespace();
-    m_value.Clear();
     if (m_scanner.HasByte() && (m_scanner.Peek() == '"' || m_scanner.Peek() == '\'')) {
-      m_scanner.ReadQuoted(m_scanner.Next(), m_value);
+      const unsigned char quote = m_scanner.Next();
+      std::string_view plain;
+      if (m_scanner.ReadPlainQuoted(quote, plain)) {
+        attribute.value = MakeAsciiText(plain);
+      } else {
+        m_value.Clear();
+        m_scanner.ReadQuoted(quote, m_value);
+        attribute.value = MakeText(m_value.Buffer().Units(), m_value.Buffer().UnitCount());
+      }
     }
-    attribute.value = MakeText(m_value, m_value.Buffer().UnitCount());
     StoreAttribute(attribute);
   }
 }
@@ -249,8 +267,8 @@ void CXML_TreeBuilder::FlushText() {
   }
   if (units > 0) {
     void* memory = Allocate(sizeof(CXML_TextSegment));
-    auto* segment = new (memory) CXML_TextSegment{0, CZD_WideStr::AdoptBlock(MakeText(m_text, units))};
-    m_children.push_back(CXML_ChildEntry{CXML_ChildEntry::kText, segment});
+    auto* segment = new (memory) CXML_TextSegment{0, CZD_WideStr::AdoptBlock(MakeText(m_text.Buffer().Units(), units))};
+    m_children.push_back(CXML_ChildEntry::Text(segment));
   }
   m_text.Clear();
 }
@@ -287,25 +305,49 @@ CXML_TreeElement* CXML_TreeBuilder::MakeElement(CXML_TreeElement* parent, NameBl
                                           CZD_WideStr::AdoptBlock(pending.value)};
     }
   }
-  void* memory = Allocate(sizeof(CXML_TreeElement));
+  void* memory = nullptr;
+  if (parent) {
+    memory = Allocate(sizeof(CXML_TreeElement));
+  } else {
+    memory = &(new (Allocate(sizeof(CXML_TreeRoot))) CXML_TreeRoot{nullptr, {}})->element;
+  }
   return new (memory) CXML_TreeElement{parent,
                                        CZD_ByteStr::AdoptBlock(prefix),
                                        CZD_ByteStr::AdoptBlock(name),
                                        attributes,
                                        static_cast<int>(m_attributes.size()),
                                        0,
-                                       nullptr,
                                        nullptr};
 }
 
-CXML_TreeBuilder::TextBlock* CXML_TreeBuilder::MakeText(const CZD_Utf8Reader& text, int units) {
-  if (units <= 0) {
+CXML_TreeBuilder::TextBlock* CXML_TreeBuilder::MakeText(const char16_t* units, int count) {
+  if (count <= 0) {
     return nullptr;
   }
   // Texts live in the arena and are marked as not shareable: a copy taken out of the tree
   // gets its own block.
-  void* memory = Allocate(TextBlock::BytesFor(units));
-  return TextBlock::Place(memory, text.Buffer().Units(), units, -1);
+  void* memory = Allocate(TextBlock::BytesFor(count));
+  return TextBlock::Place(memory, units, count, -1);
+}
+
+CXML_TreeBuilder::TextBlock* CXML_TreeBuilder::MakeAsciiText(std::string_view text) {
+  if (text.empty()) {
+    return nullptr;
+  }
+  if (text.size() > 0x7FFFFFF0u) {
+    throw std::bad_alloc();
+  }
+  const int count = static_cast<int>(text.size());
+  auto* block = static_cast<TextBlock*>(Allocate(TextBlock::BytesFor(count)));
+  block->m_nRefs = -1;
+  block->m_nLength = count;
+  block->m_nCapacity = count;
+  char16_t* units = block->Data();
+  for (int i = 0; i < count; ++i) {
+    units[i] = static_cast<unsigned char>(text[static_cast<std::size_t>(i)]);
+  }
+  units[count] = 0;
+  return block;
 }
 
 void* CXML_TreeBuilder::Allocate(std::size_t size) {

@@ -47,7 +47,9 @@ class CXML_TreeBuilder {
   void FinishElement();
 
   CXML_TreeElement* MakeElement(CXML_TreeElement* parent, NameBlock* prefix, NameBlock* name);
-  TextBlock* MakeText(const CZD_Utf8Reader& text, int units);
+  TextBlock* MakeText(const char16_t* units, int count);
+  // A value of bytes below 0x80, each byte one unit.
+  TextBlock* MakeAsciiText(std::string_view text);
   void* Allocate(std::size_t size);
 
   CXML_TextScanner m_scanner;
@@ -60,6 +62,9 @@ class CXML_TreeBuilder {
   std::vector<PendingAttribute> m_attributes;
   std::vector<CXML_ChildEntry> m_children;
   std::vector<OpenElement> m_open;
+  NameBlock* m_pLastTag = nullptr;
+  std::vector<NameBlock*> m_attributeGuesses;
+  std::size_t m_nAttributeIndex = 0;
 };
 
 // Parses one document from any block reader; ParseDocument is this over one memory buffer.
