@@ -1,29 +1,12 @@
 #include "base/WideStr.h"
 
-#include <algorithm>
+#include "base/AsciiCase.h"
+
 #include <cstdint>
 
-namespace {
-
-char16_t FoldAscii(char16_t unit) { return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit + 32) : unit; }
-
-}  // namespace
-
 int CZD_WideStr::CompareNoCase(CZD_WideStrView other) const {
-  const std::u16string_view mine = View();
-  const std::u16string_view theirs = other.View();
-  const std::size_t common = std::min(mine.size(), theirs.size());
-  for (std::size_t i = 0; i < common; ++i) {
-    const char16_t a = FoldAscii(mine[i]);
-    const char16_t b = FoldAscii(theirs[i]);
-    if (a != b) {
-      return a < b ? -1 : 1;
-    }
-  }
-  if (mine.size() == theirs.size()) {
-    return 0;
-  }
-  return mine.size() < theirs.size() ? -1 : 1;
+  const int order = cadmira::AsciiCompareNoCase(View(), other.View());
+  return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }
 
 int CZD_WideStr::DecimalValue(CZD_WideStrView text) {

@@ -1,0 +1,16 @@
+#include "cli/Commands.h"
+
+#include "cli/SealCommand.h"
+#include "cli/TreeCommand.h"
+
+namespace cadmira::cli {
+
+std::vector<std::unique_ptr<CCliCommand>> MakeCommands() {
+  std::vector<std::unique_ptr<CCliCommand>> commands;
+  commands.push_back(std::make_unique<CTreeCommand>());
+  commands.push_back(std::make_unique<CSealCommand>(CSealCommand::Direction::kSeal));
+  commands.push_back(std::make_unique<CSealCommand>(CSealCommand::Direction::kUnseal));
+  return commands;
+}
+
+}  // namespace cadmira::cli

@@ -1,0 +1,196 @@
+#include "cli/JsonWriter.h"
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+namespace cadmira::cli {
+
+namespace {
+
+constexpr char kHex[] = "0123456789abcdef";
+
+void AppendUnitEscape(std::uint32_t unit, std::string& out) {
+  out += "\\u";
+  out += kHex[(unit >> 12) & 0xF];
+  out += kHex[(unit >> 8) & 0xF];
+  out += kHex[(unit >> 4) & 0xF];
+  out += kHex[unit & 0xF];
+}
+
+// The escapes every JSON string needs: quote, backslash and control characters.
+bool AppendSimpleEscape(std::uint32_t c, std::string& out) {
+  switch (c) {
+    case '"': out += "\\\""; return true;
+    case '\\': out += "\\\\"; return true;
+    case '\b': out += "\\b"; return true;
+    case '\f': out += "\\f"; return true;
+    case '\n': out += "\\n"; return true;
+    case '\r': out += "\\r"; return true;
+    case '\t': out += "\\t"; return true;
+    default: break;
+  }
+  if (c < 0x20) {
+    AppendUnitEscape(c, out);
+    return true;
+  }
+  return false;
+}
+
+void AppendUtf8(std::uint32_t c, std::string& out) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsValidUtf8(std::string_view bytes) {
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    std::size_t extra = 0;
+    std::uint32_t c = 0;
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      extra = 1;
+      c = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      extra = 2;
+      c = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      extra = 3;
+      c = lead & 0x07;
+    } else {
+      return false;
+    }
+    if (bytes.size() - i <= extra) {
+      return false;
+    }
+    for (std::size_t k = 1; k <= extra; ++k) {
+      const auto next = static_cast<unsigned char>(bytes[i + k]);
+      if ((next & 0xC0) != 0x80) {
+        return false;
+      }
+      c = (c << 6) | (next & 0x3F);
+    }
+    const std::uint32_t smallest = extra == 1 ? 0x80 : extra == 2 ? 0x800 : 0x10000;
+    if (c < smallest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+      return false;
+    }
+    i += extra + 1;
+  }
+  return true;
+}
+
+}  // namespace
+
+void CJsonWriter::EscapeBytes(std::string_view bytes, std::string& out) {
+  const bool valid = IsValidUtf8(bytes);
+  for (const char ch : bytes) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (AppendSimpleEscape(c, out)) {
+      continue;
+    }
+    if (c >= 0x80 && !valid) {
+      AppendUnitEscape(c, out);
+    } else {
+      out += ch;
+    }
+  }
+}
+
+void CJsonWriter::EscapeUtf16(std::u16string_view text, std::string& out) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::uint32_t unit = text[i];
+    if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+      AppendUtf8(0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00u), out);
+      ++i;
+    } else if (unit == 0 || (unit >= 0xD800 && unit <= 0xDFFF)) {
+      AppendUnitEscape(unit, out);
+    } else if (!AppendSimpleEscape(unit, out)) {
+      AppendUtf8(unit, out);
+    }
+  }
+}
+
+void CJsonWriter::BeforeValue() {
+  if (m_afterKey) {
+    m_afterKey = false;
+    return;
+  }
+  if (!m_hasMember.empty()) {
+    if (m_hasMember.back()) {
+      m_out << ", ";
+    }
+    m_hasMember.back() = true;
+  }
+}
+
+void CJsonWriter::BeginObject() {
+  BeforeValue();
+  m_out << '{';
+  m_hasMember.push_back(false);
+}
+
+void CJsonWriter::EndObject() {
+  m_hasMember.pop_back();
+  m_out << '}';
+}
+
+void CJsonWriter::BeginArray() {
+  BeforeValue();
+  m_out << '[';
+  m_hasMember.push_back(false);
+}
+
+void CJsonWriter::EndArray() {
+  m_hasMember.pop_back();
+  m_out << ']';
+}
+
+void CJsonWriter::Key(std::string_view key) {
+  BeforeValue();
+  std::string text = "\"";
+  EscapeBytes(key, text);
+  text += "\": ";
+  m_out << text;
+  m_afterKey = true;
+}
+
+void CJsonWriter::ByteName(std::string_view bytes) {
+  BeforeValue();
+  std::string text = "\"";
+  EscapeBytes(bytes, text);
+  text += '"';
+  m_out << text;
+}
+
+void CJsonWriter::Utf16(std::u16string_view value) {
+  BeforeValue();
+  std::string text = "\"";
+  EscapeUtf16(value, text);
+  text += '"';
+  m_out << text;
+}
+
+void CJsonWriter::Integer(long long value) {
+  BeforeValue();
+  m_out << value;
+}
+
+}  // namespace cadmira::cli

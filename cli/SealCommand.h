@@ -1,0 +1,25 @@
+#pragma once
+
+#include "cli/CliCommand.h"
+
+#include <string>
+
+namespace cadmira::cli {
+
+// `seal IN OUT` and `unseal IN OUT`: the file format's RC4 pass, which is its own inverse; the two
+// verbs differ only in what they tell the user.
+class CSealCommand final : public CCliCommand {
+ public:
+  enum class Direction { kSeal, kUnseal };
+  explicit CSealCommand(Direction direction) : m_direction(direction) {}
+
+  CLI::App* Register(CLI::App& app) override;
+  int Run(CliStreams& streams) override;
+
+ private:
+  Direction m_direction;
+  std::string m_strInput;
+  std::string m_strOutput;
+};
+
+}  // namespace cadmira::cli
