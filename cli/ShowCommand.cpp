@@ -16,6 +16,7 @@
 #include "base/XmlTree.h"
 #include "cli/ExitCode.h"
 #include "cli/JsonWriter.h"
+#include "document/CheckProduct.h"
 #include "document/HiddenRibbonPaths.h"
 #include "document/PluginList.h"
 #include "document/PreferenceReader.h"
@@ -28,7 +29,6 @@ namespace cadmira::cli {
 namespace {
 
 constexpr int kXmlFormatError = 246;
-constexpr int kNotAConfigurationFile = 238;
 
 std::string English(int id) { return document::ToUtf8(resources::EnglishString(id)); }
 
@@ -184,7 +184,7 @@ int CShowCommand::Run(CliStreams& streams) {
     WriteShowText(report, streams.out);
   }
   if (!file.product) {
-    streams.err << English(kNotAConfigurationFile) << '\n';
+    streams.err << English(document::kNotAConfigurationFile) << '\n';
     return kExitBadInput;
   }
   return kExitOk;
