@@ -3,18 +3,19 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace cadmira::resources {
 
 enum class ControlKind {
   Static,
-  Icon,
+  Icon,  // the program icon, drawn at the control's place
   GroupBox,
   PushButton,
-  CheckBox,
-  RadioButton,
+  CheckBox,  // automatic two-state
+  RadioButton,  // automatic; a group starts at a control with kStyleGroup
   Edit,
-  ComboBox,
+  ComboBox,  // drop-down with an edit field; its height includes the drop-down list
   ListBox,
   TreeView,
   TabControl,
@@ -24,7 +25,7 @@ enum class ControlKind {
 enum ControlStyle : std::uint32_t {
   kStyleNone = 0,
   kStyleDefaultButton = 1u << 0,
-  kStyleMultiline = 1u << 1,
+  kStyleMultiline = 1u << 1,  // an edit of several lines, or a check box whose text wraps
   kStyleReadOnly = 1u << 2,
   kStyleVScroll = 1u << 3,
   kStyleHScroll = 1u << 4,
@@ -44,6 +45,11 @@ enum ControlStyle : std::uint32_t {
   kStylePassword = 1u << 18,
   kStyleWantReturn = 1u << 19,
   kStyleShowSelAlways = 1u << 20,
+  kStyleBorder = 1u << 21,
+  kStyleNotify = 1u << 22,  // a list box that reports selection changes
+  kStyleNoIntegralHeight = 1u << 23,  // a list (of a list box or combo box) keeps its template height
+  kStyleFullRowSelect = 1u << 24,
+  kStyleNoHScroll = 1u << 25,  // a tree view never scrolls sideways
 };
 
 // One control of a dialog template; geometry in dialog units.
@@ -62,6 +68,8 @@ enum DialogStyle : std::uint32_t {
   kDialogMinimizeBox = 1u << 2,
   kDialogCentered = 1u << 3,
   kDialogAcceptFiles = 1u << 4,
+  kDialogVisible = 1u << 5,    // a child page shown as soon as it is created
+  kDialogAppWindow = 1u << 6,  // has its own entry in the taskbar
 };
 
 struct DialogTemplateData {
@@ -74,7 +82,21 @@ struct DialogTemplateData {
   std::span<const ControlTemplate> controls;
 };
 
+// Control ids with a fixed meaning: the confirming button, and labels that nothing addresses.
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdStatic = -1;
+
+inline constexpr std::u16string_view kDialogFontFace = u"MS Shell Dlg";
+inline constexpr int kDialogFontPointSize = 8;
+
+// Every option page has this size; the Preferences page places them inside its "Options" box.
+inline constexpr int kOptionPageWidth = 376;
+inline constexpr int kOptionPageHeight = 146;
+
 // The template of dialog `id`; null when the program has no such dialog.
 const DialogTemplateData* DialogTemplate(int id);
+
+// The ids of every dialog template, in increasing order.
+std::vector<int> DialogTemplateIds();
 
 }  // namespace cadmira::resources

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "framework/Dialog.h"
+
+namespace cadmira::app {
+
+// The About box (dialog 147): the program icon, its name and version, and the notice.
+class CAboutDlg : public framework::Dialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kDialogId = 147;
+
+  explicit CAboutDlg(QWidget* parent = nullptr);
+
+ protected:
+  void OnInitDialog() override;
+};
+
+}  // namespace cadmira::app

@@ -1,0 +1,192 @@
+#include "app/CadmiraDlg.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
+#include <QWindow>
+
+#include "app/AboutDlg.h"
+#include "app/VersionText.h"
+#include "framework/Host.h"
+#include "framework/ProfileStore.h"
+#include "framework/ProgramIcon.h"
+#include "framework/Screen.h"
+#include "framework/TabControl.h"
+#include "localization/LanguageFile.h"
+#include "localization/Relabel.h"
+#include "localization/UiString.h"
+#include "resources/Version.h"
+
+namespace cadmira::app {
+namespace {
+
+using localization::LoadUiString;
+
+constexpr int kEnglish = 49001;
+constexpr int kPreferencesTab = 0;
+constexpr int kRibbonTab = 1;
+constexpr int kPluginsTab = 2;
+
+}  // namespace
+
+QStringList DroppedLocalFiles(const QList<QUrl>& urls) {
+  QStringList paths;
+  for (const QUrl& url : urls) {
+    if (url.isLocalFile()) paths << url.toLocalFile();
+  }
+  return paths;
+}
+
+CCadmiraDlg::CCadmiraDlg(QString startFile, QWidget* parent)
+    : Dialog(kDialogId, parent), m_strStartFile(std::move(startFile)) {
+  SetKeyPassThrough(true);
+}
+
+CCadmiraDlg::~CCadmiraDlg() = default;
+
+framework::TabControl* CCadmiraDlg::TabControl() const { return item<framework::TabControl>(kTabControl); }
+
+QPushButton* CCadmiraDlg::Button(int id) const { return item<QPushButton>(id); }
+
+void CCadmiraDlg::OnInitDialog() {
+  m_dScale = framework::ScreenScale();
+  setWindowIcon(framework::ProgramIcon());
+  show();
+
+  localization::LoadLanguageFile(framework::ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), kEnglish));
+  localization::RelabelDialog(this, kDialogId);
+  SetButtonTexts();
+  BuildSystemMenu();
+  CreatePages();
+
+  if (QPushButton* save = Button(kSaveButton)) save->setEnabled(false);
+  if (QLineEdit* version = m_preferencesPage.VersionEdit()) {
+    version->setText(VersionBoxText(QString::fromLatin1(resources::kFileVersion)));
+  }
+
+  m_document.m_nProduct = framework::ProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), 0);
+  setWindowTitle(LoadUiString(m_document.m_nProduct == 1 ? 249 : 248));
+
+  if (!m_strStartFile.isEmpty()) emit StartFileNamed(m_strStartFile);
+}
+
+void CCadmiraDlg::SetButtonTexts() {
+  const std::pair<int, int> texts[] = {{kImportButton, 101}, {kExportButton, 102},    {kSaveButton, 103},
+                                       {kInterfaceButton, 106}, {kCancelButton, 104}, {kHelpButton, 105}};
+  for (const auto& [id, stringId] : texts) {
+    if (QPushButton* button = Button(id)) button->setText(LoadUiString(stringId));
+  }
+  setWindowTitle(LoadUiString(114));
+  if (QPushButton* cancel = Button(kCancelButton)) {
+    connect(cancel, &QPushButton::clicked, this, [this] { EndDialog(framework::kIdCancel); });
+  }
+  if (QPushButton* help = Button(kHelpButton)) connect(help, &QPushButton::clicked, this, &CCadmiraDlg::OnHelp);
+}
+
+void CCadmiraDlg::BuildSystemMenu() {
+  // The platform's system menu without Restore and Size; Maximize stays, disabled, as the window
+  // cannot be maximised.
+  m_systemMenu = new QMenu(this);
+  m_systemMenu->addAction(LoadUiString(227), this, [this] {
+    if (QWindow* window = windowHandle()) window->startSystemMove();
+  });
+  m_systemMenu->addAction(LoadUiString(117), this, [this] { showMinimized(); });
+  m_systemMenu->addAction(LoadUiString(116))->setEnabled(false);
+  m_systemMenu->addSeparator();
+  m_systemMenu->addAction(LoadUiString(118), this, [this] { reject(); });
+  m_systemMenu->addSeparator();
+  m_systemMenu->addAction(LoadUiString(115), this, &CCadmiraDlg::OnAbout);
+
+  auto* open = new QAction(this);
+  open->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Space));
+  connect(open, &QAction::triggered, this, [this] { m_systemMenu->popup(mapToGlobal(QPoint(0, 0))); });
+  addAction(open);
+}
+
+void CCadmiraDlg::CreatePages() {
+  framework::TabControl* tabs = TabControl();
+  if (tabs == nullptr) return;
+  tabs->InsertItem(kPreferencesTab, LoadUiString(122));
+  tabs->InsertItem(kRibbonTab, LoadUiString(123));
+  tabs->InsertItem(kPluginsTab, LoadUiString(124));
+
+  framework::Dialog* tabPages[] = {&m_preferencesPage, &m_ribbonPage, &m_pluginsPage};
+  for (framework::Dialog* page : tabPages) page->Create(tabs);
+  const QRect client = tabs->rect();
+  for (framework::Dialog* page : tabPages) {
+    int left = (client.width() - page->width()) / 2;
+    if (page == &m_preferencesPage) left += 4;
+    const int top = static_cast<int>(26 * m_dScale);
+    const int right = client.width() - static_cast<int>(4 * m_dScale);
+    const int bottom = client.height() - static_cast<int>(4 * m_dScale);
+    page->setGeometry(left, top, right - left, bottom - top);
+  }
+  ShowPage(kPreferencesTab);
+  tabs->SetCurFocus(kPreferencesTab);
+  connect(tabs, &framework::TabControl::SelectionChanged, this, &CCadmiraDlg::OnTabSelectionChanged);
+  connect(tabs, &framework::TabControl::Clicked, this, &CCadmiraDlg::OnTabClicked);
+}
+
+void CCadmiraDlg::ShowPage(int index) {
+  m_preferencesPage.setVisible(index == kPreferencesTab);
+  m_ribbonPage.setVisible(index == kRibbonTab);
+  m_pluginsPage.setVisible(index == kPluginsTab);
+}
+
+void CCadmiraDlg::OnTabSelectionChanged() {
+  const framework::TabControl* tabs = TabControl();
+  const int selected = tabs != nullptr ? tabs->CurSel() : -1;
+  if (selected < kPreferencesTab || selected > kPluginsTab) return;
+  ShowPage(selected);
+  if (selected == kRibbonTab) m_ribbonPage.setFocus(Qt::OtherFocusReason);
+}
+
+void CCadmiraDlg::OnTabClicked() {
+  const framework::TabControl* tabs = TabControl();
+  const int selected = tabs != nullptr ? tabs->CurSel() : -1;
+  const CXML_TreeElement* root = m_document.m_pRootElement.get();
+  if (selected == kRibbonTab && m_document.m_bRibbonPending) {
+    m_ribbonPage.ApplyRibbonSection(root);
+    m_ribbonPage.update();
+    m_document.m_bRibbonPending = false;
+  } else if (selected == kPluginsTab && m_document.m_bPluginsPending) {
+    m_pluginsPage.ApplyPluginSection(root);
+    m_pluginsPage.update();
+    m_document.m_bPluginsPending = false;
+  }
+}
+
+void CCadmiraDlg::OnHelp() {
+  framework::CurrentHost().MessageBox(this, LoadUiString(125), LoadUiString(126), framework::MessageIcon::Information,
+                                      framework::MessageButtons::Ok);
+}
+
+void CCadmiraDlg::OnAbout() {
+  CAboutDlg about(this);
+  about.DoModal();
+}
+
+void CCadmiraDlg::contextMenuEvent(QContextMenuEvent* event) {
+  if (m_systemMenu != nullptr) m_systemMenu->popup(event->globalPos());
+}
+
+void CCadmiraDlg::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls() && !DroppedLocalFiles(event->mimeData()->urls()).isEmpty()) {
+    event->acceptProposedAction();
+  }
+}
+
+void CCadmiraDlg::dropEvent(QDropEvent* event) {
+  const QStringList paths = DroppedLocalFiles(event->mimeData()->urls());
+  if (paths.isEmpty()) return;
+  event->acceptProposedAction();
+  emit FilesDropped(paths);
+}
+
+}  // namespace cadmira::app

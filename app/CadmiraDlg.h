@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QStringList>
+
+#include "app/DocumentState.h"
+#include "framework/Dialog.h"
+#include "pages/plugins/Pluginsdlg.h"
+#include "pages/preferences/Preferencedlg.h"
+#include "pages/ribbon/Ribbondlg.h"
+
+class QMenu;
+class QPushButton;
+
+namespace cadmira::framework {
+class TabControl;
+}
+
+namespace cadmira::app {
+
+// The main window (dialog 102): the tab control with the Preferences, Ribbon Set and Plugins
+// pages above the six command buttons. It owns the document state and the pages.
+class CCadmiraDlg : public framework::Dialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kDialogId = 102;
+  static constexpr int kTabControl = 1004;
+  static constexpr int kImportButton = 1005;
+  static constexpr int kExportButton = 1006;
+  static constexpr int kSaveButton = 1007;
+  static constexpr int kInterfaceButton = 1008;
+  static constexpr int kCancelButton = 1010;
+  static constexpr int kHelpButton = 1011;
+
+  // `startFile` is the file named on the command line, empty for none.
+  explicit CCadmiraDlg(QString startFile = {}, QWidget* parent = nullptr);
+  ~CCadmiraDlg() override;
+
+  CDocumentState& Document() { return m_document; }
+  pages::CPreferencedlg& PreferencesPage() { return m_preferencesPage; }
+  pages::CRibbondlg& RibbonPage() { return m_ribbonPage; }
+  pages::CPluginsdlg& PluginsPage() { return m_pluginsPage; }
+  framework::TabControl* TabControl() const;
+  QPushButton* Button(int id) const;
+  // The screen's scale when the window was initialised.
+  double Scale() const { return m_dScale; }
+  // The platform's system menu, offered as the window's context menu.
+  QMenu* SystemMenu() const { return m_systemMenu; }
+
+  // The tab the person picked: shows its page.
+  void OnTabSelectionChanged();
+  // A click on the tab control: a page that has a load pending applies the loaded tree again.
+  void OnTabClicked();
+  void OnHelp();
+  void OnAbout();
+
+ signals:
+  // The files dropped on the window, in drop order, for the drop load.
+  void FilesDropped(const QStringList& paths);
+  // The file named on the command line, for the start load; raised once by the initialisation.
+  void StartFileNamed(const QString& path);
+
+ protected:
+  void OnInitDialog() override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void SetButtonTexts();
+  void BuildSystemMenu();
+  void CreatePages();
+  void ShowPage(int index);
+
+  QString m_strStartFile;
+  CDocumentState m_document;
+  double m_dScale = 1.0;
+  QMenu* m_systemMenu = nullptr;
+  pages::CPreferencedlg m_preferencesPage;
+  pages::CRibbondlg m_ribbonPage;
+  pages::CPluginsdlg m_pluginsPage;
+};
+
+// The local files among dropped URLs, in their order.
+QStringList DroppedLocalFiles(const QList<QUrl>& urls);
+
+}  // namespace cadmira::app

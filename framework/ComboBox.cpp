@@ -1,0 +1,32 @@
+#include "framework/ComboBox.h"
+
+#include <QLineEdit>
+
+namespace cadmira::framework {
+
+ComboBox::ComboBox(bool withEditField, QWidget* parent) : QComboBox(parent) {
+  setEditable(withEditField);
+  setInsertPolicy(QComboBox::NoInsert);
+  if (QLineEdit* field = lineEdit()) {
+    setCompleter(nullptr);
+    // Qt would select an item whose text matches the field when editing ends.
+    disconnect(field, &QLineEdit::editingFinished, this, nullptr);
+  }
+}
+
+int ComboBox::AddString(const QString& text) {
+  const int selected = currentIndex();
+  const QString field = isEditable() ? currentText() : QString();
+  addItem(text);
+  if (selected == -1 && currentIndex() != -1) {
+    setCurrentIndex(-1);
+    if (isEditable()) setEditText(field);
+  }
+  return count() - 1;
+}
+
+void ComboBox::SetCurSel(int index) {
+  setCurrentIndex(index >= 0 && index < count() ? index : -1);
+}
+
+}  // namespace cadmira::framework

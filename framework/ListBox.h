@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QListWidget>
+
+namespace cadmira::framework {
+
+// A list of text rows, each with an integer of the owner's. A sorted list places every new row by
+// its text, ignoring case; the horizontal scroll range is the extent the owner sets, not the
+// widest row, and there is none until it is set.
+class ListBox : public QListWidget {
+  Q_OBJECT
+
+ public:
+  explicit ListBox(bool sorted, QWidget* parent = nullptr);
+
+  // The index the row landed at.
+  int AddString(const QString& text);
+  void SetItemData(int index, qintptr data);
+  // 0 for a row that does not exist.
+  qintptr ItemData(int index) const;
+
+  void SetHorizontalExtent(int pixels);
+  int HorizontalExtent() const { return m_horizontalExtent; }
+
+ protected:
+  void updateGeometries() override;
+
+ private:
+  bool m_sorted;
+  int m_horizontalExtent = 0;
+};
+
+}  // namespace cadmira::framework

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "framework/Host.h"
+
+namespace cadmira::framework {
+
+// One call a scripted host received.
+struct HostCall {
+  enum class Kind { MessageBox, FileDialog, RunModal, Restart, Exit };
+  Kind kind = Kind::MessageBox;
+  // Message boxes.
+  QString text;
+  QString caption;
+  MessageIcon icon = MessageIcon::None;
+  MessageButtons buttons = MessageButtons::Ok;
+  // File dialogs.
+  FileDialogRequest request;
+  // Modal runs: the template id of the dialog. Exits: the code.
+  int dialogId = 0;
+  int exitCode = 0;
+  // False when the script held no answer for the call.
+  bool answered = true;
+};
+
+// A host for tests: installed for its lifetime, it answers every call from its script, in order
+// per kind of call, records every call, and never shows a window or ends the process. A call the
+// script has no answer for is recorded as unanswered and gets the answer a person closing the
+// window would give (Cancel, No, no file, the cancel result).
+class ScriptedHost : public Host {
+ public:
+  using ModalScript = std::function<int(Dialog&)>;
+
+  ScriptedHost();
+  ~ScriptedHost() override;
+
+  void AnswerMessageBox(MessageAnswer answer);
+  void AnswerFileDialog(std::optional<QString> path);
+  // `script` sees the created dialog (its OnInitDialog has run) and returns the modal result.
+  void AnswerModal(ModalScript script);
+  void AnswerModal(int result);
+
+  const std::vector<HostCall>& Calls() const { return m_calls; }
+  std::vector<HostCall> MessageBoxes() const;
+  int UnansweredCount() const;
+  // True when every scripted answer has been used.
+  bool ScriptUsedUp() const;
+  void Clear();
+
+  MessageAnswer MessageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon,
+                           MessageButtons buttons) override;
+  std::optional<QString> FileDialog(QWidget* owner, const FileDialogRequest& request) override;
+  int RunModal(Dialog& dialog) override;
+  void Restart() override;
+  void Exit(int code) override;
+
+ private:
+  std::deque<MessageAnswer> m_messageAnswers;
+  std::deque<std::optional<QString>> m_fileAnswers;
+  std::deque<ModalScript> m_modalAnswers;
+  std::vector<HostCall> m_calls;
+  ScopedHost m_installed;
+};
+
+}  // namespace cadmira::framework

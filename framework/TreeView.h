@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QPersistentModelIndex>
+#include <QPoint>
+#include <QTreeWidget>
+
+namespace cadmira::framework {
+
+// A tree of text items, each with an integer of the owner's. With check boxes every item shows
+// state image 1 (unchecked) or 2 (checked); a click on the box toggles it, after the click has
+// been reported, and Space toggles the current item. One item at a time may carry the
+// drop-highlight, which is drawn like a selection and set only by the owner.
+class TreeView : public QTreeWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kStateNone = 0;
+  static constexpr int kStateUnchecked = 1;
+  static constexpr int kStateChecked = 2;
+
+  struct HitTestResult {
+    QTreeWidgetItem* item = nullptr;
+    bool onStateIcon = false;
+  };
+
+  TreeView(bool checkBoxes, QWidget* parent = nullptr);
+
+  // Appended as the last child of `parent` (top level when null), unchecked and collapsed.
+  QTreeWidgetItem* InsertItem(const QString& text, QTreeWidgetItem* parent = nullptr);
+
+  int StateImage(const QTreeWidgetItem* item) const;
+  void SetStateImage(QTreeWidgetItem* item, int state);
+  bool Checked(const QTreeWidgetItem* item) const { return StateImage(item) == kStateChecked; }
+  void SetChecked(QTreeWidgetItem* item, bool checked);
+
+  void SetItemData(QTreeWidgetItem* item, quintptr data);
+  quintptr ItemData(const QTreeWidgetItem* item) const;
+
+  QTreeWidgetItem* DropHighlight() const;
+  // Null removes the highlight.
+  void SetDropHighlight(QTreeWidgetItem* item);
+
+  // `point` in viewport (client) coordinates.
+  HitTestResult HitTest(const QPoint& point) const;
+
+ signals:
+  // A left click at `point` (viewport coordinates), reported before the tree toggles a check box
+  // that the click hit.
+  void Clicked(const QPoint& point);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QRect StateIconRect(const QModelIndex& index) const;
+  void Toggle(QTreeWidgetItem* item);
+
+  bool m_checkBoxes;
+  QPersistentModelIndex m_dropHighlight;
+  QPersistentModelIndex m_pressed;
+};
+
+}  // namespace cadmira::framework

@@ -1,0 +1,55 @@
+#include "localization/Relabel.h"
+
+#include <algorithm>
+
+#include <QFont>
+#include <QWidget>
+
+#include "framework/ControlId.h"
+#include "framework/Screen.h"
+#include "localization/LanguageFile.h"
+#include "localization/LanguageFont.h"
+#include "localization/LayoutEntry.h"
+#include "localization/WindowText.h"
+
+namespace cadmira::localization {
+namespace {
+
+void ApplyGeometry(QWidget* window, const LayoutEntry& entry) {
+  const int dpi = framework::ScreenDpi();
+  const int left = ScaleToDpi(*entry.left, dpi);
+  const int top = ScaleToDpi(*entry.top, dpi);
+  const int width = std::min(ScaleToDpi(*entry.width, dpi), QWIDGETSIZE_MAX);
+  const int height = std::min(ScaleToDpi(*entry.height, dpi), QWIDGETSIZE_MAX);
+  // Moving and resizing keeps the stacking order and never activates a window.
+  if (left != 0 || top != 0) window->move(left, top);
+  window->resize(width, height);
+}
+
+}  // namespace
+
+void ApplyLanguageFont(QWidget* dialog) {
+  QFont font = dialog->font();
+  if (const auto& face = LanguageFace()) font.setFamilies({*face});
+  dialog->setFont(font);
+  for (QWidget* child : dialog->findChildren<QWidget*>()) child->setFont(font);
+}
+
+void RelabelWindow(QWidget* window, const QString& dialogIdText) {
+  const std::optional<int> controlId = framework::ControlId(window);
+  if (!controlId) return;  // made by Qt, not by a template
+  const std::u16string joined = LanguageLayoutEntry(dialogIdText.toStdU16String(), *controlId);
+  if (joined.empty()) return;
+  const LayoutEntry entry = ParseLayoutEntry(joined);
+  if (!entry.text.empty()) SetWindowText(window, QString::fromStdU16String(entry.text));
+  if (entry.HasGeometry()) ApplyGeometry(window, entry);
+}
+
+void RelabelDialog(QWidget* dialog, int dialogId) {
+  ApplyLanguageFont(dialog);
+  const QString dialogIdText = QString::number(static_cast<unsigned int>(dialogId));
+  RelabelWindow(dialog, dialogIdText);
+  for (QWidget* descendant : dialog->findChildren<QWidget*>()) RelabelWindow(descendant, dialogIdText);
+}
+
+}  // namespace cadmira::localization
