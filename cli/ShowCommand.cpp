@@ -22,7 +22,6 @@
 #include "document/PluginList.h"
 #include "document/PreferenceReader.h"
 #include "document/ReadConfigFile.h"
-#include "document/SectionLookup.h"
 #include "document/Utf8Text.h"
 #include "resources/StringTable.h"
 
