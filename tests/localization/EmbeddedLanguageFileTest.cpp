@@ -84,17 +84,15 @@ TEST(EmbeddedLanguageFileTest, RelabellingKeepsTheTemplateLayout) {
       for (const auto& [widget, rect] : before) {
         if (!framework::ControlId(widget)) continue;  // Qt's inner widgets follow their owners
         const QRect now = widget->geometry();
-        const auto where = [&] {
-          return std::to_string(dpi) + " " + std::to_string(dialogId) + "/" +
-                 std::to_string(*framework::ControlId(widget));
-        };
+        const std::string where =
+            std::to_string(dpi) + " " + std::to_string(dialogId) + "/" + std::to_string(*framework::ControlId(widget));
         // Truncated scaling here and rounded scaling in the framework, and a combo box's edit
         // height that follows its font, differ by a few pixels.
         for (const int difference : {now.left() - rect.left(), now.top() - rect.top(),
                                      now.width() - rect.width(), now.height() - rect.height()}) {
-          EXPECT_LE(std::abs(difference), 4) << where();
+          EXPECT_LE(std::abs(difference), 4) << where;
         }
-        EXPECT_TRUE(QRect(QPoint(), widget->parentWidget()->size()).contains(now)) << where();
+        EXPECT_TRUE(QRect(QPoint(), widget->parentWidget()->size()).contains(now)) << where;
       }
     }
   }
