@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 // The RC4 (ARC4) stream cipher; the same pass enciphers and deciphers.
 class CZD_Rc4 {
@@ -10,7 +11,8 @@ class CZD_Rc4 {
   void Crypt(unsigned char* data, std::size_t length);
 
  private:
-  unsigned char m_state[256] = {};
-  unsigned char m_i = 0;
-  unsigned char m_j = 0;
+  // Whole words rather than bytes: the swaps then avoid partial-register merges.
+  std::uint32_t m_state[256] = {};
+  std::uint32_t m_i = 0;
+  std::uint32_t m_j = 0;
 };

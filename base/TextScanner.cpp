@@ -43,7 +43,22 @@ bool CXML_TextScanner::Refill() {
   return true;
 }
 
-void CXML_TextScanner::SkipWhitespace() {
+bool CXML_TextScanner::ReadPlainQuoted(unsigned char quote, std::string_view& value) {
+  for (std::size_t i = m_index; i < m_size; ++i) {
+    const unsigned char c = m_data[i];
+    if (c == quote) {
+      value = std::string_view(reinterpret_cast<const char*>(m_data + m_index), i - m_index);
+      m_index = i + 1;
+      return true;
+    }
+    if (c >= 0x80 || c == '&') {
+      return false;
+    }
+  }
+  return false;
+}
+
+void CXML_TextScanner::SkipWhitespaceRun() {
   while (HasByte()) {
     while (m_index < m_size && xmlchar::Is(m_data[m_index], xmlchar::kSpace)) {
       ++m_index;

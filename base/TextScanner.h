@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/StreamRead.h"
+#include "base/XmlCharClass.h"
 
 #include <cstdint>
 #include <string>
@@ -21,7 +22,12 @@ class CXML_TextScanner {
   unsigned char Next() { return m_data[m_index++]; }
   std::uint64_t Offset() const { return m_blockStart + m_index; }
 
-  void SkipWhitespace();
+  void SkipWhitespace() {
+    if (m_index < m_size && !IsSpace(m_data[m_index])) {
+      return;
+    }
+    SkipWhitespaceRun();
+  }
   // Collects name characters, a ':' turning what came before it into the prefix. The views stay
   // valid until the next call.
   void ReadName(std::string_view& prefix, std::string_view& name);
@@ -29,12 +35,17 @@ class CXML_TextScanner {
   void SkipLiteral(std::string_view literal);
   // Reads a character reference after its '&', up to and including the next ';'.
   std::uint32_t ReadCharRef();
+  // The bytes up to the closing quote when they lie in the current block and are all plain
+  // ASCII without '&': consumes them with the quote and returns true. Otherwise consumes nothing.
+  bool ReadPlainQuoted(unsigned char quote, std::string_view& value);
   // Decodes the rest of a quoted attribute value and consumes its closing quote.
   void ReadQuoted(unsigned char quote, CZD_Utf8Reader& value);
   // Decodes text content up to the next '<' or '&' (not consumed).
   void ReadText(CZD_Utf8Reader& text);
 
  private:
+  static bool IsSpace(unsigned char c) { return xmlchar::Is(c, xmlchar::kSpace); }
+  void SkipWhitespaceRun();
   bool Refill();
   std::uint32_t ReadNumber(unsigned base);
   std::uint32_t ReadEntityName();

@@ -218,11 +218,17 @@ void CXML_TreeBuilder::ReadAttributes() {
     }
     m_scanner.Next();
     m_scanner.SkipWhitespace();
-    m_value.Clear();
     if (m_scanner.HasByte() && (m_scanner.Peek() == '"' || m_scanner.Peek() == '\'')) {
-      m_scanner.ReadQuoted(m_scanner.Next(), m_value);
+      const unsigned char quote = m_scanner.Next();
+      std::string_view plain;
+      if (m_scanner.ReadPlainQuoted(quote, plain)) {
+        attribute.value = MakeAsciiText(plain);
+      } else {
+        m_value.Clear();
+        m_scanner.ReadQuoted(quote, m_value);
+        attribute.value = MakeText(m_value.Buffer().Units(), m_value.Buffer().UnitCount());
+      }
     }
-    attribute.value = MakeText(m_value, m_value.Buffer().UnitCount());
     StoreAttribute(attribute);
   }
 }
@@ -249,7 +255,7 @@ void CXML_TreeBuilder::FlushText() {
   }
   if (units > 0) {
     void* memory = Allocate(sizeof(CXML_TextSegment));
-    auto* segment = new (memory) CXML_TextSegment{0, CZD_WideStr::AdoptBlock(MakeText(m_text, units))};
+    auto* segment = new (memory) CXML_TextSegment{0, CZD_WideStr::AdoptBlock(MakeText(m_text.Buffer().Units(), units))};
     m_children.push_back(CXML_ChildEntry{CXML_ChildEntry::kText, segment});
   }
   m_text.Clear();
@@ -298,14 +304,34 @@ CXML_TreeElement* CXML_TreeBuilder::MakeElement(CXML_TreeElement* parent, NameBl
                                        nullptr};
 }
 
-CXML_TreeBuilder::TextBlock* CXML_TreeBuilder::MakeText(const CZD_Utf8Reader& text, int units) {
-  if (units <= 0) {
+CXML_TreeBuilder::TextBlock* CXML_TreeBuilder::MakeText(const char16_t* units, int count) {
+  if (count <= 0) {
     return nullptr;
   }
   // Texts live in the arena and are marked as not shareable: a copy taken out of the tree
   // gets its own block.
-  void* memory = Allocate(TextBlock::BytesFor(units));
-  return TextBlock::Place(memory, text.Buffer().Units(), units, -1);
+  void* memory = Allocate(TextBlock::BytesFor(count));
+  return TextBlock::Place(memory, units, count, -1);
+}
+
+CXML_TreeBuilder::TextBlock* CXML_TreeBuilder::MakeAsciiText(std::string_view text) {
+  if (text.empty()) {
+    return nullptr;
+  }
+  if (text.size() > 0x7FFFFFF0u) {
+    throw std::bad_alloc();
+  }
+  const int count = static_cast<int>(text.size());
+  auto* block = static_cast<TextBlock*>(Allocate(TextBlock::BytesFor(count)));
+  block->m_nRefs = -1;
+  block->m_nLength = count;
+  block->m_nCapacity = count;
+  char16_t* units = block->Data();
+  for (int i = 0; i < count; ++i) {
+    units[i] = static_cast<unsigned char>(text[static_cast<std::size_t>(i)]);
+  }
+  units[count] = 0;
+  return block;
 }
 
 void* CXML_TreeBuilder::Allocate(std::size_t size) {

@@ -47,7 +47,9 @@ class CXML_TreeBuilder {
   void FinishElement();
 
   CXML_TreeElement* MakeElement(CXML_TreeElement* parent, NameBlock* prefix, NameBlock* name);
-  TextBlock* MakeText(const CZD_Utf8Reader& text, int units);
+  TextBlock* MakeText(const char16_t* units, int count);
+  // A value of bytes below 0x80, each byte one unit.
+  TextBlock* MakeAsciiText(std::string_view text);
   void* Allocate(std::size_t size);
 
   CXML_TextScanner m_scanner;
