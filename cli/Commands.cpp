@@ -1,6 +1,8 @@
 #include "cli/Commands.h"
 
+#include "cli/NewCommand.h"
 #include "cli/SealCommand.h"
+#include "cli/ShowCommand.h"
 #include "cli/TreeCommand.h"
 
 namespace cadmira::cli {
@@ -10,6 +12,8 @@ std::vector<std::unique_ptr<CCliCommand>> MakeCommands() {
   commands.push_back(std::make_unique<CTreeCommand>());
   commands.push_back(std::make_unique<CSealCommand>(CSealCommand::Direction::kSeal));
   commands.push_back(std::make_unique<CSealCommand>(CSealCommand::Direction::kUnseal));
+  commands.push_back(std::make_unique<CShowCommand>());
+  commands.push_back(std::make_unique<CNewCommand>());
   return commands;
 }
 

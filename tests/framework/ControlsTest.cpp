@@ -9,6 +9,9 @@
 
 #include "framework/ComboBox.h"
 #include "framework/ListBox.h"
+#include "framework/MultilineCheckBox.h"
+#include "framework/ProgramIcon.h"
+#include "resources/IconResource.h"
 #include "framework/RadioButton.h"
 #include "framework/TabControl.h"
 #include "framework/TreeView.h"
@@ -220,6 +223,29 @@ TEST(RadioButtonTest, AClickChecksItAndUnchecksItsGroupOnly) {
   reader->setChecked(false);
   EXPECT_FALSE(reader->isChecked());
   EXPECT_FALSE(orvanta->isChecked());
+}
+
+}  // namespace
+}  // namespace cadmira::framework
+
+namespace cadmira::framework {
+namespace {
+
+TEST(MultilineCheckBoxTest, KeepsItsTextAndTakesClicksAnywhere) {
+  MultilineCheckBox box(QStringLiteral("Automatically convert Office files to Tessadoc when converting to PDF"));
+  box.resize(150, 40);
+  box.show();
+  EXPECT_EQ(box.text(), QStringLiteral("Automatically convert Office files to Tessadoc when converting to PDF"));
+  QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(140, 35));
+  EXPECT_TRUE(box.isChecked());
+  QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_FALSE(box.isChecked());
+}
+
+TEST(ProgramIconTest, EveryDrawnSizeIsThere) {
+  const QIcon icon = ProgramIcon();
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_EQ(icon.availableSizes().size(), static_cast<qsizetype>(resources::kIconSizes.size()));
 }
 
 }  // namespace

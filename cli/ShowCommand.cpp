@@ -1,0 +1,193 @@
+#include "cli/ShowCommand.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "base/XmlTree.h"
+#include "cli/ExitCode.h"
+#include "cli/JsonWriter.h"
+#include "document/CheckProduct.h"
+#include "document/HiddenRibbonPaths.h"
+#include "document/PluginList.h"
+#include "document/PreferenceReader.h"
+#include "document/ReadConfigFile.h"
+#include "document/SectionLookup.h"
+#include "document/Utf8Text.h"
+#include "resources/StringTable.h"
+
+namespace cadmira::cli {
+namespace {
+
+constexpr int kXmlFormatError = 246;
+
+std::string English(int id) { return document::ToUtf8(resources::EnglishString(id)); }
+
+// Everything `show` prints about one loaded file, taken from the tree once.
+struct ShowReport {
+  struct Element {
+    std::u16string text;
+    std::vector<std::pair<std::string, std::u16string>> attributes;  // qualified name (bytes), value
+  };
+
+  bool sealed = false;
+  std::string root;
+  std::optional<int> product;
+  std::u16string version;
+  std::vector<Element> preferences;
+  std::optional<std::u16string> unloadPluginArray;
+  std::vector<std::u16string> hiddenPlugins;
+  std::vector<document::RibbonPath> hiddenRibbon;
+};
+
+
+std::string QualifiedName(const CXML_AttrEntry& entry) {
+  std::string name(entry.prefix.View());
+  if (!name.empty()) name += ':';
+  name += entry.name.View();
+  return name;
+}
+
+std::string Quoted(std::u16string_view text) {
+  std::string out = "\"";
+  CJsonWriter::EscapeUtf16(text, out);
+  return out + '"';
+}
+
+std::string QuotedBytes(std::string_view bytes) {
+  std::string out = "\"";
+  CJsonWriter::EscapeBytes(bytes, out);
+  return out + '"';
+}
+
+const char* ProductWord(const std::optional<int>& product) {
+  if (!product) return nullptr;
+  return *product == 1 ? "reader" : "orvanta";
+}
+
+// A list of strings as a JSON array, with the writer's separators.
+std::string QuotedList(const std::vector<std::u16string>& items) {
+  std::string out = "[";
+  for (std::size_t i = 0; i < items.size(); ++i) out += (i ? ", " : "") + Quoted(items[i]);
+  return out + ']';
+}
+
+ShowReport MakeShowReport(const document::ConfigFile& file) {
+  ShowReport report;
+  const CXML_TreeElement* root = file.tree.get();
+  report.sealed = file.form == document::FileForm::Sealed;
+  report.root = std::string(TagName(root).View());
+  report.product = file.product;
+  report.version = document::AttributeOrEmpty(root, "version");
+  for (const CXML_TreeElement* element : document::PreferenceElements(root)) {
+    ShowReport::Element shown{document::AttributeOrEmpty(element, "Text"), {}};
+    for (int i = 0; i < AttributeCount(element); ++i) {
+      const CXML_AttrEntry* entry = AttributeAt(element, i);
+      shown.attributes.emplace_back(QualifiedName(*entry), std::u16string(entry->value.View()));
+    }
+    report.preferences.push_back(std::move(shown));
+  }
+  report.unloadPluginArray = document::ReadUnloadPluginArray(root);
+  if (report.unloadPluginArray) report.hiddenPlugins = document::SplitUnloadPluginArray(*report.unloadPluginArray);
+  report.hiddenRibbon = document::HiddenRibbonPaths(root);
+  return report;
+}
+
+void WriteShowText(const ShowReport& report, std::ostream& out) {
+  const char* product = ProductWord(report.product);
+  out << "form: " << (report.sealed ? "sealed" : "plain") << '\n'
+      << "root: " << QuotedBytes(report.root) << '\n'
+      << "product: " << (product ? product : "none") << '\n'
+      << "version: " << Quoted(report.version) << '\n'
+      << "preferences: " << report.preferences.size() << '\n';
+  for (const ShowReport::Element& element : report.preferences) {
+    out << "  " << Quoted(element.text) << ':';
+    for (const auto& [name, value] : element.attributes) out << ' ' << QuotedBytes(name) << '=' << Quoted(value);
+    out << '\n';
+  }
+  out << "UnloadPluginArray: " << (report.unloadPluginArray ? Quoted(*report.unloadPluginArray) : "none") << '\n'
+      << "hiddenPlugins: " << report.hiddenPlugins.size() << '\n';
+  for (const std::u16string& name : report.hiddenPlugins) out << "  " << Quoted(name) << '\n';
+  out << "hiddenRibbon: " << report.hiddenRibbon.size() << '\n';
+  for (const document::RibbonPath& path : report.hiddenRibbon) {
+    out << ' ';
+    for (const std::u16string& name : path) out << ' ' << Quoted(name);
+    out << '\n';
+  }
+}
+
+void WriteShowJson(const ShowReport& report, std::ostream& out) {
+  const char* product = ProductWord(report.product);
+  std::string text = "{\"form\": ";
+  text += report.sealed ? "\"sealed\"" : "\"plain\"";
+  text += ", \"root\": " + QuotedBytes(report.root);
+  text += ", \"product\": " + (product ? '"' + std::string(product) + '"' : std::string("null"));
+  text += ", \"version\": " + Quoted(report.version);
+  text += ", \"preferences\": [";
+  for (std::size_t i = 0; i < report.preferences.size(); ++i) {
+    const ShowReport::Element& element = report.preferences[i];
+    text += (i ? ", " : "") + std::string("{\"Text\": ") + Quoted(element.text) + ", \"attributes\": [";
+    for (std::size_t a = 0; a < element.attributes.size(); ++a) {
+      text += (a ? ", [" : "[") + QuotedBytes(element.attributes[a].first) + ", " +
+              Quoted(element.attributes[a].second) + ']';
+    }
+    text += "]}";
+  }
+  text += "], \"UnloadPluginArray\": " + (report.unloadPluginArray ? Quoted(*report.unloadPluginArray) : "null");
+  text += ", \"hiddenPlugins\": " + QuotedList(report.hiddenPlugins);
+  text += ", \"hiddenRibbon\": [";
+  for (std::size_t i = 0; i < report.hiddenRibbon.size(); ++i) {
+    text += (i ? ", " : "") + QuotedList(report.hiddenRibbon[i]);
+  }
+  text += "]}\n";
+  out << text;
+}
+
+
+}  // namespace
+
+CLI::App* CShowCommand::Register(CLI::App& app) {
+  CLI::App* command = app.add_subcommand(
+      "show", "Print what the editor takes from a configuration file (plain or sealed)");
+  command->add_flag("--json", m_bJson, "Print one JSON object");
+  command->add_option("FILE", m_strPath, "The configuration file")->required();
+  return command;
+}
+
+int CShowCommand::Run(CliStreams& streams) {
+  // The reader is silent about files it cannot open; say why here.
+  const int fd = open(m_strPath.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    streams.err << "cannot read " << m_strPath << ": " << std::strerror(errno) << '\n';
+    return kExitUsage;
+  }
+  close(fd);
+
+  const document::ConfigFile file = document::ReadConfigFile(m_strPath, document::ReadForms::PlainThenSealed);
+  if (!file.tree) {
+    streams.err << English(kXmlFormatError) << '\n';
+    return kExitBadInput;
+  }
+  const ShowReport report = MakeShowReport(file);
+  if (m_bJson) {
+    WriteShowJson(report, streams.out);
+  } else {
+    WriteShowText(report, streams.out);
+  }
+  if (!file.product) {
+    streams.err << English(document::kNotAConfigurationFile) << '\n';
+    return kExitBadInput;
+  }
+  return kExitOk;
+}
+
+}  // namespace cadmira::cli

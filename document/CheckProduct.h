@@ -1,0 +1,17 @@
+#pragma once
+
+struct CXML_TreeElement;
+
+namespace cadmira::document {
+
+// The messages that reject a loaded file.
+inline constexpr int kWrongProductReaderFile = 236;
+inline constexpr int kWrongProductOrvantaFile = 237;
+inline constexpr int kNotAConfigurationFile = 238;
+
+// 0 when the root names the current product (ignoring case, without namespace prefix), else
+// the string id of the rejection message, which the caller shows. A file never switches the
+// product: the user chooses it in the interface dialog.
+int CheckProduct(const CXML_TreeElement* root, int product);
+
+}  // namespace cadmira::document

@@ -1,0 +1,162 @@
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "cli/CliApp.h"
+#include "document/Seal.h"
+
+namespace cadmira::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliRun Cli(std::vector<std::string> args) {
+  args.insert(args.begin(), "cadmira-cli");
+  std::vector<char*> argv;
+  for (std::string& arg : args) argv.push_back(arg.data());
+  std::istringstream in;
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = RunCli(static_cast<int>(argv.size()), argv.data(), in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+std::string Example(const std::string& name) { return std::string(CADMIRA_SOURCE_DIR) + "/examples/" + name; }
+
+std::string Content(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class ShowAndNew : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "cadmira-cli-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    m_folder = pattern;
+  }
+  void TearDown() override { fs::remove_all(m_folder); }
+  std::string PathOf(const std::string& name) const { return (m_folder / name).string(); }
+  std::string Write(const std::string& name, const std::string& text) const {
+    std::ofstream(PathOf(name), std::ios::binary) << text;
+    return PathOf(name);
+  }
+  fs::path m_folder;
+};
+
+TEST_F(ShowAndNew, ShowsTheExamplesTheSameInBothForms) {
+  for (const char* product : {"reader", "orvanta"}) {
+    const CliRun plain = Cli({"show", "--json", Example(std::string(product) + "-profstore.xml")});
+    const CliRun sealed = Cli({"show", "--json", Example(std::string(product) + "-profstore.sealed.xml")});
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    ASSERT_EQ(sealed.status, 0) << sealed.err;
+    nlohmann::json a = nlohmann::json::parse(plain.out);
+    nlohmann::json b = nlohmann::json::parse(sealed.out);
+    EXPECT_EQ(a["form"], "plain");
+    EXPECT_EQ(b["form"], "sealed");
+    EXPECT_EQ(a["product"], product);
+    a.erase("form");
+    b.erase("form");
+    EXPECT_EQ(a, b);
+  }
+}
+
+TEST_F(ShowAndNew, ShowPrintsExactlyTheDocumentedKeys) {
+  const CliRun run = Cli({"show", "--json", Example("orvanta-profstore.sealed.xml")});
+  ASSERT_EQ(run.status, 0);
+  const nlohmann::json json = nlohmann::json::parse(run.out);
+  std::vector<std::string> keys;
+  for (const auto& item : json.items()) keys.push_back(item.key());
+  EXPECT_EQ(keys, (std::vector<std::string>{"UnloadPluginArray", "form", "hiddenPlugins", "hiddenRibbon", "preferences",
+                                            "product", "root", "version"}));
+  EXPECT_EQ(json["root"], "ZandorOrvantaPDF");
+  EXPECT_EQ(json["version"], "12.0.1");
+  ASSERT_EQ(json["preferences"].size(), 27u);
+  EXPECT_EQ(json["preferences"][4], nlohmann::json::parse(R"({"Text": "GPOAppendMode",
+      "attributes": [["Text", "GPOAppendMode"], ["Mode", "1"]]})"));
+  EXPECT_EQ(json["UnloadPluginArray"], "Upgrade.zpi;TessadocPlugin.zpi;TessadocDRM.zpi;TDOCOCLink.zpi;");
+  EXPECT_EQ(json["hiddenPlugins"].size(), 4u);
+  EXPECT_EQ(json["hiddenRibbon"], nlohmann::json::parse(R"([
+      ["Ribbon_Category_View", "View_Panel_ViewSetting", "View_Setting_StatusBar"],
+      ["Ribbon_Category_Edit", "Edit_Panel_Text"],
+      ["Ribbon_Category_Edit", "Edit_Panel_Insert", "Edit_Insert_Image", "Edit_Insert_ImageFromScanner"]])"));
+}
+
+TEST_F(ShowAndNew, ShowReportsFilesItCannotUse) {
+  const CliRun foreign = Cli({"show", "--json", Write("foreign.xml", "<Settings a=\"1\"><x/></Settings>")});
+  EXPECT_EQ(foreign.status, 1);
+  const nlohmann::json json = nlohmann::json::parse(foreign.out);
+  EXPECT_TRUE(json["product"].is_null());
+  EXPECT_TRUE(json["UnloadPluginArray"].is_null());
+  EXPECT_EQ(foreign.err,
+            "This XML is not used in Zandor OrvantaPDF and Zandor Reader, please use the right one and try again.\n");
+
+  const CliRun broken = Cli({"show", Write("broken.xml", "no markup here")});
+  EXPECT_EQ(broken.status, 1);
+  EXPECT_EQ(broken.out, "");
+  EXPECT_EQ(broken.err, "The format of xml is error.\n");
+
+  const CliRun missing = Cli({"show", PathOf("missing.xml")});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("missing.xml"), std::string::npos);
+}
+
+TEST_F(ShowAndNew, ShowEscapesWhatJsonCannotHoldRaw) {
+  const CliRun run = Cli({"show", "--json",
+                       Write("odd.xml", "<ZandorReader version=\"a&#9;&quot;&#0;&#xD800;\"><Profstore><Preferences>"
+                                        "<Preference Text=\"\xE4\"/></Preferences></Profstore></ZandorReader>")});
+  ASSERT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find(R"("version": "a\t\"\u0000\ud800")"), std::string::npos) << run.out;
+}
+
+TEST_F(ShowAndNew, NewWritesTheUntouchedDocumentSealedOrPlain) {
+  ASSERT_EQ(Cli({"new", "--product", "reader", "--doc-version", "1.0", PathOf("sealed.xml")}).status, 0);
+  ASSERT_EQ(Cli({"new", "--product", "reader", "--doc-version", "1.0", "--plain", PathOf("plain.xml")}).status, 0);
+  std::string sealed = Content(PathOf("sealed.xml"));
+  const std::string plain = Content(PathOf("plain.xml"));
+  ASSERT_EQ(sealed.size(), plain.size());
+  EXPECT_NE(sealed, plain);
+  document::SealBuffer(reinterpret_cast<unsigned char*>(sealed.data()), sealed.size());
+  EXPECT_EQ(sealed, plain);
+  EXPECT_EQ(plain.rfind("<ZandorReader version=\"1.0\" Edition=\"Enterprise\"><Profstore><Preferences>"
+                        "<Preference Text=\"StartPage\" Disable=\"\" Mode=\"\"/>",
+                        0),
+            0u);
+
+  const CliRun shown = Cli({"show", "--json", PathOf("sealed.xml")});
+  ASSERT_EQ(shown.status, 0);
+  const nlohmann::json json = nlohmann::json::parse(shown.out);
+  EXPECT_EQ(json["preferences"].size(), 27u);
+  EXPECT_EQ(json["UnloadPluginArray"], "");
+  EXPECT_TRUE(json["hiddenRibbon"].empty());
+}
+
+TEST_F(ShowAndNew, NewRefusesABlankVersionAndWritesNothing) {
+  for (const char* version : {"", "   ", "\t \n"}) {
+    const CliRun run = Cli({"new", "--product", "orvanta", "--doc-version", version, PathOf("out.xml")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Please enter the version!\n");
+  }
+  EXPECT_FALSE(fs::exists(PathOf("out.xml")));
+  EXPECT_EQ(Cli({"new", "--product", "zandor", "--doc-version", "1", PathOf("out.xml")}).status, 2);
+  const CliRun unwritable = Cli({"new", "--product", "orvanta", "--doc-version", "1", PathOf("no/such/folder.xml")});
+  EXPECT_EQ(unwritable.status, 2);
+  EXPECT_FALSE(unwritable.err.empty());
+}
+
+}  // namespace
+}  // namespace cadmira::cli
