@@ -1,7 +1,6 @@
 #include "framework/ControlFactory.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +10,7 @@
 
 #include "framework/ComboBox.h"
 #include "framework/DialogUnits.h"
+#include "framework/GroupBox.h"
 #include "framework/ListBox.h"
 #include "framework/MultilineCheckBox.h"
 #include "framework/ProgramIcon.h"
@@ -68,11 +68,22 @@ QWidget* CreateCheckBox(const ControlTemplate& control, QWidget* dialog) {
   return new QCheckBox(TextOf(control), dialog);
 }
 
+// A read-only edit shows the dialog's background, as the platform draws it.
+void ShowReadOnlyOnWindowBackground(QWidget* edit) {
+  QPalette palette = edit->palette();
+  palette.setBrush(QPalette::Base, palette.brush(QPalette::Window));
+  edit->setPalette(palette);
+}
+
 QWidget* CreateEdit(const ControlTemplate& control, QWidget* dialog) {
+  const bool readOnly = Has(control, resources::kStyleReadOnly);
+  const bool border = Has(control, resources::kStyleBorder);
   if (Has(control, resources::kStyleMultiline)) {
     auto* edit = new QPlainTextEdit(dialog);
+    if (!border) edit->setFrameShape(QFrame::NoFrame);
+    if (readOnly) ShowReadOnlyOnWindowBackground(edit->viewport());
     edit->setPlainText(TextOf(control));
-    edit->setReadOnly(Has(control, resources::kStyleReadOnly));
+    edit->setReadOnly(readOnly);
     const bool wraps = !Has(control, resources::kStyleAutoHScroll) && !Has(control, resources::kStyleHScroll);
     edit->setLineWrapMode(wraps ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     edit->setVerticalScrollBarPolicy(Has(control, resources::kStyleVScroll) ? Qt::ScrollBarAlwaysOn
@@ -82,7 +93,9 @@ QWidget* CreateEdit(const ControlTemplate& control, QWidget* dialog) {
     return edit;
   }
   auto* edit = new QLineEdit(TextOf(control), dialog);
-  edit->setReadOnly(Has(control, resources::kStyleReadOnly));
+  edit->setFrame(border);
+  edit->setReadOnly(readOnly);
+  if (readOnly) ShowReadOnlyOnWindowBackground(edit);
   edit->setAlignment(HorizontalAlignment(control) | Qt::AlignVCenter);
   if (Has(control, resources::kStylePassword)) edit->setEchoMode(QLineEdit::Password);
   if (Has(control, resources::kStyleNumber)) {
@@ -118,7 +131,7 @@ QWidget* CreateControl(const ControlTemplate& control, int radioGroup, QWidget* 
     case ControlKind::Icon:
       return CreateIcon(dialog);
     case ControlKind::GroupBox:
-      return new QGroupBox(TextOf(control), dialog);
+      return new GroupBox(TextOf(control), dialog);
     case ControlKind::PushButton:
       return CreatePushButton(control, dialog);
     case ControlKind::CheckBox:

@@ -76,6 +76,7 @@ QStringList ConvertFileFilter(const QString& filter) {
     const QString& description = parts[i];
     if (description.isEmpty()) break;
     const QString patterns = PatternsAsQt(parts[i + 1]);
+    if (patterns.isEmpty()) continue;
     const QString suffix = QLatin1Char('(') + patterns + QLatin1Char(')');
     result << (description.endsWith(suffix) ? description : description + QLatin1Char(' ') + suffix);
   }

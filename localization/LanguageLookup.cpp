@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "base/AsciiCase.h"
 #include "base/WideStr.h"
 #include "base/XmlTree.h"
 #include "localization/LayoutEntry.h"
@@ -40,8 +41,7 @@ const CXML_TreeElement* FirstChildWithId(const CXML_TreeElement* parent, std::u1
   for (int i = 0; i < count; ++i) {
     const CXML_TreeElement* child = ChildElement(parent, i);
     if (child == nullptr || !HasAttribute(child, "id")) continue;
-    const CZD_WideStr childId(UnescapedAttribute(child, "id"));
-    if (childId.CompareNoCase(CZD_WideStrView(id)) == 0) return child;
+    if (AsciiCompareNoCase(UnescapedAttribute(child, "id"), id) == 0) return child;
   }
   return nullptr;
 }

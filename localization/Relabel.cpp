@@ -15,15 +15,17 @@
 namespace cadmira::localization {
 namespace {
 
+// Qt's own limit on a widget's size; positions are held to it too, so that no rectangle
+// arithmetic inside Qt overflows on a hostile language file.
+int Scaled(int value, int dpi) { return std::min(ScaleToDpi(value, dpi), QWIDGETSIZE_MAX); }
+
 void ApplyGeometry(QWidget* window, const LayoutEntry& entry) {
   const int dpi = framework::ScreenDpi();
-  const int left = ScaleToDpi(*entry.left, dpi);
-  const int top = ScaleToDpi(*entry.top, dpi);
-  const int width = std::min(ScaleToDpi(*entry.width, dpi), QWIDGETSIZE_MAX);
-  const int height = std::min(ScaleToDpi(*entry.height, dpi), QWIDGETSIZE_MAX);
+  const int left = Scaled(*entry.left, dpi);
+  const int top = Scaled(*entry.top, dpi);
   // Moving and resizing keeps the stacking order and never activates a window.
   if (left != 0 || top != 0) window->move(left, top);
-  window->resize(width, height);
+  window->resize(Scaled(*entry.width, dpi), Scaled(*entry.height, dpi));
 }
 
 }  // namespace

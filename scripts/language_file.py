@@ -3,8 +3,8 @@
 usage: language_file.py TEMPLATES.json TRANSLATIONS.json OUTPUT.xml
 
 Every English string must have a translation and every translation a string; every control
-text a translation. Positions are the framework's pixels at 96 dots per inch, moved or widened
-where the translation data says so.
+text a translation. Positions are the framework's pixels at 96 dots per inch, so that the
+Chinese interface keeps the English layout.
 """
 import json
 import sys
@@ -79,20 +79,13 @@ def check_strings(english_strings, translations):
         raise DataError(f"translations of strings the program does not have: {', '.join(extra)}")
 
 
-def adjusted(rect, adjustment):
-    return {key: rect[key] + adjustment.get(key, 0) for key in ("left", "top", "width", "height")}
-
-
-def dialog_lines(dialog, mapping, layout):
+def dialog_lines(dialog, mapping):
     dialog_id = str(dialog["id"])
-    own = layout.get(dialog_id, {})
-    size = adjusted({"left": 0, "top": 0, "width": dialog["width"], "height": dialog["height"]},
-                    own.get("dialog", {}))
     head = [("id", dialog_id)]
     if dialog["caption"]:
         head.append(("text", escape(translated(mapping, dialog["caption"], f"dialog {dialog_id}"),
                                     f"dialog {dialog_id}")))
-    head += [("left", 0), ("top", 0), ("width", size["width"]), ("height", size["height"])]
+    head += [("left", 0), ("top", 0), ("width", dialog["width"]), ("height", dialog["height"])]
     lines = [f"    <Dialog {attributes(head)}>"]
     seen = set()
     for control in dialog["controls"]:
@@ -105,8 +98,7 @@ def dialog_lines(dialog, mapping, layout):
         text = ""
         if control["kind"] in TEXT_KINDS and control["text"]:
             text = escape(translated(mapping, control["text"], where), where)
-        rect = adjusted(control, own.get(str(control["id"]), {}))
-        pairs = [("id", control_id), ("text", text)] + [(k, rect[k]) for k in ("left", "top", "width", "height")]
+        pairs = [("id", control_id), ("text", text)] + [(k, control[k]) for k in ("left", "top", "width", "height")]
         lines.append(f"      <dlgitem {attributes(pairs)}/>")
     lines.append("    </Dialog>")
     return lines
@@ -116,11 +108,6 @@ def language_file(templates, translations):
     english_strings = templates["strings"]
     check_strings(english_strings, translations)
     mapping = text_map(english_strings, translations)
-    layout = translations.get("layout", {})
-    known = {str(d["id"]) for d in templates["dialogs"]}
-    stale = sorted(set(layout) - known)
-    if stale:
-        raise DataError(f"layout for dialogs the program does not have: {', '.join(stale)}")
     root = translations["file"]
     lines = ['<?xml version="1.0" encoding="UTF-8"?>',
              f"<Reader {attributes(root['attributes'].items())}>",
@@ -129,7 +116,7 @@ def language_file(templates, translations):
              "  </Font>",
              "  <Dialogs>"]
     for dialog in templates["dialogs"]:
-        lines += dialog_lines(dialog, mapping, layout)
+        lines += dialog_lines(dialog, mapping)
     lines += ["  </Dialogs>", "  <Strings>"]
     for string_id in sorted(english_strings, key=int):
         text = escape(translations["strings"][string_id], f"string {string_id}")

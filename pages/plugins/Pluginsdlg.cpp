@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "document/PluginList.h"
+#include "document/SectionLookup.h"
 #include "framework/ProfileStore.h"
 #include "framework/TreeView.h"
 #include "localization/Relabel.h"

@@ -151,6 +151,18 @@ TEST_F(RelabelTest, KeepsTheStackingOrder) {
   EXPECT_EQ(t.dialog.children(), before);
 }
 
+TEST_F(RelabelTest, HugeNumbersAreHeldToQtsLimit) {
+  LoadLanguageText(R"(<Reader><Dialogs><Dialog id="130" left="0" top="0" width="99999999999" height="1">
+      <dlgitem id="1005" text="x" left="2147483647" top="99999999999" width="2147483647" height="2147483647"/>
+      </Dialog></Dialogs></Reader>)");
+  framework::ScopedDpiOverride dpi(144);
+  TestDialog t;
+  RelabelDialog(&t.dialog, 130);
+  EXPECT_EQ(t.importButton->geometry(),
+            QRect(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+  EXPECT_EQ(t.dialog.height(), 1);
+}
+
 TEST_F(RelabelTest, EnglishChangesNothing) {
   TestDialog t;
   const QFont font = t.dialog.font();
@@ -185,6 +197,13 @@ TEST_F(RelabelTest, UnknownFacesAndCharsetsKeepTheDialogFont) {
     RelabelDialog(&t.dialog, 130);
     EXPECT_EQ(t.importButton->font().family(), family) << preFont;
   }
+}
+
+TEST_F(RelabelTest, CharsetOneAcceptsAFaceOfAnyWritingSystem) {
+  LoadLanguageText(R"(<Reader><Font><PreFont FaceName="DejaVu Sans" Charset="1"/></Font></Reader>)");
+  TestDialog t;
+  RelabelDialog(&t.dialog, 130);
+  EXPECT_EQ(t.importButton->font().family(), "DejaVu Sans");
 }
 
 TEST_F(RelabelTest, AnyFaceOfTheCharsetWhenNoneIsNamed) {

@@ -6,6 +6,7 @@ namespace cadmira::localization {
 namespace {
 
 struct UnescapeCase {
+  const char* name;
   std::u16string_view input;
   std::u16string_view expected;
 };
@@ -18,20 +19,21 @@ TEST_P(UnescapeTextTest, ConvertsEscapesUpToTheFirstOtherBackslash) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, UnescapeTextTest,
-    ::testing::Values(UnescapeCase{u"", u""}, UnescapeCase{u"plain", u"plain"},
-                      UnescapeCase{u"a\\tb\\nc\\rd", u"a\tb\nc\rd"},
-                      UnescapeCase{u"\\r\\n\\r\\n", u"\r\n\r\n"},
+    ::testing::Values(UnescapeCase{"empty", u"", u""}, UnescapeCase{"plain", u"plain", u"plain"},
+                      UnescapeCase{"all_three", u"a\\tb\\nc\\rd", u"a\tb\nc\rd"},
+                      UnescapeCase{"line_breaks", u"\\r\\n\\r\\n", u"\r\n\r\n"},
                       // A folder path after the line breaks keeps its backslashes.
-                      UnescapeCase{u"line\\r\\nSee (..\\Zandor Reader\\plugins).",
+                      UnescapeCase{"path_after_breaks", u"line\\r\\nSee (..\\Zandor Reader\\plugins).",
                                    u"line\r\nSee (..\\Zandor Reader\\plugins)."},
                       // A literal backslash before an escape stops the conversion there.
-                      UnescapeCase{u"C:\\dir\\nnext", u"C:\\dir\\nnext"},
-                      UnescapeCase{u"a\\nC:\\dir\\n", u"a\nC:\\dir\\n"},
-                      UnescapeCase{u"\\\\n", u"\\\\n"},
-                      UnescapeCase{u"\\N", u"\\N"},
-                      UnescapeCase{u"ends with\\", u"ends with\\"},
-                      UnescapeCase{u"\\n\\", u"\n\\"},
-                      UnescapeCase{u"\\", u"\\"}));
+                      UnescapeCase{"backslash_before_escape", u"C:\\dir\\nnext", u"C:\\dir\\nnext"},
+                      UnescapeCase{"escape_then_path", u"a\\nC:\\dir\\n", u"a\nC:\\dir\\n"},
+                      UnescapeCase{"double_backslash", u"\\\\n", u"\\\\n"},
+                      UnescapeCase{"upper_case_letter", u"\\N", u"\\N"},
+                      UnescapeCase{"trailing_backslash", u"ends with\\", u"ends with\\"},
+                      UnescapeCase{"escape_then_trailing", u"\\n\\", u"\n\\"},
+                      UnescapeCase{"lone_backslash", u"\\", u"\\"}),
+    [](const ::testing::TestParamInfo<UnescapeCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace cadmira::localization

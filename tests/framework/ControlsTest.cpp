@@ -1,0 +1,252 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTest>
+
+#include "framework/ComboBox.h"
+#include "framework/ListBox.h"
+#include "framework/MultilineCheckBox.h"
+#include "framework/ProgramIcon.h"
+#include "resources/IconResource.h"
+#include "framework/RadioButton.h"
+#include "framework/TabControl.h"
+#include "framework/TreeView.h"
+
+namespace cadmira::framework {
+namespace {
+
+TEST(ComboBoxTest, AddingItemsKeepsNoSelectionAndTheFieldText) {
+  ComboBox combo(true);
+  combo.setEditText(QStringLiteral("Chinese"));
+  EXPECT_EQ(combo.AddString(QStringLiteral("English")), 0);
+  EXPECT_EQ(combo.AddString(QStringLiteral("Chinese")), 1);
+  EXPECT_EQ(combo.CurSel(), -1);
+  EXPECT_EQ(combo.currentText(), QStringLiteral("Chinese"));
+}
+
+TEST(ComboBoxTest, TypingAnItemsTextSelectsNothing) {
+  QWidget window;
+  auto* combo = new ComboBox(true, &window);
+  auto* other = new QLineEdit(&window);
+  combo->AddString(QStringLiteral("English"));
+  combo->AddString(QStringLiteral("Chinese"));
+  window.show();
+  combo->setFocus();
+  QTest::keyClicks(combo->lineEdit(), QStringLiteral("English"));
+  QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+  other->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(combo->CurSel(), -1);
+  EXPECT_EQ(combo->currentText(), QStringLiteral("English"));
+}
+
+TEST(ComboBoxTest, SelectingNoneEmptiesTheField) {
+  ComboBox combo(true);
+  combo.AddString(QStringLiteral("Default"));
+  combo.SetCurSel(0);
+  EXPECT_EQ(combo.currentText(), QStringLiteral("Default"));
+  combo.SetCurSel(-1);
+  EXPECT_EQ(combo.CurSel(), -1);
+  EXPECT_TRUE(combo.currentText().isEmpty());
+  combo.SetCurSel(5);  // out of range selects nothing
+  EXPECT_EQ(combo.CurSel(), -1);
+}
+
+TEST(ListBoxTest, SortedRowsLandByTextIgnoringCaseAndKeepTheirData) {
+  ListBox list(true);
+  const std::pair<QString, int> rows[] = {
+      {QStringLiteral("Status Bar"), 13}, {QStringLiteral("advertisement"), 1}, {QStringLiteral("Print"), 9},
+      {QStringLiteral("About"), 0},       {QStringLiteral("print"), 99},
+  };
+  for (const auto& [text, key] : rows) list.SetItemData(list.AddString(text), key);
+  const QStringList expected = {QStringLiteral("About"), QStringLiteral("advertisement"), QStringLiteral("Print"),
+                                QStringLiteral("print"), QStringLiteral("Status Bar")};
+  const int expectedData[] = {0, 1, 9, 99, 13};
+  ASSERT_EQ(list.count(), 5);
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(list.item(i)->text(), expected[i]);
+    EXPECT_EQ(list.ItemData(i), expectedData[i]);
+  }
+  EXPECT_EQ(list.ItemData(17), 0);
+}
+
+TEST(ListBoxTest, UnsortedRowsAppendAndTheExtentSetsTheScrollRange) {
+  ListBox list(false);
+  list.resize(120, 100);
+  list.AddString(QStringLiteral("b"));
+  EXPECT_EQ(list.AddString(QStringLiteral("a")), 1);
+  list.show();
+  list.SetHorizontalExtent(400);
+  EXPECT_EQ(list.horizontalScrollBar()->maximum(), 400 - list.viewport()->width());
+  list.SetHorizontalExtent(10);
+  EXPECT_EQ(list.horizontalScrollBar()->maximum(), 0);
+}
+
+class TreeViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    tree.resize(300, 200);
+    top = tree.InsertItem(QStringLiteral("Home"));
+    child = tree.InsertItem(QStringLiteral("Save"), top);
+    top->setExpanded(true);
+    tree.show();
+    QApplication::processEvents();
+  }
+  QPoint BoxOf(QTreeWidgetItem* item) {
+    // The check box sits at the left of the item's text cell.
+    const QRect cell = tree.visualItemRect(item);
+    for (int x = cell.left(); x < cell.right(); ++x) {
+      const QPoint point(x, cell.center().y());
+      if (tree.HitTest(point).onStateIcon) return point;
+    }
+    return {};
+  }
+
+  TreeView tree{true};
+  QTreeWidgetItem* top = nullptr;
+  QTreeWidgetItem* child = nullptr;
+};
+
+TEST_F(TreeViewTest, NewItemsAreUncheckedCollapsedLastChildren) {
+  QTreeWidgetItem* second = tree.InsertItem(QStringLiteral("Open"), top);
+  EXPECT_EQ(top->child(1), second);
+  EXPECT_EQ(tree.StateImage(second), TreeView::kStateUnchecked);
+  EXPECT_FALSE(second->isExpanded());
+  tree.SetStateImage(second, TreeView::kStateChecked);
+  EXPECT_TRUE(tree.Checked(second));
+  TreeView plain(false);
+  EXPECT_EQ(plain.StateImage(plain.InsertItem(QStringLiteral("x"))), TreeView::kStateNone);
+}
+
+TEST_F(TreeViewTest, AClickOnTheBoxIsReportedBeforeTheTreeTogglesIt) {
+  const QPoint box = BoxOf(child);
+  ASSERT_FALSE(box.isNull());
+  std::vector<bool> stateWhenReported;
+  QObject::connect(&tree, &TreeView::Clicked, [&](const QPoint& point) {
+    EXPECT_EQ(tree.HitTest(point).item, child);
+    stateWhenReported.push_back(tree.Checked(child));
+  });
+  QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, box);
+  EXPECT_EQ(stateWhenReported, std::vector<bool>{false});
+  EXPECT_TRUE(tree.Checked(child));
+  QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, box);
+  EXPECT_FALSE(tree.Checked(child));
+}
+
+TEST_F(TreeViewTest, AClickOnTheTextOrOnNothingTogglesNothing) {
+  QSignalSpy clicks(&tree, &TreeView::Clicked);
+  const QRect cell = tree.visualItemRect(child);
+  QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, QPoint(cell.right() - 5, cell.center().y()));
+  QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, QPoint(10, 190));
+  EXPECT_EQ(clicks.count(), 2);
+  EXPECT_FALSE(tree.Checked(child));
+  EXPECT_EQ(tree.HitTest(QPoint(10, 190)).item, nullptr);
+}
+
+TEST_F(TreeViewTest, SpaceTogglesTheCurrentItemOnly) {
+  tree.setCurrentItem(child);
+  QTest::keyClick(&tree, Qt::Key_Space);
+  EXPECT_TRUE(tree.Checked(child));
+  EXPECT_FALSE(tree.Checked(top));
+}
+
+TEST_F(TreeViewTest, TheDropHighlightMovesAndGoesWithItsItem) {
+  EXPECT_EQ(tree.DropHighlight(), nullptr);
+  tree.SetDropHighlight(child);
+  EXPECT_EQ(tree.DropHighlight(), child);
+  tree.SetDropHighlight(top);
+  EXPECT_EQ(tree.DropHighlight(), top);
+  EXPECT_FALSE(child->data(0, Qt::BackgroundRole).isValid());
+  tree.SetDropHighlight(nullptr);
+  EXPECT_EQ(tree.DropHighlight(), nullptr);
+  tree.SetDropHighlight(child);
+  delete child;
+  EXPECT_EQ(tree.DropHighlight(), nullptr);
+}
+
+TEST_F(TreeViewTest, ItemDataIsTheOwnersNumber) {
+  tree.SetItemData(child, 0xdeadbeef);
+  EXPECT_EQ(tree.ItemData(child), 0xdeadbeefu);
+  EXPECT_EQ(tree.ItemData(top), 0u);
+  EXPECT_EQ(tree.ItemData(nullptr), 0u);
+}
+
+TEST(TabControlTest, AClickIsReportedAfterTheSelectionItMade) {
+  TabControl tabs;
+  tabs.resize(400, 300);
+  for (const char* text : {"Preferences", "Ribbon Set", "Plugins"}) tabs.InsertItem(tabs.ItemCount(), QString::fromLatin1(text));
+  tabs.show();
+  EXPECT_EQ(tabs.CurSel(), 0);
+  std::vector<int> seenAtClick;
+  QSignalSpy changes(&tabs, &TabControl::SelectionChanged);
+  QObject::connect(&tabs, &TabControl::Clicked, [&] { seenAtClick.push_back(tabs.CurSel()); });
+  QTest::mouseClick(tabs.TabBar(), Qt::LeftButton, {}, tabs.TabBar()->tabRect(2).center());
+  EXPECT_EQ(seenAtClick, std::vector<int>{2});
+  EXPECT_EQ(changes.count(), 1);
+}
+
+TEST(TabControlTest, SelectingFromCodeIsQuietButGivingFocusIsNot) {
+  TabControl tabs;
+  tabs.InsertItem(0, QStringLiteral("a"));
+  tabs.InsertItem(1, QStringLiteral("b"));
+  QSignalSpy changes(&tabs, &TabControl::SelectionChanged);
+  tabs.SetCurSel(1);
+  EXPECT_EQ(tabs.CurSel(), 1);
+  EXPECT_EQ(changes.count(), 0);
+  tabs.SetCurFocus(0);
+  EXPECT_EQ(tabs.CurSel(), 0);
+  EXPECT_EQ(changes.count(), 1);
+  tabs.SetCurFocus(0);  // no change, no notice
+  EXPECT_EQ(changes.count(), 1);
+  tabs.SetCurSel(7);
+  EXPECT_EQ(tabs.CurSel(), 0);
+}
+
+TEST(RadioButtonTest, AClickChecksItAndUnchecksItsGroupOnly) {
+  QWidget dialog;
+  auto* reader = new RadioButton(QStringLiteral("Reader"), 1, &dialog);
+  auto* orvanta = new RadioButton(QStringLiteral("Orvanta"), 1, &dialog);
+  auto* elsewhere = new RadioButton(QStringLiteral("Other"), 2, &dialog);
+  elsewhere->setChecked(true);
+  orvanta->setChecked(true);
+  reader->click();
+  EXPECT_TRUE(reader->isChecked());
+  EXPECT_FALSE(orvanta->isChecked());
+  EXPECT_TRUE(elsewhere->isChecked());
+  reader->click();  // a checked button stays checked
+  EXPECT_TRUE(reader->isChecked());
+  // From code a button may be unchecked, leaving the group with none.
+  reader->setChecked(false);
+  EXPECT_FALSE(reader->isChecked());
+  EXPECT_FALSE(orvanta->isChecked());
+}
+
+}  // namespace
+}  // namespace cadmira::framework
+
+namespace cadmira::framework {
+namespace {
+
+TEST(MultilineCheckBoxTest, KeepsItsTextAndTakesClicksAnywhere) {
+  MultilineCheckBox box(QStringLiteral("Automatically convert Office files to Tessadoc when converting to PDF"));
+  box.resize(150, 40);
+  box.show();
+  EXPECT_EQ(box.text(), QStringLiteral("Automatically convert Office files to Tessadoc when converting to PDF"));
+  QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(140, 35));
+  EXPECT_TRUE(box.isChecked());
+  QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_FALSE(box.isChecked());
+}
+
+TEST(ProgramIconTest, EveryDrawnSizeIsThere) {
+  const QIcon icon = ProgramIcon();
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_EQ(icon.availableSizes().size(), static_cast<qsizetype>(resources::kIconSizes.size()));
+}
+
+}  // namespace
+}  // namespace cadmira::framework

@@ -1,0 +1,180 @@
+#include "framework/Dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "framework/ComboBox.h"
+#include "framework/ControlId.h"
+#include "framework/RadioButton.h"
+#include "framework/Screen.h"
+#include "framework/ScriptedHost.h"
+#include "resources/DialogTemplate.h"
+
+namespace cadmira::framework {
+namespace {
+
+// Dialog 130 has a combo box, a radio group and a default button 1.
+constexpr int kInterfaceDialog = 130;
+constexpr int kPreferencesPage = 152;
+
+class CountingDialog : public Dialog {
+ public:
+  using Dialog::Dialog;
+  int initialisations = 0;
+  int cancels = 0;
+
+ protected:
+  void OnInitDialog() override { ++initialisations; }
+  void OnCancel() override {
+    ++cancels;
+    Dialog::OnCancel();
+  }
+};
+
+TEST(DialogTest, ControlsCarryTheirTemplateIdsKindsAndPixelGeometry) {
+  const resources::DialogTemplateData* data = resources::DialogTemplate(kInterfaceDialog);
+  ASSERT_NE(data, nullptr);
+  Dialog dialog(kInterfaceDialog);
+  ASSERT_TRUE(dialog.Create());
+  EXPECT_EQ(ControlId(&dialog), 0);
+  EXPECT_EQ(dialog.windowTitle(), QString::fromStdU16String(std::u16string(data->caption)));
+  const BaseUnits& base = dialog.DialogBaseUnits();
+  EXPECT_EQ(dialog.size(), QSize(DialogUnitsToPixelsX(data->width, base, 96), DialogUnitsToPixelsY(data->height, base, 96)));
+  for (const resources::ControlTemplate& control : data->controls) {
+    QWidget* widget = dialog.item(control.id);
+    ASSERT_NE(widget, nullptr) << control.id;
+    EXPECT_EQ(ControlId(widget), control.id);
+    const QRect expected = DialogUnitsToPixels(QRect(control.x, control.y, control.width, control.height), base, 96);
+    EXPECT_EQ(widget->pos(), expected.topLeft()) << control.id;
+    EXPECT_EQ(widget->width(), expected.width()) << control.id;
+  }
+  EXPECT_NE(dialog.item<ComboBox>(1007), nullptr);
+  EXPECT_NE(dialog.item<RadioButton>(1009), nullptr);
+  EXPECT_EQ(dialog.item(4242), nullptr);
+  // The combo box's inner line edit is Qt's, not the template's.
+  EXPECT_FALSE(ControlId(dialog.item<ComboBox>(1007)->lineEdit()).has_value());
+}
+
+TEST(DialogTest, AClosedComboBoxIsAsTallAsItsField) {
+  Dialog dialog(kInterfaceDialog);
+  ASSERT_TRUE(dialog.Create());
+  const QWidget* combo = dialog.item(1007);
+  EXPECT_LT(combo->height(), DialogUnitsToPixelsY(60, dialog.DialogBaseUnits(), 96));
+  EXPECT_GE(combo->height(), combo->fontMetrics().height());
+}
+
+TEST(DialogTest, OnlyTheTemplatesDefaultButtonIsDefault) {
+  Dialog dialog(kInterfaceDialog);
+  ASSERT_TRUE(dialog.Create());
+  for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+    EXPECT_FALSE(button->autoDefault());
+    EXPECT_EQ(button->isDefault(), ControlId(button) == kIdOk);
+  }
+}
+
+TEST(DialogTest, InitialisesOnceAndNotAtAllWithoutATemplate) {
+  CountingDialog dialog(kInterfaceDialog);
+  EXPECT_TRUE(dialog.Create());
+  EXPECT_TRUE(dialog.Create());
+  EXPECT_EQ(dialog.initialisations, 1);
+
+  ScriptedHost host;
+  CountingDialog missing(9999);
+  EXPECT_FALSE(missing.Create());
+  EXPECT_EQ(missing.DoModal(), kModalFailed);
+  EXPECT_EQ(missing.initialisations, 0);
+  EXPECT_TRUE(host.Calls().empty());
+}
+
+TEST(DialogTest, TheScaleGrowsGeometryAndFont) {
+  Dialog normal(kInterfaceDialog);
+  ASSERT_TRUE(normal.Create());
+  ScopedDpiOverride dpi(144);
+  EXPECT_EQ(ScreenDpi(), 144);
+  Dialog large(kInterfaceDialog);
+  ASSERT_TRUE(large.Create());
+  const resources::DialogTemplateData* data = resources::DialogTemplate(kInterfaceDialog);
+  EXPECT_EQ(large.width(), DialogUnitsToPixelsX(data->width, large.DialogBaseUnits(), 144));
+  EXPECT_EQ(large.DialogBaseUnits().x, normal.DialogBaseUnits().x);
+  EXPECT_EQ(large.font().pixelSize(), 16);
+  EXPECT_EQ(normal.font().pixelSize(), 11);
+}
+
+TEST(DialogTest, DpiOverridesNestAndUnwind) {
+  const int screen = ScreenDpi();
+  {
+    ScopedDpiOverride outer(120);
+    {
+      ScopedDpiOverride inner(144);
+      EXPECT_EQ(ScreenDpi(), 144);
+      EXPECT_DOUBLE_EQ(ScreenScale(), 1.5);
+    }
+    EXPECT_EQ(ScreenDpi(), 120);
+  }
+  EXPECT_EQ(ScreenDpi(), screen);
+}
+
+TEST(DialogTest, EscapeCancelsAndEnterPressesTheDefaultButton) {
+  CountingDialog dialog(kInterfaceDialog);
+  ASSERT_TRUE(dialog.Create());
+  int confirmations = 0;
+  QObject::connect(dialog.item<QPushButton>(kIdOk), &QPushButton::clicked, [&] { ++confirmations; });
+  dialog.show();
+  QTest::keyClick(&dialog, Qt::Key_Return);
+  EXPECT_EQ(confirmations, 1);
+  QTest::keyClick(&dialog, Qt::Key_Escape);
+  EXPECT_EQ(dialog.cancels, 1);
+  EXPECT_EQ(dialog.result(), kIdCancel);
+}
+
+TEST(DialogTest, ThePassThroughKeepsEnterAndEscapeFromTheDialog) {
+  CountingDialog dialog(kInterfaceDialog);
+  dialog.SetKeyPassThrough(true);
+  ASSERT_TRUE(dialog.Create());
+  int confirmations = 0;
+  QObject::connect(dialog.item<QPushButton>(kIdOk), &QPushButton::clicked, [&] { ++confirmations; });
+  dialog.show();
+  QWidget* field = dialog.item<ComboBox>(1007)->lineEdit();
+  field->setFocus();
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+    QTest::keyClick(field, key);
+    QTest::keyClick(&dialog, key);
+  }
+  EXPECT_EQ(confirmations, 0);
+  EXPECT_EQ(dialog.cancels, 0);
+  EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST(DialogTest, AChildPageStaysInsideItsParentAndLeavesKeysToIt) {
+  QWidget window;
+  CountingDialog page(kPreferencesPage);
+  ASSERT_TRUE(page.Create(&window));
+  EXPECT_EQ(page.parentWidget(), &window);
+  EXPECT_FALSE(page.isWindow());
+  EXPECT_TRUE(page.isHidden());
+  window.show();
+  page.show();
+  QTest::keyClick(&page, Qt::Key_Escape);
+  EXPECT_EQ(page.cancels, 0);
+  EXPECT_TRUE(page.isVisible());
+}
+
+TEST(DialogTest, ModalRunsGoThroughTheHost) {
+  ScriptedHost host;
+  host.AnswerModal([](Dialog& dialog) {
+    EXPECT_TRUE(dialog.IsCreated());
+    return kIdOk;
+  });
+  CountingDialog dialog(kInterfaceDialog);
+  EXPECT_EQ(dialog.DoModal(), kIdOk);
+  EXPECT_EQ(dialog.initialisations, 1);
+  ASSERT_EQ(host.Calls().size(), 1u);
+  EXPECT_EQ(host.Calls()[0].kind, HostCall::Kind::RunModal);
+  EXPECT_EQ(host.Calls()[0].dialogId, kInterfaceDialog);
+}
+
+}  // namespace
+}  // namespace cadmira::framework

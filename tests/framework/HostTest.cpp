@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "framework/QtHost.h"
+#include "framework/ScriptedHost.h"
+
+namespace cadmira::framework {
+namespace {
+
+TEST(ScriptedHostTest, AnswersInOrderAndRecordsEveryCall) {
+  ScriptedHost host;
+  EXPECT_EQ(&CurrentHost(), &host);
+  host.AnswerMessageBox(MessageAnswer::Yes);
+  host.AnswerMessageBox(MessageAnswer::No);
+  host.AnswerFileDialog(QStringLiteral("/tmp/profstore.xml"));
+  EXPECT_EQ(CurrentHost().MessageBox(nullptr, QStringLiteral("a"), QStringLiteral("b"), MessageIcon::Question,
+                                     MessageButtons::YesNo),
+            MessageAnswer::Yes);
+  EXPECT_EQ(CurrentHost().MessageBox(nullptr, QStringLiteral("c"), QString(), MessageIcon::Question,
+                                     MessageButtons::YesNo),
+            MessageAnswer::No);
+  FileDialogRequest request;
+  request.mode = FileDialogRequest::Mode::Save;
+  request.defaultExtension = QStringLiteral("xml");
+  EXPECT_EQ(CurrentHost().FileDialog(nullptr, request), QStringLiteral("/tmp/profstore.xml"));
+  CurrentHost().Restart();
+  CurrentHost().Exit(3);
+  EXPECT_TRUE(host.ScriptUsedUp());
+  EXPECT_EQ(host.UnansweredCount(), 0);
+  ASSERT_EQ(host.Calls().size(), 5u);
+  EXPECT_EQ(host.Calls()[0].text, QStringLiteral("a"));
+  EXPECT_EQ(host.Calls()[0].caption, QStringLiteral("b"));
+  EXPECT_EQ(host.Calls()[2].request.defaultExtension, QStringLiteral("xml"));
+  EXPECT_EQ(host.Calls()[3].kind, HostCall::Kind::Restart);
+  EXPECT_EQ(host.Calls()[4].exitCode, 3);
+  EXPECT_EQ(host.MessageBoxes().size(), 2u);
+}
+
+TEST(ScriptedHostTest, AnUnscriptedCallGetsTheAnswerOfClosingTheWindow) {
+  ScriptedHost host;
+  const std::pair<MessageButtons, MessageAnswer> cases[] = {{MessageButtons::Ok, MessageAnswer::Ok},
+                                                            {MessageButtons::YesNo, MessageAnswer::No},
+                                                            {MessageButtons::OkCancel, MessageAnswer::Cancel},
+                                                            {MessageButtons::YesNoCancel, MessageAnswer::Cancel}};
+  for (const auto& [buttons, answer] : cases) {
+    EXPECT_EQ(host.MessageBox(nullptr, {}, {}, MessageIcon::None, buttons), answer);
+  }
+  EXPECT_EQ(host.FileDialog(nullptr, {}), std::nullopt);
+  EXPECT_EQ(host.UnansweredCount(), 5);
+}
+
+TEST(ScriptedHostTest, TheScopeRestoresTheHostBefore) {
+  Host* before = &CurrentHost();
+  {
+    ScriptedHost outer;
+    {
+      ScriptedHost inner;
+      EXPECT_EQ(&CurrentHost(), &inner);
+    }
+    EXPECT_EQ(&CurrentHost(), &outer);
+  }
+  EXPECT_EQ(&CurrentHost(), before);
+}
+
+TEST(FileFilterTest, PlatformFiltersBecomeQtNameFilters) {
+  struct Case {
+    const char* filter;
+    QStringList expected;
+  };
+  const Case cases[] = {
+      {"XML (*.xml)|*.xml||", {QStringLiteral("XML (*.xml)")}},
+      {"XML files|*.xml||", {QStringLiteral("XML files (*.xml)")}},
+      {"Plugins (*.zpi)|*.zpi|All files|*.*||", {QStringLiteral("Plugins (*.zpi)"), QStringLiteral("All files (*.*)")}},
+      {"Documents|*.xml;*.txt||", {QStringLiteral("Documents (*.xml *.txt)")}},
+      {"", {}},
+      {"Broken|", {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ConvertFileFilter(QString::fromLatin1(c.filter)), c.expected) << c.filter;
+}
+
+}  // namespace
+}  // namespace cadmira::framework
