@@ -199,6 +199,13 @@ TEST_F(RelabelTest, UnknownFacesAndCharsetsKeepTheDialogFont) {
   }
 }
 
+TEST_F(RelabelTest, CharsetOneAcceptsAFaceOfAnyWritingSystem) {
+  LoadLanguageText(R"(<Reader><Font><PreFont FaceName="DejaVu Sans" Charset="1"/></Font></Reader>)");
+  TestDialog t;
+  RelabelDialog(&t.dialog, 130);
+  EXPECT_EQ(t.importButton->font().family(), "DejaVu Sans");
+}
+
 TEST_F(RelabelTest, AnyFaceOfTheCharsetWhenNoneIsNamed) {
   LoadLanguageText(R"(<Reader><Font><PreFont Charset="134"/></Font></Reader>)");
   TestDialog t;
