@@ -3,6 +3,7 @@
 #include "base/Allocator.h"
 
 #include <atomic>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -37,7 +38,8 @@ bool ArraySizeOk(std::size_t count, std::size_t unitSize) {
   return count != 0 && unitSize != 0 && count <= 0x7FFFFFFF / unitSize;
 }
 
-constexpr std::size_t kLargest = static_cast<std::size_t>(-1) - sizeof(BlockHeader);
+// No block can be larger than the address space allows to index; such requests fail at once.
+constexpr std::size_t kLargest = static_cast<std::size_t>(PTRDIFF_MAX) - sizeof(BlockHeader);
 
 }  // namespace
 

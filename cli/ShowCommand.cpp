@@ -1,6 +1,7 @@
 #include "cli/ShowCommand.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -21,7 +22,6 @@
 #include "document/PluginList.h"
 #include "document/PreferenceReader.h"
 #include "document/ReadConfigFile.h"
-#include "document/SectionLookup.h"
 #include "document/Utf8Text.h"
 #include "resources/StringTable.h"
 
@@ -166,11 +166,13 @@ CLI::App* CShowCommand::Register(CLI::App& app) {
 int CShowCommand::Run(CliStreams& streams) {
   // The reader is silent about files it cannot open; say why here.
   const int fd = open(m_strPath.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    streams.err << "cannot read " << m_strPath << ": " << std::strerror(errno) << '\n';
+  struct stat info {};
+  const int code = fd < 0 ? errno : fstat(fd, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
+  if (fd >= 0) close(fd);
+  if (code != 0) {
+    streams.err << "cannot read " << m_strPath << ": " << std::strerror(code) << '\n';
     return kExitUsage;
   }
-  close(fd);
 
   const document::ConfigFile file = document::ReadConfigFile(m_strPath, document::ReadForms::PlainThenSealed);
   if (!file.tree) {

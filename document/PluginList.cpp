@@ -1,6 +1,8 @@
 #include "document/PluginList.h"
 
 #include "base/AsciiCase.h"
+#include "base/XmlTree.h"
+#include "document/SectionLookup.h"
 
 namespace cadmira::document {
 namespace {
@@ -46,6 +48,15 @@ void WritePluginSection(CDomDocument& document, std::u16string_view value) {
   if (CDomAttribute attribute = document.AttributeNode(plugin, u"UnloadPluginArray")) {
     document.SetAttributeValue(attribute, value);
   }
+}
+
+std::optional<std::u16string> ReadUnloadPluginArray(const CXML_TreeElement* root) {
+  const CXML_TreeElement* plugins = ProfstoreSection(root, "Plugins");
+  const CXML_TreeElement* plugin = plugins ? ChildElement(plugins, 0) : nullptr;
+  if (!plugin) return std::nullopt;
+  CZD_WideStr value;
+  if (!AttributeText(plugin, "UnloadPluginArray", value)) return std::u16string();
+  return std::u16string(value.View());
 }
 
 }  // namespace cadmira::document

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -7,6 +8,8 @@
 #include <vector>
 
 #include "document/DomDocument.h"
+
+struct CXML_TreeElement;
 
 namespace cadmira::document {
 
@@ -32,5 +35,9 @@ class CHiddenPluginSet {
 // Sets UnloadPluginArray on the first child of the first Plugins element; writes nothing when
 // the element, the child or the attribute is missing.
 void WritePluginSection(CDomDocument& document, std::u16string_view value);
+
+// The UnloadPluginArray of the first child of the Plugins section (a missing attribute reads
+// as empty); nothing when there is no Plugins section or it has no child element.
+std::optional<std::u16string> ReadUnloadPluginArray(const CXML_TreeElement* root);
 
 }  // namespace cadmira::document

@@ -5,18 +5,26 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <new>
 
 #include "resources/XmlResource.h"
 
 namespace cadmira::document {
+namespace {
+
+// The element-tree reader takes at most 4 GiB - 1; a larger file is not read into memory at all.
+constexpr std::uint64_t kLargestReadable = 0xFFFFFFFFull;
+
+}  // namespace
 
 std::vector<unsigned char> ReadWholeFile(const std::string& path) {
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return {};
   std::vector<unsigned char> bytes;
   struct stat info {};
-  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0 &&
+      static_cast<std::uint64_t>(info.st_size) <= kLargestReadable) {
     try {
       bytes.resize(static_cast<std::size_t>(info.st_size));
     } catch (const std::bad_alloc&) {

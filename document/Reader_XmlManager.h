@@ -8,7 +8,8 @@
 namespace cadmira::document {
 
 // The whole content of a file, read in one go; empty when it cannot be opened or read, or is
-// empty. Anything but a regular file (a folder, a device, a pipe) reads as empty.
+// empty. Anything but a regular file (a folder, a device, a pipe) reads as empty, and so does a
+// file larger than the element-tree reader accepts.
 std::vector<unsigned char> ReadWholeFile(const std::string& path);
 
 // Owner of one parsed element tree; loads return a new tree owned by the caller, or null.

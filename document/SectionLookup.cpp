@@ -25,13 +25,4 @@ const CXML_TreeElement* ProfstoreSection(const CXML_TreeElement* root, std::stri
   return nullptr;
 }
 
-std::optional<std::u16string> ReadUnloadPluginArray(const CXML_TreeElement* root) {
-  const CXML_TreeElement* plugins = ProfstoreSection(root, "Plugins");
-  const CXML_TreeElement* plugin = plugins ? ChildElement(plugins, 0) : nullptr;
-  if (!plugin) return std::nullopt;
-  CZD_WideStr value;
-  if (!AttributeText(plugin, "UnloadPluginArray", value)) return std::u16string();
-  return std::u16string(value.View());
-}
-
 }  // namespace cadmira::document

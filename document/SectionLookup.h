@@ -1,7 +1,5 @@
 #pragma once
 
-#include <optional>
-#include <string>
 #include <string_view>
 
 struct CXML_TreeElement;
@@ -19,9 +17,5 @@ const CXML_TreeElement* PreferencesElement(const CXML_TreeElement* root);
 
 // The first child element of Profstore whose tag equals `tag` ignoring case.
 const CXML_TreeElement* ProfstoreSection(const CXML_TreeElement* root, std::string_view tag);
-
-// The UnloadPluginArray of the first child of the Plugins section (a missing attribute reads
-// as empty); nothing when there is no Plugins section or it has no child element.
-std::optional<std::u16string> ReadUnloadPluginArray(const CXML_TreeElement* root);
 
 }  // namespace cadmira::document

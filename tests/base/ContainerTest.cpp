@@ -90,7 +90,7 @@ TEST(GrowBuffer, FirstStepIs128BytesThenAQuarter) {
   CZD_GrowBuffer buffer;
   ASSERT_TRUE(buffer.AppendBytes("x", 1));
   EXPECT_EQ(buffer.GetCapacity(), 128);
-  std::vector<char> bytes(200, 'y');
+  std::vector<char> bytes(2000, 'y');
   ASSERT_TRUE(buffer.AppendBytes(bytes.data(), 128));
   EXPECT_EQ(buffer.GetCapacity(), 256);
   ASSERT_TRUE(buffer.EnsureRoom(1024 - 129));

@@ -31,7 +31,7 @@ TEST(MemoryManager, CountsLiveAndPeakBytes) {
 TEST(MemoryManager, CallsTheHandlerUnlessTheRequestMayFail) {
   g_handlerCalls = 0;
   CZD_MemoryManager::SetOutOfMemoryHandler(&CountCall, &g_handlerCalls);
-  const std::size_t huge = SIZE_MAX / 2;
+  const std::size_t huge = static_cast<std::size_t>(PTRDIFF_MAX);
   EXPECT_EQ(CZD_MemoryManager::Allocate(huge), nullptr);
   EXPECT_EQ(g_handlerCalls, 1);
   EXPECT_EQ(CZD_MemoryManager::Allocate(huge, CZD_MemoryManager::kMayFail), nullptr);

@@ -134,6 +134,7 @@ TEST_F(ReadConfigFile_, SealedFilesThatAlsoParseAsTheyAreAreStillRecognised) {
     EXPECT_EQ(file.form, FileForm::Sealed) << "file " << index;
     EXPECT_EQ(file.product, product) << "file " << index;
   }
+  RecordProperty("sealedFilesParsingAsTheyAre", parsedAsTheyAre);
   // The set must hold the files that the plain reading alone would have misread.
   EXPECT_GT(parsedAsTheyAre, 0);
 }

@@ -113,6 +113,9 @@ TEST_F(ShowAndNew, ShowReportsFilesItCannotUse) {
   const CliRun missing = Cli({"show", PathOf("missing.xml")});
   EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.err.find("missing.xml"), std::string::npos);
+  const CliRun folder = Cli({"show", m_folder.string()});
+  EXPECT_EQ(folder.status, 2);
+  EXPECT_NE(folder.err.find("Is a directory"), std::string::npos);
 }
 
 TEST_F(ShowAndNew, ShowEscapesWhatJsonCannotHoldRaw) {
