@@ -30,12 +30,6 @@ class CZD_GrowBuffer {
   }
   bool AppendWide(CZD_WideStrView text);
   void Clear() { m_nLength = 0; }
-  // Cuts the contents back to `bytes` bytes (never lengthens them).
-  void Truncate(int bytes) {
-    if (bytes >= 0 && bytes < m_nLength) {
-      m_nLength = bytes;
-    }
-  }
   // Adds `count` units to the end, to be written by the caller, once EnsureRoom has made room
   // for them; the length must be even.
   char16_t* ExtendUnits(int count) {

@@ -29,15 +29,6 @@ std::uint32_t HashName(std::string_view name) {
   return static_cast<std::uint32_t>(hash ^ (hash >> 32));
 }
 
-bool SameBytes(const char* a, const char* b, std::size_t size) {
-  for (std::size_t i = 0; i < size; ++i) {
-    if (a[i] != b[i]) {
-      return false;
-    }
-  }
-  return true;
-}
-
 }  // namespace
 
 CXML_NameTable::CXML_NameTable() : m_slots(64, Slot{0, nullptr}) {}
@@ -60,7 +51,7 @@ CZD_StrBlock<char>* CXML_NameTable::Intern(std::string_view name) {
       break;
     }
     if (slot.hash == hash && static_cast<std::size_t>(slot.block->m_nLength) == name.size() &&
-        SameBytes(slot.block->Data(), name.data(), name.size())) {
+        SameBytes(slot.block->Data(), name)) {
       return slot.block;
     }
   }

@@ -19,10 +19,26 @@ class CXML_NameTable {
 
   // The block of `name`; null for the empty name. Throws std::bad_alloc when memory is short.
   CZD_StrBlock<char>* Intern(std::string_view name);
+  // The same, but first tries `guess` (a block of this table, or null): documents repeat the
+  // same tags and attributes in the same order, so the guess from the last tag is mostly right.
+  CZD_StrBlock<char>* Intern(std::string_view name, CZD_StrBlock<char>* guess) {
+    if (guess && static_cast<std::size_t>(guess->m_nLength) == name.size() && SameBytes(guess->Data(), name)) {
+      return guess;
+    }
+    return Intern(name);
+  }
   // Gives the arena the table's references; false when memory is short.
   bool HandTo(CXML_TreeArena& arena);
 
  private:
+  static bool SameBytes(const char* bytes, std::string_view name) {
+    for (std::size_t i = 0; i < name.size(); ++i) {
+      if (bytes[i] != name[i]) {
+        return false;
+      }
+    }
+    return true;
+  }
   struct Slot {
     std::uint32_t hash;
     CZD_StrBlock<char>* block;

@@ -46,6 +46,9 @@ bool CXML_TextScanner::Refill() {
 bool CXML_TextScanner::ReadPlainQuoted(unsigned char quote, std::string_view& value) {
   for (std::size_t i = m_index; i < m_size; ++i) {
     const unsigned char c = m_data[i];
+    if (!xmlchar::Is(c, xmlchar::kSpecialInValue)) {
+      continue;
+    }
     if (c == quote) {
       value = std::string_view(reinterpret_cast<const char*>(m_data + m_index), i - m_index);
       m_index = i + 1;
@@ -70,6 +73,17 @@ void CXML_TextScanner::SkipWhitespaceRun() {
 }
 
 void CXML_TextScanner::ReadName(std::string_view& prefix, std::string_view& name) {
+  // The common case first: a name without prefix that ends inside the block.
+  std::size_t end = m_index;
+  while (end < m_size && xmlchar::Is(m_data[end], xmlchar::kNameChar)) {
+    ++end;
+  }
+  if (end < m_size && m_data[end] != ':') {
+    prefix = {};
+    name = std::string_view(reinterpret_cast<const char*>(m_data + m_index), end - m_index);
+    m_index = end;
+    return;
+  }
   // Within one block the views point into the input; a name cut by a block end is collected.
   prefix = {};
   bool collecting = false;
@@ -79,7 +93,9 @@ void CXML_TextScanner::ReadName(std::string_view& prefix, std::string_view& name
     std::size_t segment = start;
     while (m_index < m_size) {
       const unsigned char c = m_data[m_index];
-      if (c == ':') {
+      if (xmlchar::Is(c, xmlchar::kNameChar)) {
+        ++m_index;
+      } else if (c == ':') {
         if (collecting) {
           m_name.append(reinterpret_cast<const char*>(m_data + segment), m_index - segment);
           m_prefix = m_name;
@@ -90,8 +106,6 @@ void CXML_TextScanner::ReadName(std::string_view& prefix, std::string_view& name
           prefix = std::string_view(reinterpret_cast<const char*>(m_data + segment), m_index - segment);
         }
         segment = ++m_index;
-      } else if (xmlchar::Is(c, xmlchar::kNameChar)) {
-        ++m_index;
       } else {
         break;
       }

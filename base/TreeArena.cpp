@@ -45,7 +45,6 @@ void* CXML_TreeArena::AllocateChunk(std::size_t size) {
   chunk->next = m_pChunks;
   chunk->size = chunkSize;
   m_pChunks = chunk;
-  m_nReserved += sizeof(Chunk) + chunkSize;
   char* start = reinterpret_cast<char*>(chunk + 1);
   if (!alone) {
     m_pCursor = start + size;

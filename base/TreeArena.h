@@ -18,7 +18,6 @@ class CXML_TreeArena {
   void* Allocate(std::size_t size);
   // Keeps one reference to `names` until the arena goes.
   bool HoldNames(CZD_StrBlock<char>* const* names, std::size_t count);
-  std::size_t ReservedBytes() const { return m_nReserved; }
 
  private:
   struct Chunk {
@@ -34,7 +33,6 @@ class CXML_TreeArena {
   char* m_pCursor = nullptr;
   char* m_pEnd = nullptr;
   std::size_t m_nNextChunk = 16 * 1024;
-  std::size_t m_nReserved = 0;
   CZD_StrBlock<char>* const* m_ppNames = nullptr;
   std::size_t m_nNames = 0;
 };

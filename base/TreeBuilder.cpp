@@ -27,7 +27,7 @@ CXML_TreeElement* CXML_TreeBuilder::Parse(std::uint64_t* parsedSize) {
   }
   if (root) {
     // The tree now owns the arena.
-    root->arena = m_pArena;
+    CXML_TreeRoot::Of(root)->arena = m_pArena;
     m_pArena = nullptr;
   }
   return root;
@@ -110,7 +110,7 @@ void CXML_TreeBuilder::ParseContent(CXML_TreeElement* root) {
       bool closed = false;
       CXML_TreeElement* child = ParseStartTag(m_open.back().element, true, closed);
       if (child) {
-        m_children.push_back(CXML_ChildEntry{CXML_ChildEntry::kElement, child});
+        m_children.push_back(CXML_ChildEntry::Element(child));
         if (!closed) {
           m_open.push_back(OpenElement{child, m_children.size()});
           if (!m_bKeepSpaces) {
@@ -183,7 +183,8 @@ CXML_TreeElement* CXML_TreeBuilder::ParseStartTag(CXML_TreeElement* parent, bool
     return nullptr;
   }
   NameBlock* prefix = m_names.Intern(prefixText);
-  NameBlock* name = m_names.Intern(nameText);
+  NameBlock* name = m_names.Intern(nameText, m_pLastTag);
+  m_pLastTag = name;
   m_attributes.clear();
   ReadAttributes();
   m_scanner.SkipWhitespace();
@@ -203,6 +204,7 @@ CXML_TreeElement* CXML_TreeBuilder::ParseStartTag(CXML_TreeElement* parent, bool
 }
 
 void CXML_TreeBuilder::ReadAttributes() {
+  m_nAttributeIndex = 0;
   for (;;) {
     m_scanner.SkipWhitespace();
     if (!m_scanner.HasByte() || !xmlchar::Is(m_scanner.Peek(), xmlchar::kNameStart)) {
@@ -211,7 +213,17 @@ void CXML_TreeBuilder::ReadAttributes() {
     std::string_view prefixText;
     std::string_view nameText;
     m_scanner.ReadName(prefixText, nameText);
-    PendingAttribute attribute{m_names.Intern(prefixText), m_names.Intern(nameText), nullptr};
+    // The attributes of the last tag, position by position, are the likeliest names here.
+    const std::size_t position = m_attributeGuesses.size() > m_nAttributeIndex ? m_nAttributeIndex : 0;
+    NameBlock* guess = m_attributeGuesses.empty() ? nullptr : m_attributeGuesses[position];
+    NameBlock* name = m_names.Intern(nameText, guess);
+    if (m_nAttributeIndex < m_attributeGuesses.size()) {
+      m_attributeGuesses[m_nAttributeIndex] = name;
+    } else {
+      m_attributeGuesses.push_back(name);
+    }
+    ++m_nAttributeIndex;
+    PendingAttribute attribute{m_names.Intern(prefixText), name, nullptr};
     m_scanner.SkipWhitespace();
     if (!m_scanner.HasByte() || m_scanner.Peek() != '=') {
       return;
@@ -256,7 +268,7 @@ void CXML_TreeBuilder::FlushText() {
   if (units > 0) {
     void* memory = Allocate(sizeof(CXML_TextSegment));
     auto* segment = new (memory) CXML_TextSegment{0, CZD_WideStr::AdoptBlock(MakeText(m_text.Buffer().Units(), units))};
-    m_children.push_back(CXML_ChildEntry{CXML_ChildEntry::kText, segment});
+    m_children.push_back(CXML_ChildEntry::Text(segment));
   }
   m_text.Clear();
 }
@@ -293,14 +305,18 @@ CXML_TreeElement* CXML_TreeBuilder::MakeElement(CXML_TreeElement* parent, NameBl
                                           CZD_WideStr::AdoptBlock(pending.value)};
     }
   }
-  void* memory = Allocate(sizeof(CXML_TreeElement));
+  void* memory = nullptr;
+  if (parent) {
+    memory = Allocate(sizeof(CXML_TreeElement));
+  } else {
+    memory = &(new (Allocate(sizeof(CXML_TreeRoot))) CXML_TreeRoot{nullptr, {}})->element;
+  }
   return new (memory) CXML_TreeElement{parent,
                                        CZD_ByteStr::AdoptBlock(prefix),
                                        CZD_ByteStr::AdoptBlock(name),
                                        attributes,
                                        static_cast<int>(m_attributes.size()),
                                        0,
-                                       nullptr,
                                        nullptr};
 }
 

@@ -62,6 +62,9 @@ class CXML_TreeBuilder {
   std::vector<PendingAttribute> m_attributes;
   std::vector<CXML_ChildEntry> m_children;
   std::vector<OpenElement> m_open;
+  NameBlock* m_pLastTag = nullptr;
+  std::vector<NameBlock*> m_attributeGuesses;
+  std::size_t m_nAttributeIndex = 0;
 };
 
 // Parses one document from any block reader; ParseDocument is this over one memory buffer.

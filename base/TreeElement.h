@@ -2,14 +2,27 @@
 
 #include "base/XmlTree.h"
 
+#include <cstddef>
+#include <cstdint>
+
 class CXML_TreeArena;
 
-// One child of an element: an element (kind 1) or a text segment (kind 2).
+// One child of an element: a pointer to an element or to a text segment, the kind kept in the
+// lowest bit (both are 8-byte aligned) so that a child costs one word.
 struct CXML_ChildEntry {
-  static constexpr int kElement = 1;
-  static constexpr int kText = 2;
-  int kind;
-  void* child;
+  static CXML_ChildEntry Element(CXML_TreeElement* element) {
+    return CXML_ChildEntry{reinterpret_cast<std::uintptr_t>(element)};
+  }
+  static CXML_ChildEntry Text(CXML_TextSegment* text) {
+    return CXML_ChildEntry{reinterpret_cast<std::uintptr_t>(text) | 1u};
+  }
+  CXML_TreeElement* AsElement() const {
+    return (tagged & 1u) == 0 ? reinterpret_cast<CXML_TreeElement*>(tagged) : nullptr;
+  }
+  const CXML_TextSegment* AsText() const {
+    return (tagged & 1u) != 0 ? reinterpret_cast<const CXML_TextSegment*>(tagged & ~std::uintptr_t{1}) : nullptr;
+  }
+  std::uintptr_t tagged;
 };
 
 // Lives in its tree's arena with its lists and texts; nothing in it is destroyed one by one.
@@ -21,6 +34,14 @@ struct CXML_TreeElement {
   int attributeCount;
   int childCount;
   const CXML_ChildEntry* children;
-  // Set on the root only: the arena the whole tree lives in.
+};
+
+// The root is the one element without a parent; it is preceded by the arena of its tree.
+struct CXML_TreeRoot {
   CXML_TreeArena* arena;
+  CXML_TreeElement element;
+
+  static CXML_TreeRoot* Of(CXML_TreeElement* root) {
+    return reinterpret_cast<CXML_TreeRoot*>(reinterpret_cast<char*>(root) - offsetof(CXML_TreeRoot, element));
+  }
 };

@@ -56,8 +56,8 @@ CXML_TreeElement* ParseDocument(const unsigned char* buffer, std::size_t size, b
 }
 
 void DestroyTree(CXML_TreeElement* element) {
-  if (element && element->arena) {
-    element->arena->Destroy();
+  if (element && element->parent == nullptr) {
+    CXML_TreeRoot::Of(element)->arena->Destroy();
   }
 }
 
@@ -67,14 +67,12 @@ int ChildCount(const CXML_TreeElement* element) { return element ? element->chil
 
 CXML_TreeElement* ChildElement(const CXML_TreeElement* element, int index) {
   const CXML_ChildEntry* child = ChildAt(element, index);
-  return child && child->kind == CXML_ChildEntry::kElement ? static_cast<CXML_TreeElement*>(child->child)
-                                                           : nullptr;
+  return child ? child->AsElement() : nullptr;
 }
 
 const CXML_TextSegment* ChildText(const CXML_TreeElement* element, int index) {
   const CXML_ChildEntry* child = ChildAt(element, index);
-  return child && child->kind == CXML_ChildEntry::kText ? static_cast<const CXML_TextSegment*>(child->child)
-                                                        : nullptr;
+  return child ? child->AsText() : nullptr;
 }
 
 CZD_ByteStr TagName(const CXML_TreeElement* element, bool qualified) {

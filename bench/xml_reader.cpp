@@ -28,7 +28,7 @@ std::string MakeConfig(std::size_t size) {
   const std::size_t preferencesEnd = size * 9 / 10;
   for (std::size_t i = 0; xml.size() < preferencesEnd; ++i) {
     xml += "  <Preference Text=\"Setting" + std::to_string(i % 500) + "\" Value=\"" + kValues[i % 7] +
-           "\" Mode=\"" + std::to_string(i % 3) + "\" Rool=\"&quot;on&quot;\"/>\n";
+           "\" Mode=\"" + std::to_string(i % 3) + (i % 50 == 0 ? "\" Rool=\"&quot;on&quot;\"/>\n" : "\"/>\n");
   }
   xml += "</Preferences>\n<RibbonUI>\n";
   for (std::size_t tab = 0; xml.size() < size; ++tab) {
