@@ -25,15 +25,13 @@ QString ToQString(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The platform's dialog faces do not exist here; a Helvetica-like face keeps the proportions
-// the templates were drawn for.
+// The platform's dialog faces do not exist here. DejaVu Sans comes with fontconfig itself, so
+// every machine lays the templates out with the same base units.
 QString ResolveFontFamily(std::u16string_view face) {
-  const QStringList families = QFontDatabase::families();
   const QString wanted = ToQString(face);
-  if (!wanted.isEmpty() && families.contains(wanted, Qt::CaseInsensitive)) return wanted;
-  for (const char* candidate : {"Liberation Sans", "Nimbus Sans", "Arial", "DejaVu Sans"}) {
-    if (families.contains(QString::fromLatin1(candidate), Qt::CaseInsensitive)) return QString::fromLatin1(candidate);
-  }
+  if (!wanted.isEmpty() && QFontDatabase::hasFamily(wanted)) return wanted;
+  const QString everywhere = QStringLiteral("DejaVu Sans");
+  if (QFontDatabase::hasFamily(everywhere)) return everywhere;
   return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
 }
 
