@@ -1,5 +1,7 @@
 #include "cli/JsonWriter.h"
 
+#include "document/Utf8Text.h"
+
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -35,24 +37,6 @@ bool AppendSimpleEscape(std::uint32_t c, std::string& out) {
     return true;
   }
   return false;
-}
-
-void AppendUtf8(std::uint32_t c, std::string& out) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
 }
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
@@ -118,14 +102,19 @@ void CJsonWriter::EscapeUtf16(std::u16string_view text, std::string& out) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const std::uint32_t unit = text[i];
     if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-      AppendUtf8(0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00u), out);
+      document::AppendUtf8(0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00u), out);
       ++i;
     } else if (unit == 0 || (unit >= 0xD800 && unit <= 0xDFFF)) {
       AppendUnitEscape(unit, out);
     } else if (!AppendSimpleEscape(unit, out)) {
-      AppendUtf8(unit, out);
+      document::AppendUtf8(unit, out);
     }
   }
+}
+
+void CJsonWriter::Null() {
+  BeforeValue();
+  m_out << "null";
 }
 
 void CJsonWriter::BeforeValue() {

@@ -23,6 +23,7 @@ class CJsonWriter {
   // UTF-16 text; unpaired surrogates and U+0000 are written as \uXXXX escapes.
   void Utf16(std::u16string_view text);
   void Integer(long long value);
+  void Null();
 
   // Appends the UTF-16 text, JSON-escaped without quotes, to `out`.
   static void EscapeUtf16(std::u16string_view text, std::string& out);

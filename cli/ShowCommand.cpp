@@ -74,13 +74,6 @@ const char* ProductWord(const std::optional<int>& product) {
   return *product == 1 ? "reader" : "orvanta";
 }
 
-// A list of strings as a JSON array, with the writer's separators.
-std::string QuotedList(const std::vector<std::u16string>& items) {
-  std::string out = "[";
-  for (std::size_t i = 0; i < items.size(); ++i) out += (i ? ", " : "") + Quoted(items[i]);
-  return out + ']';
-}
-
 ShowReport MakeShowReport(const document::ConfigFile& file) {
   ShowReport report;
   const CXML_TreeElement* root = file.tree.get();
@@ -125,33 +118,60 @@ void WriteShowText(const ShowReport& report, std::ostream& out) {
   }
 }
 
-void WriteShowJson(const ShowReport& report, std::ostream& out) {
-  const char* product = ProductWord(report.product);
-  std::string text = "{\"form\": ";
-  text += report.sealed ? "\"sealed\"" : "\"plain\"";
-  text += ", \"root\": " + QuotedBytes(report.root);
-  text += ", \"product\": " + (product ? '"' + std::string(product) + '"' : std::string("null"));
-  text += ", \"version\": " + Quoted(report.version);
-  text += ", \"preferences\": [";
-  for (std::size_t i = 0; i < report.preferences.size(); ++i) {
-    const ShowReport::Element& element = report.preferences[i];
-    text += (i ? ", " : "") + std::string("{\"Text\": ") + Quoted(element.text) + ", \"attributes\": [";
-    for (std::size_t a = 0; a < element.attributes.size(); ++a) {
-      text += (a ? ", [" : "[") + QuotedBytes(element.attributes[a].first) + ", " +
-              Quoted(element.attributes[a].second) + ']';
-    }
-    text += "]}";
-  }
-  text += "], \"UnloadPluginArray\": " + (report.unloadPluginArray ? Quoted(*report.unloadPluginArray) : "null");
-  text += ", \"hiddenPlugins\": " + QuotedList(report.hiddenPlugins);
-  text += ", \"hiddenRibbon\": [";
-  for (std::size_t i = 0; i < report.hiddenRibbon.size(); ++i) {
-    text += (i ? ", " : "") + QuotedList(report.hiddenRibbon[i]);
-  }
-  text += "]}\n";
-  out << text;
+void WriteStringList(CJsonWriter& json, const std::vector<std::u16string>& items) {
+  json.BeginArray();
+  for (const std::u16string& item : items) json.Utf16(item);
+  json.EndArray();
 }
 
+void WriteShowJson(const ShowReport& report, std::ostream& out) {
+  CJsonWriter json(out);
+  json.BeginObject();
+  json.Key("form");
+  json.ByteName(report.sealed ? "sealed" : "plain");
+  json.Key("root");
+  json.ByteName(report.root);
+  json.Key("product");
+  if (const char* product = ProductWord(report.product)) {
+    json.ByteName(product);
+  } else {
+    json.Null();
+  }
+  json.Key("version");
+  json.Utf16(report.version);
+  json.Key("preferences");
+  json.BeginArray();
+  for (const ShowReport::Element& element : report.preferences) {
+    json.BeginObject();
+    json.Key("Text");
+    json.Utf16(element.text);
+    json.Key("attributes");
+    json.BeginArray();
+    for (const auto& [name, value] : element.attributes) {
+      json.BeginArray();
+      json.ByteName(name);
+      json.Utf16(value);
+      json.EndArray();
+    }
+    json.EndArray();
+    json.EndObject();
+  }
+  json.EndArray();
+  json.Key("UnloadPluginArray");
+  if (report.unloadPluginArray) {
+    json.Utf16(*report.unloadPluginArray);
+  } else {
+    json.Null();
+  }
+  json.Key("hiddenPlugins");
+  WriteStringList(json, report.hiddenPlugins);
+  json.Key("hiddenRibbon");
+  json.BeginArray();
+  for (const document::RibbonPath& path : report.hiddenRibbon) WriteStringList(json, path);
+  json.EndArray();
+  json.EndObject();
+  out << '\n';
+}
 
 }  // namespace
 

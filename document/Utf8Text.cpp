@@ -3,7 +3,19 @@
 namespace cadmira::document {
 namespace {
 
-void AppendCodePoint(std::string& out, char32_t c) {
+void AppendUnit(std::u16string& out, char32_t c) {
+  if (c < 0x10000) {
+    out += static_cast<char16_t>(c);
+  } else {
+    c -= 0x10000;
+    out += static_cast<char16_t>(0xD800 | (c >> 10));
+    out += static_cast<char16_t>(0xDC00 | (c & 0x3FF));
+  }
+}
+
+}  // namespace
+
+void AppendUtf8(char32_t c, std::string& out) {
   if (c < 0x80) {
     out += static_cast<char>(c);
   } else if (c < 0x800) {
@@ -21,18 +33,6 @@ void AppendCodePoint(std::string& out, char32_t c) {
   }
 }
 
-void AppendUnit(std::u16string& out, char32_t c) {
-  if (c < 0x10000) {
-    out += static_cast<char16_t>(c);
-  } else {
-    c -= 0x10000;
-    out += static_cast<char16_t>(0xD800 | (c >> 10));
-    out += static_cast<char16_t>(0xDC00 | (c & 0x3FF));
-  }
-}
-
-}  // namespace
-
 std::string ToUtf8(std::u16string_view text) {
   std::string out;
   out.reserve(text.size());
@@ -42,7 +42,7 @@ std::string ToUtf8(std::u16string_view text) {
       c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
       ++i;
     }
-    AppendCodePoint(out, c);
+    AppendUtf8(c, out);
   }
   return out;
 }

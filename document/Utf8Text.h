@@ -9,6 +9,9 @@ namespace cadmira::document {
 // reader turns back into the same code unit, so any text survives a write and a read.
 std::string ToUtf8(std::u16string_view text);
 
+// Appends the UTF-8 form of one code point (surrogate values included, as three bytes).
+void AppendUtf8(char32_t c, std::string& out);
+
 // UTF-8 to UTF-16; malformed bytes become U+FFFD.
 std::u16string FromUtf8(std::string_view text);
 

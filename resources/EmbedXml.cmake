@@ -1,7 +1,0 @@
-# Writes the bytes of INPUT as a C++ array named after RESOURCE_ID into OUTPUT.
-file(READ "${INPUT}" hex HEX)
-string(LENGTH "${hex}" hex_length)
-math(EXPR byte_count "${hex_length} / 2")
-string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
-string(REGEX REPLACE "((0x..,){32})" "\\1\n" bytes "${bytes}")
-file(WRITE "${OUTPUT}" "#include <cstddef>\n// Generated from ${INPUT}\nextern const unsigned char kXml${RESOURCE_ID}[];\nextern const std::size_t kXml${RESOURCE_ID}Size;\nconst unsigned char kXml${RESOURCE_ID}[] = {\n${bytes}0x00};\nconst std::size_t kXml${RESOURCE_ID}Size = ${byte_count};\n")
