@@ -35,6 +35,15 @@ def test_every_control_is_named_and_pages_are_named_after_their_tabs():
         check(ribbon_tree and plugins_tree, "both trees are named after their labels")
 
 
+def test_the_main_window_is_an_application_window():
+    with Program() as program:
+        kind = program.x_property("_NET_WM_WINDOW_TYPE")
+        check(kind.endswith("_NET_WM_WINDOW_TYPE_NORMAL"), "the window announces itself as %r" % kind)
+        check("not found" in program.x_property("WM_TRANSIENT_FOR"), "the window is nobody's transient")
+        hints = program.x_property("WM_NORMAL_HINTS")
+        check("minimum size" in hints and "maximum size" in hints, "the size is fixed: %r" % hints)
+
+
 def test_chinese_message_boxes_use_chinese_buttons():
     with Program(langid=CHINESE) as program:
         check([tab.name for tab in find_all(program.window, "page tab")] == ["首选项", "功能区设置", "插件"],
@@ -91,5 +100,6 @@ def test_tab_runs_through_the_shown_page_and_space_toggles_the_ribbon_tree():
 
 if __name__ == "__main__":
     run(test_every_control_is_named_and_pages_are_named_after_their_tabs,
+        test_the_main_window_is_an_application_window,
         test_chinese_message_boxes_use_chinese_buttons,
         test_tab_runs_through_the_shown_page_and_space_toggles_the_ribbon_tree)

@@ -78,6 +78,18 @@ TEST(DialogTest, OnlyTheTemplatesDefaultButtonIsDefault) {
   }
 }
 
+TEST(DialogTest, TheMainWindowIsAnApplicationWindowOfFixedSizeWithoutMaximiseButton) {
+  Dialog main(102);
+  ASSERT_TRUE(main.Create());
+  EXPECT_EQ(main.windowType(), Qt::Window);
+  EXPECT_TRUE(main.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(main.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_EQ(main.minimumSize(), main.maximumSize());
+  Dialog about(147);
+  ASSERT_TRUE(about.Create());
+  EXPECT_EQ(about.windowType(), Qt::Dialog);
+}
+
 TEST(DialogTest, InitialisesOnceAndNotAtAllWithoutATemplate) {
   CountingDialog dialog(kInterfaceDialog);
   EXPECT_TRUE(dialog.Create());
