@@ -132,6 +132,34 @@ TEST(DialogTest, DpiOverridesNestAndUnwind) {
   EXPECT_EQ(ScreenDpi(), screen);
 }
 
+TEST(ScreenScalingTest, AFractionalScaleFactorBecomesWholeWithTheRestAsFontDpi) {
+  struct Case {
+    const char* factor;
+    const char* fontDpi;
+    std::optional<std::pair<QByteArray, QByteArray>> settings;
+  };
+  const Case cases[] = {
+      {"1.5", "", std::pair{QByteArrayLiteral("1"), QByteArrayLiteral("144")}},
+      {"1.25", "", std::pair{QByteArrayLiteral("1"), QByteArrayLiteral("120")}},
+      {"2.5", "", std::pair{QByteArrayLiteral("2"), QByteArrayLiteral("120")}},
+      {"1.5", "120", std::pair{QByteArrayLiteral("1"), QByteArrayLiteral("180")}},
+      {"0.5", "", std::pair{QByteArrayLiteral("1"), QByteArrayLiteral("48")}},
+      {"2", "", std::nullopt},
+      {"1", "144", std::nullopt},
+      {"", "", std::nullopt},
+      {"big", "", std::nullopt},
+      {"-1.5", "", std::nullopt},
+      {"1e9", "", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    const auto settings = WholeScaleSettings(c.factor, c.fontDpi);
+    ASSERT_EQ(settings.has_value(), c.settings.has_value()) << c.factor;
+    if (!settings) continue;
+    EXPECT_EQ(settings->scaleFactor, c.settings->first) << c.factor;
+    EXPECT_EQ(settings->fontDpi, c.settings->second) << c.factor;
+  }
+}
+
 TEST(DialogTest, EscapeCancelsAndEnterPressesTheDefaultButton) {
   CountingDialog dialog(kInterfaceDialog);
   ASSERT_TRUE(dialog.Create());

@@ -73,23 +73,27 @@ bool SaveDialog(int id, const QString& path) {
 
 }  // namespace
 
-QStringList SaveScreenshots(const QString& folder) {
+Screenshots SaveScreenshots(const QString& folder) {
   QDir().mkpath(folder);
-  QStringList saved;
+  Screenshots result;
+  const auto record = [&result](bool saved, const QString& path) { (saved ? result.saved : result.failed) << path; };
   {
     cadmira::app::CCadmiraDlg window;
-    if (window.Create()) {
+    if (!window.Create()) {
+      result.failed << QStringLiteral("%1/main-tab*.png").arg(folder);
+    } else {
+      window.show();
       cadmira::framework::TabControl* tabs = window.TabControl();
       for (int tab = 0; tabs != nullptr && tab < tabs->ItemCount(); ++tab) {
         tabs->SetCurFocus(tab);
         const QString path = QStringLiteral("%1/main-tab%2.png").arg(folder).arg(tab);
-        if (Save(window, path)) saved << path;
+        record(Save(window, path), path);
       }
     }
   }
   for (const int id : cadmira::resources::DialogTemplateIds()) {
     const QString path = QStringLiteral("%1/dialog-%2.png").arg(folder).arg(id);
-    if (SaveDialog(id, path)) saved << path;
+    record(SaveDialog(id, path), path);
   }
-  return saved;
+  return result;
 }

@@ -3,6 +3,11 @@
 #include <QString>
 #include <QStringList>
 
+struct Screenshots {
+  QStringList saved;
+  QStringList failed;
+};
+
 // Saves <folder>/main-tab<N>.png for each tab of the main window and <folder>/dialog-<id>.png
-// for every dialog template, in the interface language that is stored; returns the files saved.
-QStringList SaveScreenshots(const QString& folder);
+// for every dialog template, in the interface language that is stored.
+Screenshots SaveScreenshots(const QString& folder);
