@@ -51,6 +51,19 @@ std::unique_ptr<PageDialog> MakePage(int id) {
   return std::make_unique<Relabelled<PageDialog>>(id);
 }
 
+// A page that offers several settings at one place shows one of them at a time; the picture shows
+// the first control at each place.
+void ShowOneOfEachPlace(QWidget& page) {
+  QList<QRect> taken;
+  for (QWidget* control : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (taken.contains(control->geometry())) {
+      control->hide();
+    } else {
+      taken << control->geometry();
+    }
+  }
+}
+
 bool SaveDialog(int id, const QString& path) {
   const cadmira::resources::DialogTemplateData* data = cadmira::resources::DialogTemplate(id);
   if (data == nullptr) return false;
@@ -65,6 +78,7 @@ bool SaveDialog(int id, const QString& path) {
   frame.setAutoFillBackground(true);
   std::unique_ptr<PageDialog> page = MakePage(id);
   if (!page->Create(&frame)) return false;
+  ShowOneOfEachPlace(*page);
   frame.resize(page->size());
   page->show();
   frame.show();
