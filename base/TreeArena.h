@@ -19,16 +19,30 @@ class CXML_TreeArena {
   // Keeps one reference to `names` until the arena goes.
   bool HoldNames(CZD_StrBlock<char>* const* names, std::size_t count);
 
+  // A text is written into the free space before its length is known, then committed; nothing
+  // else may be allocated meanwhile.
+  char* FreeStart() const { return m_pCursor; }
+  char* FreeEnd() const { return m_pEnd; }
+  // Makes the free space at least `size` bytes, keeping the first `used` bytes written there
+  // (they may move); false when memory is short.
+  bool Reserve(std::size_t used, std::size_t size);
+  // Marks the first `size` bytes of the free space as taken.
+  void Commit(std::size_t size) { m_pCursor += (size + kAlignment - 1) & ~(kAlignment - 1); }
+
  private:
   struct Chunk {
     Chunk* next;
     std::size_t size;
   };
 
+  static constexpr std::size_t kAlignment = 8;
+
   explicit CXML_TreeArena(IZD_Allocator* allocator) : m_pAllocator(allocator) {}
   void* AllocateChunk(std::size_t size);
+  static char* DataOf(Chunk* chunk) { return reinterpret_cast<char*>(chunk + 1); }
 
   IZD_Allocator* m_pAllocator;
+  // The chunk being filled, when there is one, is the first of the list.
   Chunk* m_pChunks = nullptr;
   char* m_pCursor = nullptr;
   char* m_pEnd = nullptr;
