@@ -235,6 +235,10 @@ void CXML_TextScanner::ReadName(std::string_view& prefix, std::string_view& name
 }
 
 void CXML_TextScanner::SkipLiteral(std::string_view literal) {
+  if (literal.size() == 1) {
+    SkipPast(static_cast<unsigned char>(literal[0]));
+    return;
+  }
   const std::size_t length = literal.size();
   std::uint32_t wanted = 0;
   for (const char c : literal) {
@@ -251,6 +255,17 @@ void CXML_TextScanner::SkipLiteral(std::string_view literal) {
     if (c == last && seen >= length && (window & mask) == wanted) {
       return;
     }
+  }
+}
+
+void CXML_TextScanner::SkipPastRun(unsigned char c) {
+  while (HasByte()) {
+    const void* found = std::memchr(m_data + m_index, c, m_size - m_index);
+    if (found != nullptr) {
+      m_index = static_cast<std::size_t>(static_cast<const unsigned char*>(found) - m_data) + 1;
+      return;
+    }
+    m_index = m_size;
   }
 }
 

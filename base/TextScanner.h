@@ -38,6 +38,14 @@ class CXML_TextScanner {
   bool SkipName(const CZD_StrBlock<char>* name);
   // Stops just after the first occurrence of `literal` (at most 4 bytes), or at the end.
   void SkipLiteral(std::string_view literal);
+  // The same for a one-byte literal.
+  void SkipPast(unsigned char c) {
+    if (m_index < m_size && m_data[m_index] == c) {
+      ++m_index;
+      return;
+    }
+    SkipPastRun(c);
+  }
   // Reads a character reference after its '&', up to and including the next ';'.
   std::uint32_t ReadCharRef();
   // Decodes the rest of a quoted attribute value and consumes its closing quote.
@@ -48,6 +56,7 @@ class CXML_TextScanner {
  private:
   static bool IsSpace(unsigned char c) { return xmlchar::Is(c, xmlchar::kSpace); }
   void SkipWhitespaceRun();
+  void SkipPastRun(unsigned char c);
   bool Refill();
   std::uint32_t ReadNumber(unsigned base);
   std::uint32_t ReadEntityName();

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <new>
 
 // Decodes one text or attribute value straight into the free space of the tree's arena, as a
 // string block whose length is set when the text is committed. Only one text is open at a time,
@@ -23,9 +24,17 @@ class CXML_TextWriter {
 
   // Opens an empty text in `arena`, unless one is open already.
   void Open(CXML_TreeArena& arena) {
-    if (m_pArena == nullptr) {
-      OpenAt(arena);
+    if (m_pArena != nullptr) {
+      return;
     }
+    if (!arena.Reserve(0, kOpenRoom)) {
+      throw std::bad_alloc();
+    }
+    m_pArena = &arena;
+    m_pUnits = reinterpret_cast<char16_t*>(arena.FreeStart() + sizeof(TextBlock));
+    m_pOut = m_pUnits;
+    m_pEnd = reinterpret_cast<char16_t*>(arena.FreeEnd()) - 1;
+    m_sequence.pending = 0;
   }
   bool IsOpen() const { return m_pArena != nullptr; }
 
@@ -59,10 +68,28 @@ class CXML_TextWriter {
     m_sequence.pending = 0;
   }
   // Closes the text with its first `length` units as a block in the arena (null for none).
-  TextBlock* Commit(std::size_t length);
+  TextBlock* Commit(std::size_t length) {
+    CXML_TreeArena* arena = m_pArena;
+    m_pArena = nullptr;
+    if (length == 0) {
+      return nullptr;
+    }
+    if (length > m_nMaxUnits) {
+      throw TooLong{};
+    }
+    // Marked as not shareable: a copy taken out of the tree gets a block of its own.
+    auto* block = reinterpret_cast<TextBlock*>(arena->FreeStart());
+    block->m_nRefs = -1;
+    block->m_nLength = static_cast<int>(length);
+    block->m_nCapacity = static_cast<int>(length);
+    block->Data()[length] = 0;
+    arena->Commit(TextBlock::BytesFor(static_cast<int>(length)));
+    return block;
+  }
 
  private:
-  void OpenAt(CXML_TreeArena& arena);
+  static constexpr std::size_t kOpenRoom = sizeof(TextBlock) + 2 * kSlack + 256;
+
   void Grow(std::size_t units);
 
   std::size_t m_nMaxUnits;

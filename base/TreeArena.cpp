@@ -59,10 +59,7 @@ void* CXML_TreeArena::AllocateChunk(std::size_t size) {
   return DataOf(chunk);
 }
 
-bool CXML_TreeArena::Reserve(std::size_t used, std::size_t size) {
-  if (m_pCursor != nullptr && size <= static_cast<std::size_t>(m_pEnd - m_pCursor)) {
-    return true;
-  }
+bool CXML_TreeArena::Move(std::size_t used, std::size_t size) {
   if (size > static_cast<std::size_t>(-1) / 2 - sizeof(Chunk)) {
     return false;
   }
@@ -92,16 +89,6 @@ bool CXML_TreeArena::Reserve(std::size_t used, std::size_t size) {
   m_pCursor = DataOf(m_pChunks);
   m_pEnd = m_pCursor + m_pChunks->size;
   return true;
-}
-
-void* CXML_TreeArena::Allocate(std::size_t size) {
-  size = (size + kAlignment - 1) & ~(kAlignment - 1);
-  if (size <= static_cast<std::size_t>(m_pEnd - m_pCursor)) {
-    void* result = m_pCursor;
-    m_pCursor += size;
-    return result;
-  }
-  return AllocateChunk(size);
 }
 
 bool CXML_TreeArena::HoldNames(CZD_StrBlock<char>* const* names, std::size_t count) {

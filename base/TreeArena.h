@@ -9,13 +9,23 @@ class IZD_Allocator;
 // The memory of one parsed tree: elements, lists and texts are carved out of large chunks, and
 // the tree goes in one sweep. Names are shared blocks of which the arena holds one reference each.
 class CXML_TreeArena {
+  static constexpr std::size_t kAlignment = 8;
+
  public:
   // Null when memory is short.
   static CXML_TreeArena* Create(IZD_Allocator* allocator);
   void Destroy();
 
   // 8-byte aligned memory for the tree's lifetime; null when memory is short.
-  void* Allocate(std::size_t size);
+  void* Allocate(std::size_t size) {
+    size = (size + kAlignment - 1) & ~(kAlignment - 1);
+    if (size <= static_cast<std::size_t>(m_pEnd - m_pCursor)) {
+      void* result = m_pCursor;
+      m_pCursor += size;
+      return result;
+    }
+    return AllocateChunk(size);
+  }
   // Keeps one reference to `names` until the arena goes.
   bool HoldNames(CZD_StrBlock<char>* const* names, std::size_t count);
 
@@ -25,7 +35,9 @@ class CXML_TreeArena {
   char* FreeEnd() const { return m_pEnd; }
   // Makes the free space at least `size` bytes, keeping the first `used` bytes written there
   // (they may move); false when memory is short.
-  bool Reserve(std::size_t used, std::size_t size);
+  bool Reserve(std::size_t used, std::size_t size) {
+    return (m_pCursor != nullptr && size <= static_cast<std::size_t>(m_pEnd - m_pCursor)) || Move(used, size);
+  }
   // Marks the first `size` bytes of the free space as taken.
   void Commit(std::size_t size) { m_pCursor += (size + kAlignment - 1) & ~(kAlignment - 1); }
 
@@ -35,10 +47,9 @@ class CXML_TreeArena {
     std::size_t size;
   };
 
-  static constexpr std::size_t kAlignment = 8;
-
   explicit CXML_TreeArena(IZD_Allocator* allocator) : m_pAllocator(allocator) {}
   void* AllocateChunk(std::size_t size);
+  bool Move(std::size_t used, std::size_t size);
   static char* DataOf(Chunk* chunk) { return reinterpret_cast<char*>(chunk + 1); }
 
   IZD_Allocator* m_pAllocator;

@@ -117,7 +117,7 @@ void CXML_TreeBuilder::ParseContent(CXML_TreeElement* root) {
         m_scanner.ReadName(prefix, name);
       }
       m_scanner.SkipWhitespace();
-      m_scanner.SkipLiteral(">");
+      m_scanner.SkipPast('>');
       FinishElement();
       if (!m_open.empty()) {
         m_scanner.SkipWhitespace();
@@ -154,7 +154,7 @@ void CXML_TreeBuilder::SkipMarkupDeclaration() {
     }
     m_scanner.SkipLiteral("-->");
   } else {
-    m_scanner.SkipLiteral(">");
+    m_scanner.SkipPast('>');
   }
 }
 
@@ -217,7 +217,7 @@ CXML_TreeElement* CXML_TreeBuilder::ParseStartTag(CXML_TreeElement* parent, bool
   }
   const unsigned char c = m_scanner.Next();
   if (c == '/') {
-    m_scanner.SkipLiteral(">");
+    m_scanner.SkipPast('>');
     closed = true;
   } else if (c == '>') {
     closed = false;
