@@ -142,8 +142,8 @@ void ReadHugeFile(benchmark::State& state) {
   TimeAgainstReference(
       state,
       [&] {
-        const ConfigFile file = ReadConfigFile(path, ReadForms::PlainThenSealed);
-        hidden = HiddenRibbonPaths(file.tree.get()).size();
+        const cadmira::Result<ConfigFile> file = ReadConfigFile(path, ReadForms::PlainThenSealed);
+        hidden = HiddenRibbonPaths(file.value().Root()).size();
         return hidden;
       },
       [&] {
