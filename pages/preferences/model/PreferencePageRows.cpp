@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/AsciiCase.h"
 #include "document/DocumentWriter.h"
 
 namespace cadmira::pages {
@@ -91,6 +92,15 @@ std::vector<const PreferencePageRow*> ListedPreferenceRows(int product) {
 const PreferencePageRow* FindPreferencePageRow(int key) {
   const auto found = std::find_if(std::begin(kRows), std::end(kRows), [key](const auto& row) { return row.key == key; });
   return found == std::end(kRows) ? nullptr : found;
+}
+
+const PreferencePageRow* FindRowOfSetting(std::u16string_view settingKey) {
+  for (const PreferencePageRow& row : kRows) {
+    for (const std::u16string_view key : row.settings) {
+      if (AsciiEqualNoCase(key, settingKey)) return &row;
+    }
+  }
+  return nullptr;
 }
 
 bool RowListedFor(const PreferencePageRow& row, int product) {

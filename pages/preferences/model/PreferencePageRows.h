@@ -31,6 +31,9 @@ std::vector<const PreferencePageRow*> ListedPreferenceRows(int product);
 // The row of a key, null for none.
 const PreferencePageRow* FindPreferencePageRow(int key);
 
+// The row whose page edits a catalogue key, ignoring case; null for none (HomePage has no page).
+const PreferencePageRow* FindRowOfSetting(std::u16string_view settingKey);
+
 bool RowListedFor(const PreferencePageRow& row, int product);
 int RowTextId(const PreferencePageRow& row, int product);
 int RowDescriptionId(const PreferencePageRow& row, int product);

@@ -59,6 +59,7 @@ TEST(PreferencePageRowsTest, EverySettingOfTheCatalogueHasExactlyOneRowOnAPageTh
       ASSERT_NE(setting, nullptr);
       EXPECT_EQ(setting->scope, row.scope);
       covered.insert(setting->key);
+      EXPECT_EQ(FindRowOfSetting(setting->key), &row);
       // The row's controls are on its page (or among its boxes of the shared check-box page).
       for (const document::PreferenceBinding& binding : setting->bindings) {
         if (binding.kind == document::ControlKind::None) continue;
@@ -69,6 +70,8 @@ TEST(PreferencePageRowsTest, EverySettingOfTheCatalogueHasExactlyOneRowOnAPageTh
       }
     }
   }
+  EXPECT_EQ(FindRowOfSetting(u"DISABLETESSADOC"), FindPreferencePageRow(14));
+  EXPECT_EQ(FindRowOfSetting(u"HomePage"), nullptr);
   for (const document::PreferenceRow& setting : document::PreferenceCatalogue()) {
     EXPECT_EQ(covered.count(setting.key), setting.key == u"HomePage" ? 0u : 1u)
         << std::string(setting.key.begin(), setting.key.end());
