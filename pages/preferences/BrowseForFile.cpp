@@ -2,12 +2,12 @@
 
 #include <QLineEdit>
 
-#include "framework/Dialog.h"
+#include "framework/PageDialog.h"
 #include "framework/Host.h"
 
 namespace cadmira::pages {
 
-void BrowseForFile(framework::Dialog& page, const QString& filter, int editId) {
+void BrowseForFile(framework::PageDialog& page, const QString& filter, int editId) {
   framework::FileDialogRequest request;
   request.mode = framework::FileDialogRequest::Mode::Open;
   request.filter = filter;

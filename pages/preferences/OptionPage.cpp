@@ -7,7 +7,7 @@
 
 namespace cadmira::pages {
 
-COptionPage::COptionPage(int dialogId, Texts texts, bool keyPassThrough) : Dialog(dialogId), m_texts(texts) {
+COptionPage::COptionPage(int dialogId, Texts texts, bool keyPassThrough) : PageDialog(dialogId), m_texts(texts) {
   SetKeyPassThrough(keyPassThrough);
 }
 

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "framework/Dialog.h"
+#include "framework/PageDialog.h"
 
 namespace cadmira::pages {
 
@@ -24,7 +24,7 @@ inline constexpr int kThreeWayItems[] = {202, 203, 204};
 // One option page of the Preferences page: a child window made from its template, relabelled for
 // the interface language, with its labels and combo items set from the string table. Its
 // controls are the only store of the values of its settings.
-class COptionPage : public framework::Dialog {
+class COptionPage : public framework::PageDialog {
   Q_OBJECT
 
  public:

@@ -42,7 +42,7 @@ QCollator InterfaceCollator() {
 }  // namespace
 
 CPreferencedlg::CPreferencedlg(QWidget* parent)
-    : Dialog(kDialogId, parent),
+    : PageDialog(kDialogId, parent),
       m_pages{&m_aboutPage,      &m_rmsPage,          &m_readModePage,  &m_commentsFilterPage, &m_sendCrashPage,
               &m_internetPage,   &m_notifyPage,       &m_collectDataPage, &m_advertisePage,    &m_checkPage,
               &m_languagePage,   &m_programNamePage,  &m_safeReadingPage, &m_linkPage,         &m_statusPage,

@@ -6,7 +6,7 @@
 #include <QRect>
 
 #include "document/PageControls.h"
-#include "framework/Dialog.h"
+#include "framework/PageDialog.h"
 #include "pages/preferences/AboutZandordlg.h"
 #include "pages/preferences/Advdlg.h"
 #include "pages/preferences/CheckApp.h"
@@ -38,7 +38,7 @@ namespace cadmira::pages {
 // of the product's settings, the description of the picked one and its option page. The option
 // pages' controls are the only store of the preference values; the document reads and sets them
 // through this page.
-class CPreferencedlg : public framework::Dialog, public document::IPageControls {
+class CPreferencedlg : public framework::PageDialog, public document::IPageControls {
   Q_OBJECT
 
  public:
