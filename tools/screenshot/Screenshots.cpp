@@ -1,10 +1,10 @@
 #include "tools/screenshot/Screenshots.h"
 
 #include <QApplication>
-
-#include <algorithm>
 #include <QDir>
 #include <QPixmap>
+
+#include <algorithm>
 
 #include "app/AboutDlg.h"
 #include "app/CadmiraDlg.h"
