@@ -1,0 +1,156 @@
+// The ribbon tree at its largest (the OrvantaPDF definition, in Chinese): filling the model, filling
+// the page with its tree view, writing a section with every item checked and reading it back, each
+// against the whole main window's start-up in the same run.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/CadmiraDlg.h"
+#include "document/DocumentWriter.h"
+#include "framework/ProfileStore.h"
+#include "framework/ScriptedHost.h"
+#include "pages/ribbon/Ribbondlg.h"
+#include "pages/ribbon/model/RibbonDefinition.h"
+#include "pages/ribbon/model/RibbonTree.h"
+
+namespace {
+
+using cadmira::pages::CRibbonTree;
+using cadmira::pages::kChineseLanguage;
+
+constexpr int kOrvanta = 0;
+
+CRibbonTree AllChecked() {
+  const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, kChineseLanguage);
+  CRibbonTree tree;
+  tree.Fill(definition.get(), kChineseLanguage);
+  for (CRibbonTree::Node node = 0; node < tree.NodeCount(); ++node) tree.SetChecked(node, true);
+  return tree;
+}
+
+void MainWindow(benchmark::State& state) {
+  for (auto _ : state) {
+    cadmira::app::CCadmiraDlg window;
+    window.Create();
+    QApplication::processEvents();
+    benchmark::DoNotOptimize(window.isVisible());
+  }
+}
+BENCHMARK(MainWindow)->Unit(benchmark::kMillisecond);
+
+void FillModel(benchmark::State& state) {
+  for (auto _ : state) {
+    const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, kChineseLanguage);
+    CRibbonTree tree;
+    tree.Fill(definition.get(), kChineseLanguage);
+    benchmark::DoNotOptimize(tree.NodeCount());
+  }
+}
+BENCHMARK(FillModel)->Unit(benchmark::kMillisecond);
+
+void FillPage(benchmark::State& state) {
+  QWidget owner;
+  for (auto _ : state) {
+    cadmira::pages::CRibbondlg page;
+    page.Create(&owner);
+    benchmark::DoNotOptimize(page.Tree().NodeCount());
+  }
+}
+BENCHMARK(FillPage)->Unit(benchmark::kMillisecond);
+
+// Every item checked: the walk stops at each top-level item, so this is also the smallest section.
+void WriteAllChecked(benchmark::State& state) {
+  const CRibbonTree tree = AllChecked();
+  for (auto _ : state) {
+    cadmira::document::CWriteContext context;
+    cadmira::document::BuildDocument(context, kOrvanta);
+    tree.WriteRibbonSection(context);
+    benchmark::DoNotOptimize(context.m_spXmlDoc.get());
+  }
+}
+BENCHMARK(WriteAllChecked)->Unit(benchmark::kMillisecond);
+
+// Every item checked alone, as Space leaves them: each one is written as its own path.
+void WriteEveryItem(benchmark::State& state) {
+  CRibbonTree tree = AllChecked();
+  for (CRibbonTree::Node node = tree.FirstTopLevel(); node != CRibbonTree::kNoNode; node = tree.NextSibling(node)) {
+    tree.SetChecked(node, false);
+  }
+  for (auto _ : state) {
+    cadmira::document::CWriteContext context;
+    cadmira::document::BuildDocument(context, kOrvanta);
+    tree.WriteRibbonSection(context);
+    benchmark::DoNotOptimize(context.m_spXmlDoc.get());
+  }
+  state.counters["paths"] = static_cast<double>(tree.HiddenPaths().size());
+}
+BENCHMARK(WriteEveryItem)->Unit(benchmark::kMillisecond);
+
+void ApplyEveryItem(benchmark::State& state) {
+  CRibbonTree written = AllChecked();
+  for (CRibbonTree::Node node = written.FirstTopLevel(); node != CRibbonTree::kNoNode;
+       node = written.NextSibling(node)) {
+    written.SetChecked(node, false);
+  }
+  cadmira::document::CWriteContext context;
+  cadmira::document::BuildDocument(context, kOrvanta);
+  written.WriteRibbonSection(context);
+  const std::vector<unsigned char> bytes = context.m_spXmlDoc->Serialize();
+  const XmlTreePtr loaded(ParseDocument(bytes.data(), bytes.size()));
+  const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, kChineseLanguage);
+  CRibbonTree tree;
+  tree.Fill(definition.get(), kChineseLanguage);
+  for (auto _ : state) {
+    tree.ClearRibbonChecks();
+    tree.ApplyRibbonSection(loaded.get());
+    benchmark::DoNotOptimize(tree.Checked(0));
+  }
+}
+BENCHMARK(ApplyEveryItem)->Unit(benchmark::kMillisecond);
+
+// Prints each run as usual, then each ribbon step as a share of the main window's start-up.
+class ShareReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
+    ConsoleReporter::ReportRuns(runs);
+  }
+  void PrintShares() const {
+    const auto window = m_times.find("MainWindow");
+    if (window == m_times.end() || window->second <= 0) return;
+    for (const auto& [name, time] : m_times) {
+      if (name != "MainWindow") std::printf("%s: %.3f ms, %.1f%% of the main window's start-up\n", name.c_str(), time,
+                                            100.0 * time / window->second);
+    }
+  }
+
+ private:
+  std::map<std::string, double> m_times;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication application(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("Cadmira"));
+  QTemporaryDir profile;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile.path());
+  cadmira::framework::WriteProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), kChineseLanguage);
+  cadmira::framework::ScriptedHost host;
+  benchmark::Initialize(&argc, argv);
+  ShareReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintShares();
+  benchmark::Shutdown();
+  return 0;
+}
