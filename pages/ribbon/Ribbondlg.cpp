@@ -56,12 +56,17 @@ void CRibbondlg::FillTree(int verid, int langid) {
   const XmlTreePtr definition = LoadRibbonDefinition(verid, langid);
   m_tree.Fill(definition.get(), langid);
   m_items.assign(static_cast<std::size_t>(m_tree.NodeCount()), nullptr);
+  // Each tab's items are built apart from the view and handed over in one step: an item added to
+  // a tree in the view costs a model notification each.
+  QList<QTreeWidgetItem*> tabs;
   for (CRibbonTree::Node node = 0; node < m_tree.NodeCount(); ++node) {
     const CRibbonTree::Node parent = m_tree.Parent(node);
     QTreeWidgetItem* added = tree->InsertItem(QString::fromStdU16String(m_tree.Record(node).Title), Item(parent));
+    if (parent == CRibbonTree::kNoNode) tabs << tree->takeTopLevelItem(tree->indexOfTopLevelItem(added));
     tree->SetItemData(added, static_cast<quintptr>(node));
     m_items[node] = added;
   }
+  tree->addTopLevelItems(tabs);
   m_tree.SetObserver(this);
   connect(tree, &framework::TreeView::Clicked, this, &CRibbondlg::OnTreeClicked);
   connect(tree, &QTreeWidget::itemChanged, this, &CRibbondlg::OnItemChanged);
