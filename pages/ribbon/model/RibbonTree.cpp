@@ -124,7 +124,7 @@ bool CRibbonTree::CheckPath(std::span<const std::u16string> names, bool checked)
 }
 
 void CRibbonTree::ApplyRibbonSection(const CXML_TreeElement* root) {
-  for (const document::RibbonPath& path : document::HiddenRibbonPaths(root)) CheckPath(path, true);
+  document::VisitHiddenRibbonPaths(root, [this](std::span<const std::u16string> path) { CheckPath(path, true); });
 }
 
 document::RibbonPath CRibbonTree::PathOf(Node node) const {
