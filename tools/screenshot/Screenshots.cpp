@@ -7,6 +7,7 @@
 #include "app/AboutDlg.h"
 #include "app/CadmiraDlg.h"
 #include "framework/TabControl.h"
+#include "framework/TreeView.h"
 #include "localization/Relabel.h"
 #include "resources/DialogTemplate.h"
 
@@ -76,6 +77,18 @@ QStringList SaveScreenshots(const QString& folder) {
         tabs->SetCurFocus(tab);
         const QString path = QStringLiteral("%1/main-tab%2.png").arg(folder).arg(tab);
         if (Save(window, path)) saved << path;
+      }
+      // The ribbon tree opened out, at its top and at the View tab.
+      if (cadmira::framework::TreeView* tree = window.RibbonPage().RibbonTree(); tree != nullptr && tabs != nullptr) {
+        tabs->SetCurFocus(1);
+        tree->expandAll();
+        const QString top = QStringLiteral("%1/main-tab1-expanded.png").arg(folder);
+        if (Save(window, top)) saved << top;
+        const cadmira::pages::CRibbonTree& ribbon = window.RibbonPage().Tree();
+        const auto view = ribbon.FindPath(std::vector<std::u16string>{u"Ribbon_Category_View"});
+        if (QTreeWidgetItem* item = window.RibbonPage().Item(view)) tree->scrollToItem(item, QAbstractItemView::PositionAtTop);
+        const QString middle = QStringLiteral("%1/main-tab1-expanded-view.png").arg(folder);
+        if (Save(window, middle)) saved << middle;
       }
     }
   }
