@@ -13,6 +13,7 @@
 
 #include "base/XmlTree.h"
 #include "document/DocumentWriter.h"
+#include "document/HideRibbonPath.h"
 #include "framework/ProfileStore.h"
 #include "framework/TreeView.h"
 #include "tests/framework/TempProfile.h"
@@ -74,9 +75,13 @@ class RibbondlgTest : public ::testing::Test {
     return names;
   }
 
-  std::string Written() const {
+  // The RibbonUI section the page writes, after the status-bar preference's own path when asked.
+  std::string Written(bool statusBarHidden = false) const {
     document::CWriteContext context;
     EXPECT_TRUE(document::BuildDocument(context, document::kOrvantaProduct));
+    if (statusBarHidden) {
+      document::HideRibbonPath(context, {u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_StatusBar"});
+    }
     page->WriteRibbonSection(context);
     const std::vector<unsigned char> bytes = context.m_spXmlDoc->Serialize();
     const std::string xml(bytes.begin(), bytes.end());
@@ -161,6 +166,64 @@ TEST_F(RibbondlgTest, AClickOnACheckBoxCarriesTheCheckDownAndUp) {
   EXPECT_EQ(tree->DropHighlight(), nullptr);
 }
 
+struct ClickCase {
+  const char* name;
+  std::vector<std::vector<std::u16string>> clicks;  // check boxes clicked, in this order
+  bool statusBarHidden;
+  const char* expected;
+};
+
+class RibbondlgClicks : public RibbondlgTest, public ::testing::WithParamInterface<ClickCase> {};
+
+TEST_P(RibbondlgClicks, WriteWhatTheClicksHid) {
+  Open(0, 49001);
+  for (const auto& path : GetParam().clicks) Click(At(path));
+  EXPECT_EQ(Written(GetParam().statusBarHidden), GetParam().expected);
+}
+
+const ClickCase kClickCases[] = {
+    {"TabElementsHidesEachOfItsControls",
+     {{u""}},
+     false,
+     "<RibbonUI><TabElements><Control Name=\"File_Main_Save\" Visible=\"0\"/><Control Name=\"File_Main_Print\" "
+     "Visible=\"0\"/><Control Name=\"File_Main_Undo\" Visible=\"0\"/><Control Name=\"File_Main_Redo\" Visible=\"0\"/>"
+     "<Control Name=\"File_Main_InputMode\" Visible=\"0\"/><Control Name=\"File_Main_Customize\" Visible=\"0\"/>"
+     "<Control Name=\"File_Main_Search\" Visible=\"0\"/><Control Name=\"File_Main_Account\" Visible=\"0\"/>"
+     "</TabElements></RibbonUI>"},
+    {"ACategoryIsWrittenAlone",
+     {{u"Ribbon_Category_Comment"}},
+     false,
+     "<RibbonUI><Category Name=\"Ribbon_Category_Comment\" Visible=\"0\"/></RibbonUI>"},
+    {"TheLastChildCompletesItsPanel",
+     {{u"Ribbon_Category_Comment", u"Comment_Panel_Pin", u"Comment_Pin_Note"},
+      {u"Ribbon_Category_Comment", u"Comment_Panel_Pin", u"Comment_Pin_File"}},
+     false,
+     "<RibbonUI><Category Name=\"Ribbon_Category_Comment\"><Panel Name=\"Comment_Panel_Pin\" Visible=\"0\"/>"
+     "</Category></RibbonUI>"},
+    {"AnUncheckedChildLeavesItsSiblings",
+     {{u"Ribbon_Category_Comment", u"Comment_Panel_Pin"},
+      {u"Ribbon_Category_Comment", u"Comment_Panel_Pin", u"Comment_Pin_File"}},
+     false,
+     "<RibbonUI><Category Name=\"Ribbon_Category_Comment\"><Panel Name=\"Comment_Panel_Pin\">"
+     "<Control Name=\"Comment_Pin_Note\" Visible=\"0\"/></Panel></Category></RibbonUI>"},
+    {"TheAnnotationControlTakesItsLabel",
+     {{u"Ribbon_Category_Format", u"Format_Panel_Setting", u"Format_Setting_Annotation"}},
+     false,
+     "<RibbonUI><Category Name=\"Ribbon_Category_Format\"><Panel Name=\"Format_Panel_Setting\">"
+     "<Control Name=\"Format_Setting_Annotation\" Visible=\"0\"/><Control Name=\"Format_Setting_AnnotLabel\" "
+     "Visible=\"0\"/></Panel></Category></RibbonUI>"},
+    {"TheStatusBarSharesTheViewPanel",
+     {{u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_NightMode"}, {u"", u"File_Main_Print"}},
+     true,
+     "<RibbonUI><Category Name=\"Ribbon_Category_View\"><Panel Name=\"View_Panel_ViewSetting\">"
+     "<Control Name=\"View_Setting_StatusBar\" Visible=\"0\"/><Control Name=\"View_Setting_NightMode\" "
+     "Visible=\"0\"/></Panel></Category><TabElements><Control Name=\"File_Main_Print\" Visible=\"0\"/>"
+     "</TabElements></RibbonUI>"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, RibbondlgClicks, ::testing::ValuesIn(kClickCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(RibbondlgTest, SpaceTogglesTheCurrentItemAlone) {
   Open(1, 49001);
   QTreeWidgetItem* input = At({u"", u"File_Main_InputMode"});
@@ -198,6 +261,18 @@ TEST_F(RibbondlgTest, ALoadedFileChecksItemsInCollapsedBranchesAndOpensThem) {
   page->ClearRibbonChecks();
   EXPECT_TRUE(Checked().empty());
   EXPECT_EQ(Written(), "<RibbonUI/>");
+}
+
+TEST_F(RibbondlgTest, AnotherProductsHiddenElementsAreIgnored) {
+  Open(1, 49001);
+  const XmlTreePtr root = Parse(
+      "<OrvantaPDF><Profstore><Preferences/><RibbonUI>"
+      "<Category Name=\"Ribbon_Category_Convert\" Visible=\"0\"/>"
+      "<Category Name=\"Ribbon_Category_Home\"><Panel Name=\"Home_Panel_Edit\" Visible=\"0\"/>"
+      "<Panel Name=\"Home_Panel_Share\"><Control Name=\"Home_Share_Email\" Visible=\"0\"/></Panel></Category>"
+      "</RibbonUI></Profstore></OrvantaPDF>");
+  page->ApplyRibbonSection(root.get());
+  EXPECT_EQ(Checked(), (std::vector<std::u16string>{u"Home_Share_Email"}));
 }
 
 }  // namespace
