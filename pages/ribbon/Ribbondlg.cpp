@@ -25,15 +25,18 @@ CRibbondlg::~CRibbondlg() { m_tree.SetObserver(nullptr); }
 
 framework::TreeView* CRibbondlg::RibbonTree() const { return item<framework::TreeView>(kRibbonTree); }
 
-QTreeWidgetItem* CRibbondlg::Item(CRibbonTree::Node node) const {
-  return node >= 0 && static_cast<std::size_t>(node) < m_items.size() ? m_items[node] : nullptr;
+QTreeWidgetItem* CRibbondlg::Item(CRibbonTree::Node node) {
+  if (node < 0 || static_cast<std::size_t>(node) >= m_items.size()) return nullptr;
+  if (m_items[node] == nullptr) AddChildren(m_tree.Parent(node));
+  return m_items[node];
 }
 
 CRibbonTree::Node CRibbondlg::NodeOf(const QTreeWidgetItem* item) const {
   const framework::TreeView* tree = RibbonTree();
   if (tree == nullptr || item == nullptr) return CRibbonTree::kNoNode;
   const auto node = static_cast<CRibbonTree::Node>(tree->ItemData(item));
-  return Item(node) == item ? node : CRibbonTree::kNoNode;
+  const bool known = node >= 0 && static_cast<std::size_t>(node) < m_items.size() && m_items[node] == item;
+  return known ? node : CRibbonTree::kNoNode;
 }
 
 const RibbonItem* CRibbondlg::Record(const QTreeWidgetItem* item) const {
@@ -56,20 +59,30 @@ void CRibbondlg::FillTree(int verid, int langid) {
   const XmlTreePtr definition = LoadRibbonDefinition(verid, langid);
   m_tree.Fill(definition.get(), langid);
   m_items.assign(static_cast<std::size_t>(m_tree.NodeCount()), nullptr);
-  // Each tab's items are built apart from the view and handed over in one step: an item added to
-  // a tree in the view costs a model notification each.
-  QList<QTreeWidgetItem*> tabs;
-  for (CRibbonTree::Node node = 0; node < m_tree.NodeCount(); ++node) {
-    const CRibbonTree::Node parent = m_tree.Parent(node);
-    QTreeWidgetItem* added = tree->InsertItem(QString::fromStdU16String(m_tree.Record(node).Title), Item(parent));
-    if (parent == CRibbonTree::kNoNode) tabs << tree->takeTopLevelItem(tree->indexOfTopLevelItem(added));
-    tree->SetItemData(added, static_cast<quintptr>(node));
-    m_items[node] = added;
-  }
-  tree->addTopLevelItems(tabs);
+  AddChildren(CRibbonTree::kNoNode);
   m_tree.SetObserver(this);
   connect(tree, &framework::TreeView::Clicked, this, &CRibbondlg::OnTreeClicked);
   connect(tree, &QTreeWidget::itemChanged, this, &CRibbondlg::OnItemChanged);
+  connect(tree, &QTreeWidget::itemExpanded, this,
+          [this](QTreeWidgetItem* item) { AddChildren(NodeOf(item)); });
+}
+
+// The view holds the top level and the branches opened so far; the rest of the ribbon lives in
+// the ribbon tree alone until its branch is first opened, so that the page starts quickly.
+void CRibbondlg::AddChildren(CRibbonTree::Node parent) {
+  framework::TreeView* tree = RibbonTree();
+  const CRibbonTree::Node first = parent == CRibbonTree::kNoNode ? m_tree.FirstTopLevel() : m_tree.FirstChild(parent);
+  if (tree == nullptr || first == CRibbonTree::kNoNode || m_items[first] != nullptr) return;
+  QTreeWidgetItem* parentItem = parent == CRibbonTree::kNoNode ? nullptr : Item(parent);
+  m_following = true;
+  for (CRibbonTree::Node node = first; node != CRibbonTree::kNoNode; node = m_tree.NextSibling(node)) {
+    QTreeWidgetItem* added = tree->InsertItem(QString::fromStdU16String(m_tree.Record(node).Title), parentItem);
+    tree->SetItemData(added, static_cast<quintptr>(node));
+    tree->SetChecked(added, m_tree.Checked(node));
+    if (m_tree.FirstChild(node) != CRibbonTree::kNoNode) added->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    m_items[node] = added;
+  }
+  m_following = false;
 }
 
 void CRibbondlg::ClearRibbonChecks() { m_tree.ClearRibbonChecks(); }
@@ -95,9 +108,11 @@ void CRibbondlg::OnItemChanged(QTreeWidgetItem* item) {
   if (checked != m_tree.Checked(node)) m_tree.SetChecked(node, checked);
 }
 
+// A branch not opened yet takes its states from the ribbon tree when it is.
 void CRibbondlg::CheckChanged(CRibbonTree::Node node, bool checked) {
+  if (m_items[node] == nullptr) return;
   m_following = true;
-  RibbonTree()->SetChecked(Item(node), checked);
+  RibbonTree()->SetChecked(m_items[node], checked);
   m_following = false;
 }
 

@@ -29,8 +29,9 @@ class CRibbondlg : public framework::Dialog, private IRibbonTreeObserver {
 
   framework::TreeView* RibbonTree() const;
   const CRibbonTree& Tree() const { return m_tree; }
-  // The view's item of a tree node, and back; null and kNoNode when there is none.
-  QTreeWidgetItem* Item(CRibbonTree::Node node) const;
+  // The view's item of a tree node (made when its branch was never opened), and back; null and
+  // kNoNode when there is none.
+  QTreeWidgetItem* Item(CRibbonTree::Node node);
   CRibbonTree::Node NodeOf(const QTreeWidgetItem* item) const;
   const RibbonItem* Record(const QTreeWidgetItem* item) const;
 
@@ -44,6 +45,7 @@ class CRibbondlg : public framework::Dialog, private IRibbonTreeObserver {
 
  private:
   void FillTree(int verid, int langid);
+  void AddChildren(CRibbonTree::Node parent);
   void OnTreeClicked(const QPoint& point);
   void OnItemChanged(QTreeWidgetItem* item);
   void CheckChanged(CRibbonTree::Node node, bool checked) override;

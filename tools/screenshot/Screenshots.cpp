@@ -81,12 +81,14 @@ QStringList SaveScreenshots(const QString& folder) {
       // The ribbon tree opened out, at its top and at the View tab.
       if (cadmira::framework::TreeView* tree = window.RibbonPage().RibbonTree(); tree != nullptr && tabs != nullptr) {
         tabs->SetCurFocus(1);
-        tree->expandAll();
+        cadmira::pages::CRibbondlg& page = window.RibbonPage();
+        for (int node = 0; node < page.Tree().NodeCount(); ++node) {
+          if (page.Tree().FirstChild(node) != cadmira::pages::CRibbonTree::kNoNode) page.Item(node)->setExpanded(true);
+        }
         const QString top = QStringLiteral("%1/main-tab1-expanded.png").arg(folder);
         if (Save(window, top)) saved << top;
-        const cadmira::pages::CRibbonTree& ribbon = window.RibbonPage().Tree();
-        const auto view = ribbon.FindPath(std::vector<std::u16string>{u"Ribbon_Category_View"});
-        if (QTreeWidgetItem* item = window.RibbonPage().Item(view)) tree->scrollToItem(item, QAbstractItemView::PositionAtTop);
+        const auto view = page.Tree().FindPath(std::vector<std::u16string>{u"Ribbon_Category_View"});
+        if (QTreeWidgetItem* item = page.Item(view)) tree->scrollToItem(item, QAbstractItemView::PositionAtTop);
         const QString middle = QStringLiteral("%1/main-tab1-expanded-view.png").arg(folder);
         if (Save(window, middle)) saved << middle;
       }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTreeWidgetItemIterator>
 
 #include <cstring>
 #include <string>
@@ -119,10 +120,15 @@ TEST_F(RibbondlgTest, TheTreeShowsTheStoredProductsRibbonInTheStoredLanguage) {
     EXPECT_EQ(tree->topLevelItem(0)->text(0), QString::fromUtf8(c.first));
     EXPECT_EQ(At({u"Ribbon_Category_View"})->text(0), QString::fromUtf8(c.view));
     EXPECT_EQ(page->Record(At({u"Ribbon_Category_View"}))->Name, u"Ribbon_Category_View");
-    int items = 0;
-    for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it, ++items) {
-      EXPECT_FALSE(tree->Checked(*it) || (*it)->isExpanded());
+    // Every branch has its items, and opening it shows them.
+    for (Node node = 0; node < page->Tree().NodeCount(); ++node) {
+      QTreeWidgetItem* item = page->Item(node);
+      ASSERT_NE(item, nullptr);
+      EXPECT_FALSE(tree->Checked(item) || item->isExpanded());
+      EXPECT_EQ(item->text(0), QString::fromStdU16String(page->Tree().Record(node).Title));
     }
+    int items = 0;
+    for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) ++items;
     EXPECT_EQ(items, page->Tree().NodeCount());
     EXPECT_GT(items, c.verid == 1 ? 250 : 450);
   }
@@ -164,6 +170,25 @@ TEST_F(RibbondlgTest, AClickOnACheckBoxCarriesTheCheckDownAndUp) {
   ASSERT_LT(last.bottom() + 4, tree->viewport()->height());
   QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(4, last.bottom() + 4));
   EXPECT_EQ(tree->DropHighlight(), nullptr);
+}
+
+TEST_F(RibbondlgTest, ABranchOpenedAfterAClickShowsItsItemsChecked) {
+  Open(1, 49007);
+  QTreeWidgetItem* comment = tree->topLevelItem(2);
+  ASSERT_EQ(page->Record(comment)->Name, u"Ribbon_Category_Comment");
+  EXPECT_EQ(comment->childCount(), 0);
+  Click(comment);
+  EXPECT_TRUE(tree->Checked(comment));
+  comment->setExpanded(true);
+  ASSERT_GT(comment->childCount(), 5);
+  QTreeWidgetItem* pin = comment->child(2);
+  EXPECT_EQ(pin->text(0), QStringLiteral("图钉"));
+  EXPECT_TRUE(tree->Checked(pin));
+  pin->setExpanded(true);
+  ASSERT_EQ(pin->childCount(), 2);
+  Click(pin->child(1));
+  EXPECT_FALSE(tree->Checked(pin->child(1)) || tree->Checked(pin) || tree->Checked(comment));
+  EXPECT_TRUE(tree->Checked(pin->child(0)) && tree->Checked(comment->child(0)));
 }
 
 struct ClickCase {
