@@ -19,7 +19,7 @@ constexpr int kRibbonTree = 1022;
 
 }  // namespace
 
-CRibbondlg::CRibbondlg(QWidget* parent) : Dialog(kDialogId, parent) { SetKeyPassThrough(true); }
+CRibbondlg::CRibbondlg(QWidget* parent) : PageDialog(kDialogId, parent) { SetKeyPassThrough(true); }
 
 CRibbondlg::~CRibbondlg() { m_tree.SetObserver(nullptr); }
 

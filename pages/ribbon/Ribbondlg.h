@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "framework/Dialog.h"
+#include "framework/PageDialog.h"
 #include "pages/ribbon/model/RibbonTree.h"
 #include "pages/ribbon/model/RibbonTreeObserver.h"
 
@@ -18,7 +18,7 @@ namespace cadmira::pages {
 
 // The Ribbon Set page (dialog 149): the product's ribbon as a tree of check boxes, a checked
 // item being an element to hide. The ribbon tree holds the states; the tree view shows them.
-class CRibbondlg : public framework::Dialog, private IRibbonTreeObserver {
+class CRibbondlg : public framework::PageDialog, private IRibbonTreeObserver {
   Q_OBJECT
 
  public:
