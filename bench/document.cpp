@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -142,8 +143,9 @@ void ReadHugeFile(benchmark::State& state) {
   TimeAgainstReference(
       state,
       [&] {
-        const ConfigFile file = ReadConfigFile(path, ReadForms::PlainThenSealed);
-        hidden = HiddenRibbonPaths(file.tree.get()).size();
+        const cadmira::Result<ConfigFile> file = ReadConfigFile(path, ReadForms::PlainThenSealed);
+        hidden = 0;
+        VisitHiddenRibbonPaths(file.value().Root(), [&](std::span<const std::u16string>) { ++hidden; });
         return hidden;
       },
       [&] {

@@ -1,12 +1,7 @@
 #include "cli/ShowCommand.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <optional>
+#include <span>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -16,6 +11,7 @@
 
 #include "base/XmlTree.h"
 #include "cli/ExitCode.h"
+#include "cli/InputFile.h"
 #include "cli/JsonWriter.h"
 #include "document/CheckProduct.h"
 #include "document/HiddenRibbonPaths.h"
@@ -27,8 +23,6 @@
 
 namespace cadmira::cli {
 namespace {
-
-constexpr int kXmlFormatError = 246;
 
 std::string English(int id) { return document::ToUtf8(resources::EnglishString(id)); }
 
@@ -46,7 +40,9 @@ struct ShowReport {
   std::vector<Element> preferences;
   std::optional<std::u16string> unloadPluginArray;
   std::vector<std::u16string> hiddenPlugins;
-  std::vector<document::RibbonPath> hiddenRibbon;
+  // The hidden ribbon paths are printed straight from the tree: a deep section has far too many
+  // long paths to hold at once.
+  const CXML_TreeElement* tree = nullptr;
 };
 
 
@@ -76,7 +72,7 @@ const char* ProductWord(const std::optional<int>& product) {
 
 ShowReport MakeShowReport(const document::ConfigFile& file) {
   ShowReport report;
-  const CXML_TreeElement* root = file.tree.get();
+  const CXML_TreeElement* root = file.Root();
   report.sealed = file.form == document::FileForm::Sealed;
   report.root = std::string(TagName(root).View());
   report.product = file.product;
@@ -91,7 +87,7 @@ ShowReport MakeShowReport(const document::ConfigFile& file) {
   }
   report.unloadPluginArray = document::ReadUnloadPluginArray(root);
   if (report.unloadPluginArray) report.hiddenPlugins = document::SplitUnloadPluginArray(*report.unloadPluginArray);
-  report.hiddenRibbon = document::HiddenRibbonPaths(root);
+  report.tree = root;
   return report;
 }
 
@@ -110,15 +106,17 @@ void WriteShowText(const ShowReport& report, std::ostream& out) {
   out << "UnloadPluginArray: " << (report.unloadPluginArray ? Quoted(*report.unloadPluginArray) : "none") << '\n'
       << "hiddenPlugins: " << report.hiddenPlugins.size() << '\n';
   for (const std::u16string& name : report.hiddenPlugins) out << "  " << Quoted(name) << '\n';
-  out << "hiddenRibbon: " << report.hiddenRibbon.size() << '\n';
-  for (const document::RibbonPath& path : report.hiddenRibbon) {
+  std::size_t hiddenRibbon = 0;
+  document::VisitHiddenRibbonPaths(report.tree, [&](std::span<const std::u16string>) { ++hiddenRibbon; });
+  out << "hiddenRibbon: " << hiddenRibbon << '\n';
+  document::VisitHiddenRibbonPaths(report.tree, [&](std::span<const std::u16string> path) {
     out << ' ';
     for (const std::u16string& name : path) out << ' ' << Quoted(name);
     out << '\n';
-  }
+  });
 }
 
-void WriteStringList(CJsonWriter& json, const std::vector<std::u16string>& items) {
+void WriteStringList(CJsonWriter& json, std::span<const std::u16string> items) {
   json.BeginArray();
   for (const std::u16string& item : items) json.Utf16(item);
   json.EndArray();
@@ -167,7 +165,8 @@ void WriteShowJson(const ShowReport& report, std::ostream& out) {
   WriteStringList(json, report.hiddenPlugins);
   json.Key("hiddenRibbon");
   json.BeginArray();
-  for (const document::RibbonPath& path : report.hiddenRibbon) WriteStringList(json, path);
+  document::VisitHiddenRibbonPaths(report.tree,
+                                   [&](std::span<const std::u16string> path) { WriteStringList(json, path); });
   json.EndArray();
   json.EndObject();
   out << '\n';
@@ -178,25 +177,21 @@ void WriteShowJson(const ShowReport& report, std::ostream& out) {
 CLI::App* CShowCommand::Register(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "show", "Print what the editor takes from a configuration file (plain or sealed)");
-  command->add_flag("--json", m_bJson, "Print one JSON object");
-  command->add_option("FILE", m_strPath, "The configuration file")->required();
+  command->add_flag("--json", m_bJson, kJsonFlagHelp);
+  command->add_option("FILE", m_strPath, "The configuration file, or - for standard input")->required();
   return command;
 }
 
 int CShowCommand::Run(CliStreams& streams) {
-  // The reader is silent about files it cannot open; say why here.
-  const int fd = open(m_strPath.c_str(), O_RDONLY | O_CLOEXEC);
-  struct stat info {};
-  const int code = fd < 0 ? errno : fstat(fd, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
-  if (fd >= 0) close(fd);
-  if (code != 0) {
-    streams.err << "cannot read " << m_strPath << ": " << std::strerror(code) << '\n';
+  Result<std::vector<unsigned char>> bytes = ReadInputFile(m_strPath, streams.in);
+  if (!bytes) {
+    streams.err << bytes.error().message << '\n';
     return kExitUsage;
   }
-
-  const document::ConfigFile file = document::ReadConfigFile(m_strPath, document::ReadForms::PlainThenSealed);
-  if (!file.tree) {
-    streams.err << English(kXmlFormatError) << '\n';
+  const document::ConfigFile file =
+      document::ReadConfigBytes(std::move(bytes).value(), document::ReadForms::PlainThenSealed);
+  if (!file.Root()) {
+    streams.err << English(document::kXmlFormatError) << '\n';
     return kExitBadInput;
   }
   const ShowReport report = MakeShowReport(file);

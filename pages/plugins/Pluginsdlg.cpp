@@ -21,7 +21,7 @@ using framework::MessageButtons;
 using framework::MessageIcon;
 using localization::LoadUiString;
 
-void SetLabel(framework::Dialog& page, int id, int stringId) {
+void SetLabel(framework::TemplateWindow& page, int id, int stringId) {
   QWidget* control = page.item(id);
   if (auto* label = qobject_cast<QLabel*>(control)) label->setText(LoadUiString(stringId));
   if (auto* button = qobject_cast<QPushButton*>(control)) button->setText(LoadUiString(stringId));
@@ -36,7 +36,7 @@ void Notify(QWidget* owner, int stringId) {
 
 }  // namespace
 
-CPluginsdlg::CPluginsdlg(QWidget* parent) : Dialog(kDialogId, parent) { SetKeyPassThrough(true); }
+CPluginsdlg::CPluginsdlg(QWidget* parent) : PageDialog(kDialogId, parent) { SetKeyPassThrough(true); }
 
 CPluginsdlg::~CPluginsdlg() { m_model.RewriteStore(); }
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "framework/Dialog.h"
+#include "framework/PageDialog.h"
 #include "pages/plugins/ProfilePluginStore.h"
 #include "pages/plugins/model/PluginListModel.h"
 
@@ -23,7 +23,7 @@ namespace cadmira::pages {
 // The Plugins page (dialog 150): the product's plug-ins, whose checked items are hidden, and the
 // box that adds a plug-in of this workstation. The page shows its list model; every change of
 // the model, from the page or from elsewhere, shows at once.
-class CPluginsdlg : public framework::Dialog, private IPluginListObserver {
+class CPluginsdlg : public framework::PageDialog, private IPluginListObserver {
   Q_OBJECT
 
  public:

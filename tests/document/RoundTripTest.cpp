@@ -1,4 +1,6 @@
+#include <ios>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,12 @@ XmlTreePtr Parse(const std::string& xml) {
   return XmlTreePtr(ParseDocument(reinterpret_cast<const unsigned char*>(xml.data()), xml.size()));
 }
 
+std::vector<RibbonPath> HiddenRibbonPaths(const CXML_TreeElement* root) {
+  std::vector<RibbonPath> paths;
+  VisitHiddenRibbonPaths(root, [&](std::span<const std::u16string> path) { paths.emplace_back(path.begin(), path.end()); });
+  return paths;
+}
+
 TEST(RoundTrip, AwkwardValuesComeBackUnchanged) {
   const std::u16string values[] = {
       u"",
@@ -33,8 +41,6 @@ TEST(RoundTrip, AwkwardValuesComeBackUnchanged) {
       u"\u4E2D\u6587\u914D\u7F6E",
       u"outside the BMP: \U0001F600 \U00010348",
       u"  leading and trailing blanks  ",
-      u"a lone surrogate \xD800 stays",
-      u"control \x01\x1F characters",
   };
   for (const std::u16string& value : values) {
     auto document = CDomDocument::Create();
@@ -49,6 +55,23 @@ TEST(RoundTrip, AwkwardValuesComeBackUnchanged) {
     EXPECT_EQ(std::u16string(read.View()), value);
     ASSERT_TRUE(AttributeText(tree.get(), "\xE5\x90\x8D", read));
     EXPECT_EQ(std::u16string(read.View()), u"name");
+  }
+}
+
+TEST(RoundTrip, TextThatXmlCannotCarryIsRefused) {
+  const std::u16string values[] = {u"a lone surrogate \xD800", u"a lone low \xDC00 half", u"control \x01",
+                                   u"escape \x1F", u"not a character \xFFFE", u"nor \xFFFF"};
+  for (const std::u16string& value : values) {
+    auto document = CDomDocument::Create();
+    CDomElement root = document->CreateElement(u"Root");
+    try {
+      document->SetAttribute(root, u"value", value);
+      ADD_FAILURE() << "accepted U+" << std::hex << static_cast<int>(value.back());
+    } catch (const CDomError& error) {
+      EXPECT_EQ(error.Code(), kE_FAIL);
+      EXPECT_NE(std::string(error.what()).find("which XML cannot carry"), std::string::npos) << error.what();
+    }
+    EXPECT_THROW(document->CreateElement(value), CDomError);
   }
 }
 
@@ -137,10 +160,32 @@ TEST(LoadedSections, DeeplyNestedRibbonSectionsDoNotExhaustTheStack) {
   xml += "<C Name=\"last\" Visible=\"0\"/>";
   const XmlTreePtr tree = Parse(xml);
   ASSERT_TRUE(tree);
-  const std::vector<RibbonPath> hidden = HiddenRibbonPaths(tree.get());
-  ASSERT_EQ(hidden.size(), 1u);
-  EXPECT_EQ(hidden[0].size(), static_cast<std::size_t>(depth) + 1);
-  EXPECT_EQ(hidden[0].back(), u"last");
+  int visits = 0;
+  VisitHiddenRibbonPaths(tree.get(), [&](std::span<const std::u16string> path) {
+    ++visits;
+    ASSERT_EQ(path.size(), static_cast<std::size_t>(depth) + 1);
+    EXPECT_EQ(path.front(), u"n");
+    EXPECT_EQ(path.back(), u"last");
+  });
+  EXPECT_EQ(visits, 1);
+}
+
+TEST(LoadedSections, AHiddenControlAtEveryLevelIsVisitedWithItsOwnPath) {
+  std::string xml = "<R><Profstore><RibbonUI>";
+  const int depth = 3000;
+  for (int i = 0; i < depth; ++i) xml += "<C Name=\"" + std::to_string(i) + "\"><H Name=\"h\" Visible=\"0\"/>";
+  const XmlTreePtr tree = Parse(xml);
+  ASSERT_TRUE(tree);
+  std::size_t visits = 0;
+  VisitHiddenRibbonPaths(tree.get(), [&](std::span<const std::u16string> path) {
+    // Document order: the control under level i comes i-th, below all i + 1 levels.
+    ASSERT_EQ(path.size(), visits + 2);
+    const std::string level = std::to_string(visits);
+    EXPECT_EQ(path[visits], std::u16string(level.begin(), level.end()));
+    EXPECT_EQ(path.back(), u"h");
+    ++visits;
+  });
+  EXPECT_EQ(visits, static_cast<std::size_t>(depth));
 }
 
 }  // namespace

@@ -21,7 +21,6 @@
 namespace cadmira::pages {
 namespace {
 
-using framework::HostCall;
 using framework::MessageAnswer;
 using framework::MessageButtons;
 using framework::MessageIcon;
@@ -71,12 +70,16 @@ class PluginsPageTest : public ::testing::Test {
     page.item<QPushButton>(CPluginsdlg::kAddButton)->click();
   }
 
-  void ExpectNotice(const HostCall& call, const QString& text) {
-    EXPECT_EQ(call.kind, HostCall::Kind::MessageBox);
-    EXPECT_EQ(call.text, text);
-    EXPECT_EQ(call.caption, QString());
-    EXPECT_EQ(call.icon, MessageIcon::Information);
-    EXPECT_EQ(call.buttons, MessageButtons::Ok);
+  // The next box must be this notice: empty caption, information icon, OK.
+  void ExpectNotice(const QString& text) {
+    host.ExpectMessageBox(text, QString(), MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok);
+  }
+  void ExpectAdded() { ExpectNotice(QStringLiteral("The plugin is inserted in the list successfully.")); }
+  void ExpectDuplicate() { ExpectNotice(QStringLiteral("The plugin has already exist in the list.")); }
+  void ExpectDeleteQuestion(const QString& caption, MessageAnswer answer) {
+    host.ExpectMessageBox(QStringLiteral("Are you sure to delete the highlighted plugin from the list--") + caption +
+                              QLatin1Char('?'),
+                          QStringLiteral("Plugin Delete"), MessageIcon::Question, MessageButtons::YesNo, answer);
   }
 
   static void Store(const QString& section, const QString& name, const QString& file) {
@@ -153,9 +156,8 @@ TEST_F(PluginsPageTest, BrowseAsksForAZpiFileAndOnlyAChosenFileEnablesAdd) {
 
 TEST_F(PluginsPageTest, AddingMyToolListsAndStoresItAtOnceWithoutItsFolder) {
   auto page = OpenPage();
+  ExpectAdded();
   BrowseAndAdd(*page, QStringLiteral("/home/admin/tools/My.Tool.zpi"));
-  ASSERT_EQ(host.MessageBoxes().size(), 1u);
-  ExpectNotice(host.MessageBoxes()[0], QStringLiteral("The plugin is inserted in the list successfully."));
   framework::TreeView* tree = page->PluginTree();
   ASSERT_EQ(tree->topLevelItemCount(), kOrvantaDefaults + 1);
   QTreeWidgetItem* added = Row(*page, kOrvantaDefaults);
@@ -169,6 +171,7 @@ TEST_F(PluginsPageTest, AddingMyToolListsAndStoresItAtOnceWithoutItsFolder) {
   EXPECT_EQ(page->Model().Item(kOrvantaDefaults).PIPath, u"My.Tool.zpi");
 
   // A path in the other platform's form loses its folder as well.
+  ExpectAdded();
   BrowseAndAdd(*page, QStringLiteral("D:\\tools\\Other.zpi"));
   EXPECT_EQ(framework::ProfileString(kOrvantaSection, QStringLiteral("Other")), QStringLiteral("Other.zpi"));
 }
@@ -176,6 +179,7 @@ TEST_F(PluginsPageTest, AddingMyToolListsAndStoresItAtOnceWithoutItsFolder) {
 TEST_F(PluginsPageTest, AFileWithoutADotIsAddedWithAnEmptyCaptionAndComesBackSo) {
   {
     auto page = OpenPage();
+    ExpectAdded();
     BrowseAndAdd(*page, QStringLiteral("/usr/lib/zandor/NoDot"));
     EXPECT_EQ(Row(*page, kOrvantaDefaults)->text(0), QString());
   }
@@ -189,10 +193,8 @@ TEST_F(PluginsPageTest, AFileAlreadyListedInAnyCaseIsRefusedAndTheBoxKeepsIt) {
   Store(kOrvantaSection, QStringLiteral("Tool"), QStringLiteral("tool.ZPI"));
   auto page = OpenPage();
   for (const QString& path : {QStringLiteral("C:\\x\\Tool.zpi"), QStringLiteral("/other/COMMENTS.zpi")}) {
-    host.Clear();
+    ExpectDuplicate();
     BrowseAndAdd(*page, path);
-    ASSERT_EQ(host.MessageBoxes().size(), 1u);
-    ExpectNotice(host.MessageBoxes()[0], QStringLiteral("The plugin has already exist in the list."));
     EXPECT_EQ(page->PluginTree()->topLevelItemCount(), kOrvantaDefaults + 1);
     EXPECT_EQ(page->item<QLineEdit>(CPluginsdlg::kPathEdit)->text(), path);
     EXPECT_TRUE(page->item<QPushButton>(CPluginsdlg::kAddButton)->isEnabled());
@@ -202,9 +204,8 @@ TEST_F(PluginsPageTest, AFileAlreadyListedInAnyCaseIsRefusedAndTheBoxKeepsIt) {
 
 TEST_F(PluginsPageTest, AFileNameHoldingASemicolonIsRefused) {
   auto page = OpenPage();
+  ExpectNotice(QStringLiteral("The plugin file name should not contain \";\"."));
   BrowseAndAdd(*page, QStringLiteral("/plugins/a;b.zpi"));
-  ASSERT_EQ(host.MessageBoxes().size(), 1u);
-  ExpectNotice(host.MessageBoxes()[0], QStringLiteral("The plugin file name should not contain \";\"."));
   EXPECT_EQ(page->PluginTree()->topLevelItemCount(), kOrvantaDefaults);
   EXPECT_TRUE(framework::ProfileEntries(kOrvantaSection).isEmpty());
 }
@@ -221,30 +222,24 @@ TEST_F(PluginsPageTest, DeleteActsOnlyOnTheClickedItemNeverOnTheSelectedOne) {
   tree->setCurrentItem(tool);
   QTest::keyClick(tree, Qt::Key_Down);
   remove->click();
+  ExpectAdded();
   BrowseAndAdd(*page, QStringLiteral("/x/New.zpi"));
-  host.Clear();
   remove->click();
-  EXPECT_TRUE(host.Calls().empty());
+  EXPECT_EQ(host.MessageBoxes().size(), 1u);  // the Add notice only
   EXPECT_EQ(tree->topLevelItemCount(), kOrvantaDefaults + 2);
 
   // A click, then an Add: Delete asks about the clicked item.
   Click(*page, tool);
   EXPECT_EQ(tree->DropHighlight(), tool);
+  ExpectAdded();
   BrowseAndAdd(*page, QStringLiteral("/x/Newer.zpi"));
-  host.Clear();
-  host.AnswerMessageBox(MessageAnswer::Yes);
+  ExpectDeleteQuestion(QStringLiteral("Tool"), MessageAnswer::Yes);
   remove->click();
-  ASSERT_EQ(host.MessageBoxes().size(), 1u);
-  const HostCall& question = host.MessageBoxes()[0];
-  EXPECT_EQ(question.text, QStringLiteral("Are you sure to delete the highlighted plugin from the list--Tool?"));
-  EXPECT_EQ(question.caption, QStringLiteral("Plugin Delete"));
-  EXPECT_EQ(question.icon, MessageIcon::Question);
-  EXPECT_EQ(question.buttons, MessageButtons::YesNo);
   EXPECT_EQ(Captions(*page, kOrvantaDefaults), (QStringList{QStringLiteral("New"), QStringLiteral("Newer")}));
   EXPECT_EQ(tree->DropHighlight(), nullptr);
-  host.Clear();
+  const std::size_t boxes = host.MessageBoxes().size();
   remove->click();  // the highlighted item is gone
-  EXPECT_TRUE(host.Calls().empty());
+  EXPECT_EQ(host.MessageBoxes().size(), boxes);
 }
 
 TEST_F(PluginsPageTest, AClickOnNoItemRemovesTheHighlight) {
@@ -265,20 +260,14 @@ TEST_F(PluginsPageTest, ADefaultPluginIsNeverDeletedAndNoKeepsAnAddedOne) {
   auto page = OpenPage();
   auto* remove = page->item<QPushButton>(CPluginsdlg::kDeleteButton);
   for (const int row : {3, kOrvantaDefaults}) {  // a default, and a stored one with a default's file
-    host.Clear();
+    host.ExpectMessageBox(QStringLiteral("The highlighted plugin which is initialized should not be deleted."),
+                          QString(), MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok);
     Click(*page, Row(*page, row));
     remove->click();
-    ASSERT_EQ(host.MessageBoxes().size(), 1u);
-    const HostCall& refusal = host.MessageBoxes()[0];
-    EXPECT_EQ(refusal.text, QStringLiteral("The highlighted plugin which is initialized should not be deleted."));
-    EXPECT_EQ(refusal.caption, QString());
-    EXPECT_EQ(refusal.buttons, MessageButtons::Ok);
   }
-  host.Clear();
-  host.AnswerMessageBox(MessageAnswer::No);
+  ExpectDeleteQuestion(QStringLiteral("Tool"), MessageAnswer::No);
   Click(*page, Row(*page, kOrvantaDefaults + 1));
   remove->click();
-  EXPECT_EQ(host.MessageBoxes().size(), 1u);
   EXPECT_EQ(page->PluginTree()->topLevelItemCount(), kOrvantaDefaults + 2);
   EXPECT_EQ(page->Model().AddedPlugins().size(), 2u);
 }
@@ -288,8 +277,9 @@ TEST_F(PluginsPageTest, ADeletedStoredPluginGoesAtANormalEndButSurvivesTheRestar
   Store(kOrvantaSection, QStringLiteral("Kept"), QStringLiteral("kept.zpi"));
   auto page = OpenPage();
   Click(*page, Row(*page, kOrvantaDefaults));
-  host.AnswerMessageBox(MessageAnswer::Yes);
+  ExpectDeleteQuestion(QStringLiteral("Tool"), MessageAnswer::Yes);
   page->item<QPushButton>(CPluginsdlg::kDeleteButton)->click();
+  ExpectAdded();
   BrowseAndAdd(*page, QStringLiteral("/x/Added.zpi"));
   const QStringList afterAdd = {QStringLiteral("Tool"), QStringLiteral("Kept"), QStringLiteral("Added")};
   // The restart ends the process without destroying the page: what is stored now is what the
@@ -307,7 +297,7 @@ TEST_F(PluginsPageTest, DeletingTheLastAddedPluginLeavesNoSectionBehind) {
   {
     auto page = OpenPage();
     Click(*page, Row(*page, kOrvantaDefaults));
-    host.AnswerMessageBox(MessageAnswer::Yes);
+    ExpectDeleteQuestion(QStringLiteral("Tool"), MessageAnswer::Yes);
     page->item<QPushButton>(CPluginsdlg::kDeleteButton)->click();
   }
   EXPECT_TRUE(framework::ProfileEntries(kOrvantaSection).isEmpty());
@@ -333,11 +323,9 @@ TEST_F(PluginsPageTest, OddNamesAndLongFileNamesComeBackExactly) {
       EXPECT_EQ(QString::fromStdU16String(item.PIPath), stored[i].second);
     }
   }
-  host.AnswerFileDialog(QStringLiteral("/plugins/") + longFile.toUpper());
   auto page = OpenPage();
-  page->item<QPushButton>(CPluginsdlg::kBrowseButton)->click();
-  page->item<QPushButton>(CPluginsdlg::kAddButton)->click();
-  EXPECT_EQ(host.MessageBoxes().back().text, QStringLiteral("The plugin has already exist in the list."));
+  ExpectDuplicate();
+  BrowseAndAdd(*page, QStringLiteral("/plugins/") + longFile.toUpper());
 }
 
 TEST_F(PluginsPageTest, APageNeverCreatedLeavesTheStoredPluginsAlone) {
