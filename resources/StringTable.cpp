@@ -266,6 +266,7 @@ constexpr StringEntry kEnglishStrings[] = {
     {270, u"Disable Security Warning "},
     {271, u"Enable this option to disable the security warning when Zandor Reader is launched "
           u"by a third-party application without a valid digital signature."},
+    {275, u"The plugin file name should not contain \";\"."},
     {282, u"Plugin Edit"},
     {288, u"Lock Read Mode in web browsers"},
     {289, u"User Experience Improvement"},
