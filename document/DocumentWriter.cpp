@@ -28,6 +28,15 @@ CDomDocument& RequireDocument(CWriteContext& context) {
   return *context.m_spXmlDoc;
 }
 
+// The skeleton, the preference values and the root's version: what every build starts with.
+CDomDocument& FillPreferencesAndVersion(CWriteContext& context, int product, const IPageControls& controls) {
+  BuildDocument(context, product);
+  CDomDocument& document = RequireDocument(context);
+  FillPreferenceSection(context, controls);
+  WriteVersion(document, product, controls.Text(kPreferencesDialog, kVersionEdit));
+  return document;
+}
+
 }  // namespace
 
 bool BuildDocument(CWriteContext& context, int product) {
@@ -58,13 +67,16 @@ bool BuildDocument(CWriteContext& context, int product) {
 
 void FillDocument(CWriteContext& context, int product, const IPageControls& controls,
                   std::span<const std::u16string> hiddenPlugins, std::span<const RibbonPath> hiddenRibbon) {
-  BuildDocument(context, product);
-  CDomDocument& document = RequireDocument(context);
-  FillPreferenceSection(context, controls);
-  WriteVersion(document, product, controls.Text(kPreferencesDialog, kVersionEdit));
+  CDomDocument& document = FillPreferencesAndVersion(context, product, controls);
   const bool disableTessadoc = controls.Checked(kTessadocDialog, kDisableTessadocCheck);
   WritePluginSection(document, JoinUnloadPluginArray(hiddenPlugins, disableTessadoc));
   for (const RibbonPath& path : hiddenRibbon) HideRibbonPath(context, path);
+}
+
+void FillDocument(CWriteContext& context, int product, const IDocumentPages& pages) {
+  CDomDocument& document = FillPreferencesAndVersion(context, product, pages.Controls());
+  pages.WritePluginSection(document);
+  pages.WriteRibbonSection(context);
 }
 
 }  // namespace cadmira::document

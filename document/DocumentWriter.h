@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 
+#include "document/DocumentPages.h"
 #include "document/PageControls.h"
 #include "document/RibbonPath.h"
 #include "document/WriteContext.h"
@@ -24,5 +25,8 @@ bool BuildDocument(CWriteContext& context, int product);
 // DOM failure; when the document could not be created, the context holds no document after it.
 void FillDocument(CWriteContext& context, int product, const IPageControls& controls,
                   std::span<const std::u16string> hiddenPlugins, std::span<const RibbonPath> hiddenRibbon);
+
+// The same build from the pages themselves: they write their own plug-in and ribbon sections.
+void FillDocument(CWriteContext& context, int product, const IDocumentPages& pages);
 
 }  // namespace cadmira::document
