@@ -26,7 +26,10 @@ class FakeDocumentPages : public IDocumentPages {
   }
   void ApplyRibbonSection(const CXML_TreeElement* root) override {
     calls.push_back("ribbon");
-    hiddenRibbon = HiddenRibbonPaths(root);
+    hiddenRibbon.clear();
+    VisitHiddenRibbonPaths(root, [this](std::span<const std::u16string> path) {
+      hiddenRibbon.emplace_back(path.begin(), path.end());
+    });
   }
   void ApplyPluginSection(const CXML_TreeElement* root) override {
     calls.push_back("plugins");
