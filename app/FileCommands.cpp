@@ -94,9 +94,9 @@ bool CFileCommands::OpenConfigFile(const QString& path, LoadVariant variant) {
   return true;
 }
 
-void CFileCommands::AcceptLoad(const QString& path, XmlTreePtr tree) {
+void CFileCommands::AcceptLoad(const QString& path, document::CReader_XmlManager tree) {
   m_state.m_strFilePath = path;
-  m_state.m_xmlManager.SetRoot(tree.release());
+  m_state.m_xmlManager = std::move(tree);
   m_window.setWindowTitle(path);
   Notice(kImportSucceed, LoadUiString(kNotice));
   if (auto* save = m_window.item<QPushButton>(kSaveButton)) save->setEnabled(true);

@@ -33,7 +33,7 @@ class CFileCommands {
 
   // True when the file was accepted. Only an accepted file changes the document state.
   bool OpenConfigFile(const QString& path, LoadVariant variant);
-  void AcceptLoad(const QString& path, XmlTreePtr tree);
+  void AcceptLoad(const QString& path, document::CReader_XmlManager tree);
   // True when the pages may be written; otherwise their refusal has been shown.
   bool ValidateBeforeWrite();
   // The build and the sealed write; shows "Faild!!" when no document could be created.

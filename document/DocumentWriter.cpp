@@ -23,15 +23,10 @@ void WriteVersion(CDomDocument& document, int product, const std::u16string& ver
   if (CDomAttribute attribute = document.AttributeNode(root, u"version")) document.SetAttributeValue(attribute, version);
 }
 
-CDomDocument& RequireDocument(CWriteContext& context) {
-  if (!context.m_spXmlDoc) throw CDomError(kE_POINTER, "the document could not be created");
-  return *context.m_spXmlDoc;
-}
-
 // The skeleton, the preference values and the root's version: what every build starts with.
 CDomDocument& FillPreferencesAndVersion(CWriteContext& context, int product, const IPageControls& controls) {
-  BuildDocument(context, product);
-  CDomDocument& document = RequireDocument(context);
+  if (!BuildDocument(context, product)) throw CDomError(kE_POINTER, "the document could not be created");
+  CDomDocument& document = *context.m_spXmlDoc;
   FillPreferenceSection(context, controls);
   WriteVersion(document, product, controls.Text(kPreferencesDialog, kVersionEdit));
   return document;

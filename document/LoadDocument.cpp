@@ -6,14 +6,14 @@
 namespace cadmira::document {
 
 LoadedDocument LoadDocument(const std::string& path, ReadForms forms, int product) {
-  ConfigFile file = ReadConfigFile(path, forms);
+  Result<ConfigFile> file = ReadConfigFile(path, forms);
   LoadedDocument loaded;
-  if (!file.tree) {
+  if (!file || file.value().Root() == nullptr) {
     loaded.refusal = kXmlFormatError;
     return loaded;
   }
-  loaded.refusal = CheckProduct(file.tree.get(), product);
-  if (loaded.refusal == 0) loaded.tree = std::move(file.tree);
+  loaded.refusal = CheckProduct(file.value().Root(), product);
+  if (loaded.refusal == 0) loaded.tree = std::move(file.value().tree);
   return loaded;
 }
 

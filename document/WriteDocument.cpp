@@ -16,9 +16,9 @@ WriteResult WriteDocument(CWriteContext& context, int product, const IDocumentPa
   } catch (const std::bad_alloc&) {
     return {WriteResult::Outcome::NotBuilt, "out of memory"};
   }
-  const Status written = WriteSealedFile(context.m_spXmlDoc.get(), path);
+  const Result<Replaced> written = WriteSealedFile(context.m_spXmlDoc.get(), path);
   if (!written) return {WriteResult::Outcome::NotWritten, written.error().message};
-  return {};
+  return {WriteResult::Outcome::Written, written.value().warning};
 }
 
 }  // namespace cadmira::document

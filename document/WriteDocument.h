@@ -21,7 +21,8 @@ struct WriteResult {
     NotWritten,
   };
   Outcome outcome = Outcome::Written;
-  // Why it failed, in words for a log or a terminal.
+  // Why it failed, or what could not be done after the file was written, in words for a log or a
+  // terminal; empty for a write that went through whole.
   std::string detail;
 
   bool Written() const { return outcome == Outcome::Written; }

@@ -63,26 +63,21 @@ class FileCommandsTest : public ::testing::Test {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
-  // Every box shown since the last call: its text and caption, checking that each is an
-  // information box with an OK button.
-  std::vector<std::pair<QString, QString>> Boxes() {
-    std::vector<std::pair<QString, QString>> boxes;
-    for (const HostCall& call : m_host.MessageBoxes()) {
-      EXPECT_EQ(call.icon, framework::MessageIcon::Information) << call.text.toStdString();
-      EXPECT_EQ(call.buttons, framework::MessageButtons::Ok) << call.text.toStdString();
-      boxes.emplace_back(call.text, call.caption);
-    }
-    m_host.Clear();
-    return boxes;
+  // The next box must be this information box with an OK button.
+  void Expect(const QString& text, const QString& caption = kNotice) {
+    m_host.ExpectMessageBox(text, caption, framework::MessageIcon::Information, framework::MessageButtons::Ok,
+                            MessageAnswer::Ok);
   }
+  bool Shown() const { return m_host.ScriptUsedUp(); }
   bool SaveEnabled() const { return m_window.item<QPushButton>(1007)->isEnabled(); }
   void Import(const QString& path) {
     m_host.AnswerFileDialog(path);
     m_commands.ImportCommand();
   }
   void LoadAccepted(const QString& path) {
+    Expect(kImportSucceed);
     Import(path);
-    ASSERT_EQ(Boxes(), (std::vector<std::pair<QString, QString>>{{kImportSucceed, kNotice}}));
+    ASSERT_TRUE(Shown());
   }
 
   TempProfile m_profile;
@@ -96,7 +91,7 @@ class FileCommandsTest : public ::testing::Test {
 
 TEST_F(FileCommandsTest, ImportAsksForAnXmlFileAndLoadsASealedOneOfTheProduct) {
   const QString path = Write(QStringLiteral("sealed.xml"), Sealed(kOrvantaFile));
-  Import(path);
+  LoadAccepted(path);
   ASSERT_FALSE(m_host.Calls().empty());
   const framework::FileDialogRequest& request = m_host.Calls()[0].request;
   EXPECT_EQ(request.mode, framework::FileDialogRequest::Mode::Open);
@@ -104,7 +99,6 @@ TEST_F(FileCommandsTest, ImportAsksForAnXmlFileAndLoadsASealedOneOfTheProduct) {
   EXPECT_TRUE(request.defaultExtension.isEmpty());
   EXPECT_TRUE(request.initialName.isEmpty());
   EXPECT_TRUE(request.readOnlyBoxHidden);
-  EXPECT_EQ(Boxes(), (std::vector<std::pair<QString, QString>>{{kImportSucceed, kNotice}}));
 
   EXPECT_EQ(m_state.m_strFilePath, path);
   EXPECT_EQ(m_window.windowTitle(), path);
@@ -118,10 +112,11 @@ TEST_F(FileCommandsTest, ImportAsksForAnXmlFileAndLoadsASealedOneOfTheProduct) {
 
 TEST_F(FileCommandsTest, ACancelledImportStillClearsTheRibbonAndNothingElse) {
   m_pages.hiddenRibbon = {{u"Home", u"Save"}};
+  m_host.AnswerFileDialog(std::nullopt);
   m_commands.ImportCommand();
   EXPECT_EQ(m_pages.calls, std::vector<std::string>{"clear"});
   EXPECT_TRUE(m_pages.hiddenRibbon.empty());
-  EXPECT_TRUE(Boxes().empty());
+  EXPECT_TRUE(m_host.MessageBoxes().empty());
   EXPECT_TRUE(m_state.m_strFilePath.isEmpty());
   EXPECT_FALSE(SaveEnabled());
 }
@@ -135,20 +130,22 @@ TEST_F(FileCommandsTest, ARefusedFileLeavesTheCurrentFileTitleTreeAndFlagsAsThey
   struct Refused {
     const char* name;
     QByteArray bytes;
-    std::pair<QString, QString> box;
+    QString text;
+    QString caption;
   };
   const Refused cases[] = {
-      {"reader.xml", kReaderFile, {kChooseTheProduct, QString()}},
-      {"damaged.xml", "<<<", {kFormatError, kNotice}},
+      {"reader.xml", kReaderFile, kChooseTheProduct, QString()},
+      {"damaged.xml", "<<<", kFormatError, kNotice},
       {"foreign.xml", "<Settings/>",
-       {QStringLiteral("This XML is not used in Zandor OrvantaPDF and Zandor Reader, please use the right one and "
-                       "try again."),
-        QString()}},
+       QStringLiteral("This XML is not used in Zandor OrvantaPDF and Zandor Reader, please use the right one and "
+                      "try again."),
+       QString()},
   };
   for (const Refused& refused : cases) {
     m_pages.controls.SetText(kPreferencesDialog, kVersionEdit, u"typed");
+    Expect(refused.text, refused.caption);
     Import(Write(QString::fromLatin1(refused.name), refused.bytes));
-    EXPECT_EQ(Boxes(), (std::vector<std::pair<QString, QString>>{refused.box})) << refused.name;
+    EXPECT_TRUE(Shown()) << refused.name;
     EXPECT_EQ(m_state.m_strFilePath, accepted) << refused.name;
     EXPECT_EQ(m_window.windowTitle(), accepted) << refused.name;
     EXPECT_EQ(m_state.RootElement(), tree) << refused.name;
@@ -156,10 +153,10 @@ TEST_F(FileCommandsTest, ARefusedFileLeavesTheCurrentFileTitleTreeAndFlagsAsThey
     EXPECT_EQ(m_pages.controls.Text(kPreferencesDialog, kVersionEdit), u"typed") << refused.name;
   }
 
-  // A Save after the refusals still writes the accepted file, never the refused one.
-  m_host.Clear();
+  // A Save after the refusals still writes the accepted file, never a refused one.
+  Expect(QStringLiteral("Save Succeed"));
   m_commands.SaveCommand();
-  EXPECT_EQ(Boxes(), (std::vector<std::pair<QString, QString>>{{QStringLiteral("Save Succeed"), kNotice}}));
+  EXPECT_TRUE(Shown());
   EXPECT_EQ(Read(m_folder.filePath(QStringLiteral("reader.xml"))), kReaderFile);
   EXPECT_NE(Read(accepted), kOrvantaFile);
 }
@@ -168,44 +165,49 @@ TEST_F(FileCommandsTest, DroppedFilesLoadInOrderUntilTheFirstRefusal) {
   const QString first = Write(QStringLiteral("first.xml"), kOrvantaFile);
   const QString second = Write(QStringLiteral("second.xml"), kOrvantaFile);
   const QString sealed = Write(QStringLiteral("sealed.xml"), Sealed(kOrvantaFile));
-  const auto success = std::pair{kImportSucceed, kNotice};
-  const auto formatError = std::pair{kFormatError, kNotice};
 
+  Expect(kImportSucceed);
+  Expect(kImportSucceed);
   m_commands.OpenDroppedFiles({first, second});
-  EXPECT_EQ(Boxes(), (std::vector<std::pair<QString, QString>>{success, success}));
+  EXPECT_TRUE(Shown());
   EXPECT_EQ(m_state.m_strFilePath, second);
   EXPECT_EQ(m_pages.calls, (std::vector<std::string>{"clear", "ribbon", "plugins", "clear", "ribbon", "plugins"}));
 
   // A dropped file is read plain only, so a sealed one is refused; the files after it are ignored.
   m_pages.calls.clear();
+  Expect(kFormatError);
   m_commands.OpenDroppedFiles({sealed, first});
-  EXPECT_EQ(Boxes(), (std::vector<std::pair<QString, QString>>{formatError}));
+  EXPECT_TRUE(Shown());
   EXPECT_EQ(m_state.m_strFilePath, second);
   EXPECT_EQ(m_pages.calls, std::vector<std::string>{"clear"});
 
+  Expect(kImportSucceed);
+  Expect(kFormatError);
   m_commands.OpenDroppedFiles({first, sealed, second});
-  EXPECT_EQ(Boxes(), (std::vector<std::pair<QString, QString>>{success, formatError}));
+  EXPECT_TRUE(Shown());
   EXPECT_EQ(m_state.m_strFilePath, first);
 }
 
 TEST_F(FileCommandsTest, TheStartFileLoadsPlainAndIsSilentWhenItDoesNotParse) {
   m_commands.OpenStartFile(Write(QStringLiteral("sealed.xml"), Sealed(kOrvantaFile)));
   m_commands.OpenStartFile(m_folder.filePath(QStringLiteral("missing.xml")));
-  EXPECT_TRUE(Boxes().empty());
+  EXPECT_TRUE(m_host.Calls().empty());
   EXPECT_FALSE(SaveEnabled());
   EXPECT_EQ(m_window.windowTitle(), QStringLiteral("Cadmira-Zandor OrvantaPDF"));
   EXPECT_TRUE(m_pages.calls.empty());
 
+  Expect(kChooseTheProduct, QString());
   m_commands.OpenStartFile(Write(QStringLiteral("reader.xml"), kReaderFile));
-  EXPECT_EQ(Boxes(), (std::vector<std::pair<QString, QString>>{{kChooseTheProduct, QString()}}));
+  EXPECT_TRUE(Shown());
 
   // A relative name is kept as the full path it names, which Save then writes to.
   const QString plain = Write(QStringLiteral("plain.xml"), kOrvantaFile);
   const QString previous = QDir::currentPath();
   QDir::setCurrent(m_folder.path());
+  Expect(kImportSucceed);
   m_commands.OpenStartFile(QStringLiteral("plain.xml"));
   QDir::setCurrent(previous);
-  EXPECT_EQ(Boxes(), (std::vector<std::pair<QString, QString>>{{kImportSucceed, kNotice}}));
+  EXPECT_TRUE(Shown());
   EXPECT_EQ(m_state.m_strFilePath, plain);
   EXPECT_TRUE(SaveEnabled());
 }
@@ -214,8 +216,11 @@ TEST_F(FileCommandsTest, ExportAsksForANewFileAndLeavesSaveOnTheLoadedOne) {
   const QString loaded = Write(QStringLiteral("loaded.xml"), Sealed(kOrvantaFile));
   LoadAccepted(loaded);
   const QString exported = m_folder.filePath(QStringLiteral("new.xml"));
+  m_host.Clear();
   m_host.AnswerFileDialog(exported);
+  Expect(QStringLiteral("Export Succeed"));
   m_commands.ExportCommand();
+  EXPECT_TRUE(Shown());
   ASSERT_FALSE(m_host.Calls().empty());
   const framework::FileDialogRequest request = m_host.Calls()[0].request;
   EXPECT_EQ(request.mode, framework::FileDialogRequest::Mode::Save);
@@ -223,7 +228,6 @@ TEST_F(FileCommandsTest, ExportAsksForANewFileAndLeavesSaveOnTheLoadedOne) {
   EXPECT_EQ(request.defaultExtension, QStringLiteral("xml"));
   EXPECT_EQ(request.initialName, QStringLiteral("profstore"));
   EXPECT_TRUE(request.readOnlyBoxChecked && request.overwritePrompt && request.pathMustExist);
-  EXPECT_EQ(Boxes(), (std::vector<std::pair<QString, QString>>{{QStringLiteral("Export Succeed"), kNotice}}));
 
   std::vector<unsigned char> expected = m_state.m_writeContext.m_spXmlDoc->Serialize();
   document::SealBuffer(expected.data(), expected.size());
@@ -232,21 +236,24 @@ TEST_F(FileCommandsTest, ExportAsksForANewFileAndLeavesSaveOnTheLoadedOne) {
   EXPECT_EQ(m_window.windowTitle(), loaded);
 
   m_pages.controls.SetText(kPreferencesDialog, kVersionEdit, u"11");
+  Expect(QStringLiteral("Save Succeed"));
   m_commands.SaveCommand();
-  EXPECT_EQ(Boxes(), (std::vector<std::pair<QString, QString>>{{QStringLiteral("Save Succeed"), kNotice}}));
+  EXPECT_TRUE(Shown());
   EXPECT_NE(Read(loaded), Read(exported));
-  Import(loaded);
+  LoadAccepted(loaded);
   EXPECT_EQ(m_pages.controls.Text(kPreferencesDialog, kVersionEdit), u"11");
 }
 
 TEST_F(FileCommandsTest, ARefusedValidationOpensNoDialogAndWritesNothing) {
   LoadAccepted(Write(QStringLiteral("loaded.xml"), kOrvantaFile));
+  m_host.Clear();
   m_pages.refusal = 235;
+  Expect(QStringLiteral("Please enter the version!"), QString());
+  Expect(QStringLiteral("Please enter the version!"), QString());
   m_commands.ExportCommand();
   m_commands.SaveCommand();
-  const std::pair<QString, QString> refusal{QStringLiteral("Please enter the version!"), QString()};
+  EXPECT_TRUE(Shown());
   EXPECT_EQ(m_host.Calls().size(), 2u);
-  EXPECT_EQ(Boxes(), (std::vector<std::pair<QString, QString>>{refusal, refusal}));
   EXPECT_EQ(Read(m_state.m_strFilePath), kOrvantaFile);
 }
 
@@ -254,10 +261,12 @@ TEST_F(FileCommandsTest, AFailedWriteShowsNotSavedAndChangesNothingOnDisk) {
   const QString loaded = Write(QStringLiteral("loaded.xml"), kOrvantaFile);
   LoadAccepted(loaded);
   QFile::setPermissions(loaded, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+  Expect(kNotSaved);
   m_commands.SaveCommand();
   m_host.AnswerFileDialog(m_folder.filePath(QStringLiteral("missing/new.xml")));
+  Expect(kNotSaved);
   m_commands.ExportCommand();
-  EXPECT_EQ(Boxes(), (std::vector<std::pair<QString, QString>>{{kNotSaved, kNotice}, {kNotSaved, kNotice}}));
+  EXPECT_TRUE(Shown());
   EXPECT_EQ(Read(loaded), kOrvantaFile);
   EXPECT_FALSE(QDir(m_folder.filePath(QStringLiteral("missing"))).exists());
   EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("loaded.xml")});
@@ -268,17 +277,18 @@ TEST_F(FileCommandsTest, AProductChangedWithoutRestartGovernsTheNextWriteAndLoad
   LoadAccepted(orvanta);
   // The interface dialog stored Reader and the restart was declined.
   framework::WriteProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), 1);
+  Expect(QStringLiteral("Save Succeed"));
   m_commands.SaveCommand();
-  EXPECT_EQ(Boxes(), (std::vector<std::pair<QString, QString>>{{QStringLiteral("Save Succeed"), kNotice}}));
+  EXPECT_TRUE(Shown());
   EXPECT_EQ(m_state.m_nProduct, 1);
   QByteArray written = Read(orvanta);
   document::SealBuffer(reinterpret_cast<unsigned char*>(written.data()), static_cast<std::size_t>(written.size()));
   EXPECT_TRUE(written.startsWith("<ZandorReader version=\"10.1\" Edition=\"Enterprise\">"));
 
+  Expect(kChooseTheProduct, QString());
   Import(Write(QStringLiteral("other.xml"), kOrvantaFile));
-  EXPECT_EQ(Boxes(), (std::vector<std::pair<QString, QString>>{{kChooseTheProduct, QString()}}));
-  Import(orvanta);
-  EXPECT_EQ(Boxes(), (std::vector<std::pair<QString, QString>>{{kImportSucceed, kNotice}}));
+  EXPECT_TRUE(Shown());
+  LoadAccepted(orvanta);
 }
 
 }  // namespace

@@ -37,17 +37,21 @@ class InterfaceChangeTest : public ::testing::Test {
     framework::WriteProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), language);
     framework::WriteProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), product);
   }
-  // Runs the Interface command; `choose` acts on the dialog as a person would before Confirm.
+  // Runs the Interface command; `choose` acts on the dialog as a person would before Confirm, and
+  // `answer` answers the question about the restart.
   void Change(const std::function<void(CUIChangedlg&)>& choose, framework::MessageAnswer answer) {
-    m_host.AnswerModal([&](framework::Dialog& dialog) {
+    Script(choose, answer);
+    InterfaceChange(nullptr);
+  }
+  void Script(const std::function<void(CUIChangedlg&)>& choose, framework::MessageAnswer answer) {
+    m_host.AnswerModal([choose](framework::Dialog& dialog) {
       auto& change = static_cast<CUIChangedlg&>(dialog);
       choose(change);
       change.item<QPushButton>(framework::kIdOk)->click();
       return change.result();
     });
-    m_host.AnswerMessageBox(answer);
-    InterfaceChange(nullptr);
-    EXPECT_TRUE(m_host.ScriptUsedUp());
+    m_host.ExpectMessageBox(kQuestion, QStringLiteral("Interface Change"), framework::MessageIcon::Question,
+                            framework::MessageButtons::YesNo, answer);
   }
   static framework::ComboBox* Languages(CUIChangedlg& dialog) {
     return dialog.item<framework::ComboBox>(CUIChangedlg::kLanguageCombo);
@@ -114,12 +118,7 @@ TEST_F(InterfaceChangeTest, ConfirmingStoresTheChoiceAndAlwaysAsksAboutTheRestar
     Change(c.choose, framework::MessageAnswer::No);
     EXPECT_EQ(StoredLanguage(), c.storedLanguage) << c.name;
     EXPECT_EQ(StoredProductValue(), c.storedProduct) << c.name;
-    const std::vector<HostCall> boxes = m_host.MessageBoxes();
-    ASSERT_EQ(boxes.size(), 1u) << c.name;
-    EXPECT_EQ(boxes[0].text, kQuestion);
-    EXPECT_EQ(boxes[0].caption, QStringLiteral("Interface Change"));
-    EXPECT_EQ(boxes[0].icon, framework::MessageIcon::Question);
-    EXPECT_EQ(boxes[0].buttons, framework::MessageButtons::YesNo);
+    EXPECT_TRUE(m_host.ScriptUsedUp()) << c.name;
     EXPECT_EQ(m_host.Calls().size(), 2u) << c.name;  // the dialog and the question: no restart
   }
 }
@@ -138,20 +137,22 @@ TEST_F(InterfaceChangeTest, TheInterfaceButtonRunsTheDialogAndCancellingStoresAn
 
 TEST_F(InterfaceChangeTest, YesRestartsAndANewInstanceThatCannotStartIsReported) {
   Change([](CUIChangedlg& d) { Languages(d)->SetCurSel(1); }, framework::MessageAnswer::Yes);
+  EXPECT_TRUE(m_host.ScriptUsedUp());
   ASSERT_EQ(m_host.Calls().size(), 3u);
   EXPECT_EQ(m_host.Calls()[2].kind, HostCall::Kind::Restart);
   EXPECT_EQ(StoredLanguage(), 49007);
 
   m_host.Clear();
   m_host.AnswerRestart(false);
-  Change([](CUIChangedlg&) {}, framework::MessageAnswer::Yes);
+  Script([](CUIChangedlg&) {}, framework::MessageAnswer::Yes);
+  m_host.ExpectMessageBox(QStringLiteral("The program could not be restarted. The interface change will take "
+                                         "effect the next time you start it."),
+                          QStringLiteral("Interface Change"), framework::MessageIcon::Information,
+                          framework::MessageButtons::Ok, framework::MessageAnswer::Ok);
+  InterfaceChange(nullptr);
+  EXPECT_TRUE(m_host.ScriptUsedUp());
   ASSERT_EQ(m_host.Calls().size(), 4u);
-  const HostCall& failure = m_host.Calls()[3];
-  EXPECT_EQ(failure.kind, HostCall::Kind::MessageBox);
-  EXPECT_EQ(failure.text, QStringLiteral("The program could not be restarted. The interface change will take effect "
-                                         "the next time you start it."));
-  EXPECT_EQ(failure.caption, QStringLiteral("Interface Change"));
-  EXPECT_EQ(failure.buttons, framework::MessageButtons::Ok);
+  EXPECT_EQ(m_host.Calls()[3].kind, HostCall::Kind::MessageBox);
 }
 
 TEST_F(InterfaceChangeTest, UnderTheChineseInterfaceTheFieldShowsTheChineseWord) {

@@ -75,16 +75,16 @@ TEST_F(DocumentSequence, OnlyAFileOfTheCurrentProductInAnAcceptedFormGivesATree)
   for (const Case& c : cases) {
     const LoadedDocument loaded = LoadDocument(Write("file.xml", c.bytes, c.sealed), c.forms, c.product);
     EXPECT_EQ(loaded.refusal, c.refusal) << c.name;
-    EXPECT_EQ(loaded.tree != nullptr, c.refusal == 0) << c.name;
+    EXPECT_EQ(loaded.tree.Root() != nullptr, c.refusal == 0) << c.name;
   }
   EXPECT_EQ(LoadDocument((m_folder / "missing.xml").string(), ReadForms::PlainThenSealed, 1).refusal, kXmlFormatError);
 }
 
 TEST_F(DocumentSequence, ApplyingFillsThePreferencesThenTheRibbonThenThePlugins) {
   const LoadedDocument loaded = LoadDocument(Write("reader.xml", kReaderFile), ReadForms::PlainOnly, 1);
-  ASSERT_TRUE(loaded.tree);
+  ASSERT_NE(loaded.tree.Root(), nullptr);
   FakeDocumentPages pages;
-  ApplyDocument(loaded.tree.get(), pages);
+  ApplyDocument(loaded.tree.Root(), pages);
   EXPECT_EQ(pages.calls, (std::vector<std::string>{"ribbon", "plugins"}));
   EXPECT_EQ(pages.controls.Text(kPreferencesDialog, kVersionEdit), u"10.1");
   EXPECT_EQ(pages.hiddenPlugins, (std::vector<std::u16string>{u"a.zpi", u"B.ZPI"}));
@@ -93,9 +93,9 @@ TEST_F(DocumentSequence, ApplyingFillsThePreferencesThenTheRibbonThenThePlugins)
 
 TEST_F(DocumentSequence, AWrittenFileIsTheSealedDocumentAndReadsBackAsThePagesWere) {
   const LoadedDocument loaded = LoadDocument(Write("reader.xml", kReaderFile), ReadForms::PlainOnly, 1);
-  ASSERT_TRUE(loaded.tree);
+  ASSERT_NE(loaded.tree.Root(), nullptr);
   FakeDocumentPages pages;
-  ApplyDocument(loaded.tree.get(), pages);
+  ApplyDocument(loaded.tree.Root(), pages);
   const std::string target = (m_folder / "written.xml").string();
   CWriteContext context;
   const WriteResult result = WriteDocument(context, 1, pages, target);
@@ -107,8 +107,8 @@ TEST_F(DocumentSequence, AWrittenFileIsTheSealedDocumentAndReadsBackAsThePagesWe
 
   FakeDocumentPages reloaded;
   const LoadedDocument back = LoadDocument(target, ReadForms::PlainThenSealed, 1);
-  ASSERT_TRUE(back.tree);
-  ApplyDocument(back.tree.get(), reloaded);
+  ASSERT_NE(back.tree.Root(), nullptr);
+  ApplyDocument(back.tree.Root(), reloaded);
   EXPECT_EQ(reloaded.controls.Text(kPreferencesDialog, kVersionEdit), u"10.1");
   EXPECT_EQ(reloaded.hiddenPlugins, pages.hiddenPlugins);
   EXPECT_EQ(reloaded.hiddenRibbon, pages.hiddenRibbon);
