@@ -83,7 +83,7 @@ void CXML_NameTable::Grow() {
     if (slot.block == nullptr) {
       continue;
     }
-    std::size_t i = (slot.hash >> 8) & mask;
+    std::size_t i = slot.hash & mask;
     while (slots[i].block != nullptr) {
       i = (i + 1) & mask;
     }

@@ -186,6 +186,21 @@ TEST(XmlReader, ParsesAndDestroysHundredsOfThousandsOfLevels) {
   }
 }
 
+TEST(XmlReader, KeepsOneEntryPerNameWhateverTheNumberOfDistinctNames) {
+  // Enough distinct names to make the name table grow several times between the first use of a
+  // name and its repeats.
+  for (const int names : {10, 40, 300, 5000}) {
+    std::string input = "<r X=\"0\"";
+    for (int i = 0; i < names; ++i) {
+      input += " n" + std::to_string(i) + "=\"\"";
+    }
+    input += "><c X=\"1\" n7=\"a\" X=\"2\" n7=\"b\"/></r>";
+    const XmlTreePtr tree(ParseDocument(reinterpret_cast<const unsigned char*>(input.data()), input.size()));
+    ASSERT_TRUE(tree);
+    EXPECT_EQ(DumpTree(ChildElement(tree.get(), 0)), "c[X=2,n7=b]") << names;
+  }
+}
+
 TEST(XmlReader, RefusesInputLargerThanItsSize) {
   const unsigned char byte = '<';
   EXPECT_EQ(ParseDocument(&byte, std::size_t{0x100000000}), nullptr);
