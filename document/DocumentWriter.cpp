@@ -23,11 +23,6 @@ void WriteVersion(CDomDocument& document, int product, const std::u16string& ver
   if (CDomAttribute attribute = document.AttributeNode(root, u"version")) document.SetAttributeValue(attribute, version);
 }
 
-CDomDocument& RequireDocument(CWriteContext& context) {
-  if (!context.m_spXmlDoc) throw CDomError(kE_POINTER, "the document could not be created");
-  return *context.m_spXmlDoc;
-}
-
 }  // namespace
 
 bool BuildDocument(CWriteContext& context, int product) {
@@ -58,8 +53,8 @@ bool BuildDocument(CWriteContext& context, int product) {
 
 void FillDocument(CWriteContext& context, int product, const IPageControls& controls,
                   std::span<const std::u16string> hiddenPlugins, std::span<const RibbonPath> hiddenRibbon) {
-  BuildDocument(context, product);
-  CDomDocument& document = RequireDocument(context);
+  if (!BuildDocument(context, product)) throw CDomError(kE_POINTER, "the document could not be created");
+  CDomDocument& document = *context.m_spXmlDoc;
   FillPreferenceSection(context, controls);
   WriteVersion(document, product, controls.Text(kPreferencesDialog, kVersionEdit));
   const bool disableTessadoc = controls.Checked(kTessadocDialog, kDisableTessadocCheck);

@@ -31,7 +31,7 @@ void UncheckAll(framework::TreeView& tree) {
 
 }  // namespace
 
-CRibbondlg::CRibbondlg(QWidget* parent) : Dialog(kDialogId, parent) { SetKeyPassThrough(true); }
+CRibbondlg::CRibbondlg(QWidget* parent) : PageDialog(kDialogId, parent) { SetKeyPassThrough(true); }
 
 CRibbondlg::~CRibbondlg() = default;
 
