@@ -4,10 +4,16 @@
 #include <QDir>
 #include <QPixmap>
 
+#include <algorithm>
+
 #include "app/AboutDlg.h"
 #include "app/CadmiraDlg.h"
+#include "framework/ListBox.h"
+#include "framework/ProfileStore.h"
 #include "framework/TabControl.h"
+#include "framework/TreeView.h"
 #include "localization/Relabel.h"
+#include "pages/preferences/model/PreferencePageRows.h"
 #include "resources/DialogTemplate.h"
 
 namespace {
@@ -51,19 +57,6 @@ std::unique_ptr<PageDialog> MakePage(int id) {
   return std::make_unique<Relabelled<PageDialog>>(id);
 }
 
-// A page that offers several settings at one place shows one of them at a time; the picture shows
-// the first control at each place.
-void ShowOneOfEachPlace(QWidget& page) {
-  QList<QRect> taken;
-  for (QWidget* control : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (taken.contains(control->geometry())) {
-      control->hide();
-    } else {
-      taken << control->geometry();
-    }
-  }
-}
-
 bool SaveDialog(int id, const QString& path) {
   const cadmira::resources::DialogTemplateData* data = cadmira::resources::DialogTemplate(id);
   if (data == nullptr) return false;
@@ -78,11 +71,39 @@ bool SaveDialog(int id, const QString& path) {
   frame.setAutoFillBackground(true);
   std::unique_ptr<PageDialog> page = MakePage(id);
   if (!page->Create(&frame)) return false;
-  ShowOneOfEachPlace(*page);
   frame.resize(page->size());
   page->show();
   frame.show();
   return Save(frame, path);
+}
+
+// Every row's option page of both products, as the Preferences page shows it when the row is
+// picked: <folder>/option-<product>-<key>.png.
+void SaveOptionPages(const QString& folder, Screenshots& result) {
+  const QString section = QStringLiteral("Versions");
+  const QString entry = QStringLiteral("verid");
+  const int stored = cadmira::framework::ProfileInt(section, entry, 0);
+  for (const int product : {1, 0}) {
+    cadmira::framework::WriteProfileInt(section, entry, product);
+    QWidget frame;
+    cadmira::pages::CPreferencedlg preferences;
+    if (!preferences.Create(&frame)) {
+      result.failed << QStringLiteral("%1/option-*.png").arg(folder);
+      continue;
+    }
+    frame.resize(preferences.size());
+    frame.show();
+    cadmira::framework::ListBox* list = preferences.SettingList();
+    for (int index = 0; index < list->count(); ++index) {
+      list->setCurrentRow(index);
+      const int key = static_cast<int>(list->ItemData(index));
+      const cadmira::pages::PreferencePageRow* row = cadmira::pages::FindPreferencePageRow(key);
+      if (row == nullptr) continue;
+      const QString path = QStringLiteral("%1/option-%2-%3.png").arg(folder).arg(product == 1 ? "reader" : "orvanta").arg(key);
+      (Save(*preferences.OptionPage(row->pageId), path) ? result.saved : result.failed) << path;
+    }
+  }
+  cadmira::framework::WriteProfileInt(section, entry, stored);
 }
 
 }  // namespace
@@ -103,9 +124,26 @@ Screenshots SaveScreenshots(const QString& folder) {
         const QString path = QStringLiteral("%1/main-tab%2.png").arg(folder).arg(tab);
         record(Save(window, path), path);
       }
+      // The ribbon tree opened out, at its top and at the View tab.
+      if (cadmira::framework::TreeView* tree = window.RibbonPage().RibbonTree(); tree != nullptr && tabs != nullptr) {
+        tabs->SetCurFocus(1);
+        cadmira::pages::CRibbondlg& page = window.RibbonPage();
+        for (int node = 0; node < page.Tree().NodeCount(); ++node) {
+          if (page.Tree().FirstChild(node) != cadmira::pages::CRibbonTree::kNoNode) page.Item(node)->setExpanded(true);
+        }
+        const QString top = QStringLiteral("%1/main-tab1-expanded.png").arg(folder);
+        record(Save(window, top), top);
+        const auto view = page.Tree().FindPath(std::vector<std::u16string>{u"Ribbon_Category_View"});
+        if (QTreeWidgetItem* item = page.Item(view)) tree->scrollToItem(item, QAbstractItemView::PositionAtTop);
+        const QString middle = QStringLiteral("%1/main-tab1-expanded-view.png").arg(folder);
+        record(Save(window, middle), middle);
+      }
     }
   }
+  SaveOptionPages(folder, result);
+  const std::span<const int> optionPages = cadmira::pages::OptionPageCreationOrder();
   for (const int id : cadmira::resources::DialogTemplateIds()) {
+    if (std::find(optionPages.begin(), optionPages.end(), id) != optionPages.end()) continue;
     const QString path = QStringLiteral("%1/dialog-%2.png").arg(folder).arg(id);
     record(SaveDialog(id, path), path);
   }

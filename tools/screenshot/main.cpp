@@ -8,8 +8,8 @@
 #include "app/CadmiraApp.h"
 #include "framework/ProfileStore.h"
 #include "framework/Screen.h"
-#include "localization/InterfaceLanguage.h"
 #include "framework/ScriptedHost.h"
+#include "localization/InterfaceLanguage.h"
 #include "tools/screenshot/Screenshots.h"
 
 int main(int argc, char** argv) {
