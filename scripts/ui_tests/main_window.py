@@ -69,7 +69,7 @@ def test_tab_runs_through_the_shown_page_and_space_toggles_the_ribbon_tree():
     with Program(langid=ENGLISH) as program:
         check(focus_name(program) == "page tab list Preferences", "the tab strip has the focus at start")
         order = []
-        for _ in range(20):
+        for _ in range(80):
             key("Tab")
             order.append(focus_name(program))
             if order[-1].startswith("page tab list"):
@@ -86,7 +86,9 @@ def test_tab_runs_through_the_shown_page_and_space_toggles_the_ribbon_tree():
         tree = find(program.window, "tree", "Ribbon Options:")
         items = find_all(tree, "tree item") or find_all(tree, "table cell")
         if items:
-            check(pyatspi.STATE_CHECKABLE in states(items[0]), "ribbon items are checkable")
+            # Qt 6.4's bridge has no checkable state to give; a check box item offers the toggle action.
+            action = items[0].queryAction()
+            check("Toggle" in [action.getName(i) for i in range(action.nActions)], "ribbon items can be toggled")
             key("Down")
             current = wait_for(lambda: next((item for item in find_all(tree) if pyatspi.STATE_FOCUSED in states(item)),
                                             None), "a current ribbon item")

@@ -90,7 +90,7 @@ def delete_and_add(chosen):
 
         add = find(program.window, "push button", "Add")
         check(pyatspi.STATE_SENSITIVE not in states(add), "Add waits for a file")
-        press(find(program.window, "push button", "Browse"))
+        press(find(program.window, "push button", "Browse", showing=True))
         choose_file(program, chosen)
         wait_for(lambda: pyatspi.STATE_SENSITIVE in states(add), "Add to be enabled")
         path = find(program.window, "text", "Plugin Path:")
