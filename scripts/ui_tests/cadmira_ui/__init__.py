@@ -181,12 +181,20 @@ class Program:
                 return application
         return None
 
+    def x_window(self):
+        """The X window id of the main window."""
+        window_ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid),
+                                     "--name", "^Cadmira"], capture_output=True, text=True).stdout.split()
+        check(window_ids, "no X window of the program")
+        return window_ids[-1]
+
+    def x_property(self, name):
+        """What xprop says about a property of the main window's X window."""
+        return subprocess.run(["xprop", "-id", self.x_window(), name], capture_output=True, text=True).stdout.strip()
+
     def focus_window(self):
         """Gives the main window the X input focus, as a click on it would."""
-        window_ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid), "--name", "^Cadmira"],
-                                    capture_output=True, text=True).stdout.split()
-        check(window_ids, "no X window of the program")
-        subprocess.run(["xdotool", "windowfocus", "--sync", window_ids[-1]], check=False)
+        subprocess.run(["xdotool", "windowfocus", "--sync", self.x_window()], check=False)
         time.sleep(0.3)
 
     def __exit__(self, kind, value, trace):
