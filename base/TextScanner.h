@@ -36,6 +36,11 @@ class CXML_TextScanner {
   // When the input is `name` (a block of the name table) without prefix, consumes it and
   // returns true, as ReadName would have read it; otherwise consumes nothing.
   bool SkipName(const CZD_StrBlock<char>* name);
+  // The current block from the current byte on, for loops that run inside it.
+  const unsigned char* Cursor() const { return m_data + m_index; }
+  const unsigned char* BlockEnd() const { return m_data + m_size; }
+  // Moves to `p`, a position between Cursor() and BlockEnd().
+  void MoveTo(const unsigned char* p) { m_index = static_cast<std::size_t>(p - m_data); }
   // Stops just after the first occurrence of `literal` (at most 4 bytes), or at the end.
   void SkipLiteral(std::string_view literal);
   // The same for a one-byte literal.

@@ -1,17 +1,11 @@
 #include "base/TreeBuilder.h"
 
+#include "base/TextRuns.h"
 #include "base/TreeArena.h"
 #include "base/XmlCharClass.h"
 
 #include <cstring>
 #include <new>
-
-namespace {
-
-// Up to this many attributes on a tag, a scan finds a repeated name fastest.
-constexpr std::size_t kScannedAttributes = 8;
-
-}  // namespace
 
 CXML_TreeBuilder::CXML_TreeBuilder(IZD_BufferRead& reader, bool keepSpaces, IZD_Allocator* allocator,
                                    std::size_t maxTextUnits)
@@ -194,9 +188,14 @@ void CXML_TreeBuilder::ReadTagName(bool lessConsumed, std::string_view& prefix, 
 CXML_TreeElement* CXML_TreeBuilder::ParseStartTag(CXML_TreeElement* parent, bool lessConsumed, bool& closed) {
   NameBlock* prefix = nullptr;
   NameBlock* name = nullptr;
-  // Documents repeat the same tags in a row, so the last tag is mostly the next one.
-  if (lessConsumed && m_pLastTag && m_scanner.HasByte() && m_scanner.SkipName(m_pLastTag)) {
-    name = m_pLastTag;
+  // Siblings mostly share their tag: the last tag started at this depth is the likeliest.
+  const std::size_t depth = m_open.size();
+  if (m_tagGuesses.size() <= depth) {
+    m_tagGuesses.resize(depth + 1, nullptr);
+  }
+  NameBlock* guess = m_tagGuesses[depth] ? m_tagGuesses[depth] : m_pLastTag;
+  if (lessConsumed && guess && m_scanner.SkipName(guess)) {
+    name = guess;
   } else {
     std::string_view prefixText;
     std::string_view nameText;
@@ -209,6 +208,7 @@ CXML_TreeElement* CXML_TreeBuilder::ParseStartTag(CXML_TreeElement* parent, bool
     name = m_names.Intern(nameText);
   }
   m_pLastTag = name;
+  m_tagGuesses[depth] = name;
   m_attributes.clear();
   ReadAttributes();
   m_scanner.SkipWhitespace();
@@ -230,26 +230,77 @@ CXML_TreeElement* CXML_TreeBuilder::ParseStartTag(CXML_TreeElement* parent, bool
 void CXML_TreeBuilder::ReadAttributes() {
   m_nAttributeIndex = 0;
   for (;;) {
-    m_scanner.SkipWhitespace();
-    if (!m_scanner.HasByte() || !xmlchar::Is(m_scanner.Peek(), xmlchar::kNameStart)) {
+    const AttributeStep step = ReadAttributeInBlock();
+    if (step == AttributeStep::Stored) {
+      continue;
+    }
+    if (step == AttributeStep::End || !ReadAttribute()) {
       return;
     }
-    PendingAttribute attribute{nullptr, nullptr, nullptr};
-    attribute.name = ReadAttributeName(attribute.prefix);
-    m_scanner.SkipWhitespace();
-    if (!m_scanner.HasByte() || m_scanner.Peek() != '=') {
-      return;
-    }
-    m_scanner.Next();
-    m_scanner.SkipWhitespace();
-    if (m_scanner.HasByte() && (m_scanner.Peek() == '"' || m_scanner.Peek() == '\'')) {
-      const unsigned char quote = m_scanner.Next();
-      m_text.Open(*m_pArena);
-      m_scanner.ReadQuoted(quote, m_text);
-      attribute.value = m_text.Commit(m_text.Length());
-    }
-    StoreAttribute(attribute);
   }
+}
+
+CXML_TreeBuilder::AttributeStep CXML_TreeBuilder::ReadAttributeInBlock() {
+  // The usual shape, name="value" with the name of the last tag's attribute at this position,
+  // read in one go inside the block; anything else is left to ReadAttribute.
+  constexpr std::ptrdiff_t kEnough = 64;
+  const unsigned char* end = m_scanner.BlockEnd();
+  const unsigned char* p = m_scanner.Cursor();
+  while (p < end && xmlchar::Is(*p, xmlchar::kSpace)) {
+    ++p;
+  }
+  m_scanner.MoveTo(p);
+  if (end - p < kEnough || m_nAttributeIndex >= m_attributeGuesses.size()) {
+    return AttributeStep::Elsewhere;
+  }
+  if (!xmlchar::Is(*p, xmlchar::kNameStart)) {
+    return AttributeStep::End;
+  }
+  NameBlock* name = m_attributeGuesses[m_nAttributeIndex];
+  if (!xmlrun::MatchesName(p, end, name)) {
+    return AttributeStep::Elsewhere;
+  }
+  const unsigned char* q = p + name->m_nLength;
+  if (q[0] != '=' || (q[1] != '"' && q[1] != '\'')) {
+    return AttributeStep::Elsewhere;
+  }
+  const unsigned char quote = q[1];
+  m_text.Open(*m_pArena);
+  q = xmlrun::WidenAscii(q + 2, end, quote, m_text);
+  if (q < end && *q == quote) {
+    m_scanner.MoveTo(q + 1);
+  } else {
+    // A reference, a character beyond ASCII or the end of the block: decode the rest as usual.
+    m_text.CancelSequence();
+    m_scanner.MoveTo(q);
+    m_scanner.ReadQuoted(quote, m_text);
+  }
+  ++m_nAttributeIndex;
+  StoreAttribute(PendingAttribute{nullptr, name, m_text.Commit(m_text.Length())});
+  return AttributeStep::Stored;
+}
+
+bool CXML_TreeBuilder::ReadAttribute() {
+  m_scanner.SkipWhitespace();
+  if (!m_scanner.HasByte() || !xmlchar::Is(m_scanner.Peek(), xmlchar::kNameStart)) {
+    return false;
+  }
+  PendingAttribute attribute{nullptr, nullptr, nullptr};
+  attribute.name = ReadAttributeName(attribute.prefix);
+  m_scanner.SkipWhitespace();
+  if (!m_scanner.HasByte() || m_scanner.Peek() != '=') {
+    return false;
+  }
+  m_scanner.Next();
+  m_scanner.SkipWhitespace();
+  if (m_scanner.HasByte() && (m_scanner.Peek() == '"' || m_scanner.Peek() == '\'')) {
+    const unsigned char quote = m_scanner.Next();
+    m_text.Open(*m_pArena);
+    m_scanner.ReadQuoted(quote, m_text);
+    attribute.value = m_text.Commit(m_text.Length());
+  }
+  StoreAttribute(attribute);
+  return true;
 }
 
 CXML_TreeBuilder::NameBlock* CXML_TreeBuilder::ReadAttributeName(NameBlock*& prefix) {
@@ -276,23 +327,12 @@ CXML_TreeBuilder::NameBlock* CXML_TreeBuilder::ReadAttributeName(NameBlock*& pre
   return name;
 }
 
-void CXML_TreeBuilder::StoreAttribute(const PendingAttribute& attribute) {
-  // Names are interned, so equal names are the same block.
-  if (m_attributes.size() < kScannedAttributes) {
-    for (PendingAttribute& existing : m_attributes) {
-      if (existing.name == attribute.name && (attribute.prefix == nullptr || existing.prefix == attribute.prefix)) {
-        existing.value = attribute.value;
-        return;
-      }
+void CXML_TreeBuilder::StoreIndexedAttribute(const PendingAttribute& attribute) {
+  if (m_attributes.size() == kScannedAttributes) {
+    m_attributeIndex.Clear();
+    for (std::size_t i = 0; i < m_attributes.size(); ++i) {
+      m_attributeIndex.Add(m_attributes[i].name, m_attributes[i].prefix, i);
     }
-    m_attributes.push_back(attribute);
-    if (m_attributes.size() == kScannedAttributes) {
-      m_attributeIndex.Clear();
-      for (std::size_t i = 0; i < m_attributes.size(); ++i) {
-        m_attributeIndex.Add(m_attributes[i].name, m_attributes[i].prefix, i);
-      }
-    }
-    return;
   }
   const std::ptrdiff_t existing = m_attributeIndex.Find(attribute.name, attribute.prefix);
   if (existing >= 0) {
