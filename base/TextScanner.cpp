@@ -41,14 +41,6 @@ void CXML_TextScanner::SkipWhitespaceRun() {
   }
 }
 
-bool CXML_TextScanner::SkipName(const CZD_StrBlock<char>* name) {
-  if (!xmlrun::MatchesName(m_data + m_index, m_data + m_size, name)) {
-    return false;
-  }
-  m_index += static_cast<std::size_t>(name->m_nLength);
-  return true;
-}
-
 void CXML_TextScanner::ReadName(std::string_view& prefix, std::string_view& name) {
   // The common case first: a name without prefix that ends inside the block.
   std::size_t end = m_index;

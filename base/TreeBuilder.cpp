@@ -230,54 +230,55 @@ CXML_TreeElement* CXML_TreeBuilder::ParseStartTag(CXML_TreeElement* parent, bool
 void CXML_TreeBuilder::ReadAttributes() {
   m_nAttributeIndex = 0;
   for (;;) {
-    const AttributeStep step = ReadAttributeInBlock();
-    if (step == AttributeStep::Stored) {
-      continue;
-    }
-    if (step == AttributeStep::End || !ReadAttribute()) {
+    if (ReadAttributesInBlock() == AttributeStep::End || !ReadAttribute()) {
       return;
     }
   }
 }
 
-CXML_TreeBuilder::AttributeStep CXML_TreeBuilder::ReadAttributeInBlock() {
+CXML_TreeBuilder::AttributeStep CXML_TreeBuilder::ReadAttributesInBlock() {
   // The usual shape, name="value" with the name of the last tag's attribute at this position,
   // read in one go inside the block; anything else is left to ReadAttribute.
   constexpr std::ptrdiff_t kEnough = 64;
   const unsigned char* end = m_scanner.BlockEnd();
   const unsigned char* p = m_scanner.Cursor();
-  while (p < end && xmlchar::Is(*p, xmlchar::kSpace)) {
-    ++p;
+  NameBlock* const* guesses = m_attributeGuesses.data();
+  const std::size_t guessCount = m_attributeGuesses.size();
+  for (;;) {
+    while (p < end && xmlchar::Is(*p, xmlchar::kSpace)) {
+      ++p;
+    }
+    m_scanner.MoveTo(p);
+    if (end - p < kEnough || m_nAttributeIndex >= guessCount) {
+      return AttributeStep::Elsewhere;
+    }
+    if (!xmlchar::Is(*p, xmlchar::kNameStart)) {
+      return AttributeStep::End;
+    }
+    NameBlock* name = guesses[m_nAttributeIndex];
+    if (!xmlrun::MatchesName(p, end, name)) {
+      return AttributeStep::Elsewhere;
+    }
+    const unsigned char* q = p + name->m_nLength;
+    if (q[0] != '=' || (q[1] != '"' && q[1] != '\'')) {
+      return AttributeStep::Elsewhere;
+    }
+    const unsigned char quote = q[1];
+    m_text.Open(*m_pArena);
+    q = xmlrun::WidenAscii(q + 2, end, quote, m_text);
+    if (q < end && *q == quote) {
+      p = q + 1;
+    } else {
+      // A reference, a character beyond ASCII or the end of the block: decode the rest as usual.
+      m_text.CancelSequence();
+      m_scanner.MoveTo(q);
+      m_scanner.ReadQuoted(quote, m_text);
+      p = m_scanner.Cursor();
+      end = m_scanner.BlockEnd();
+    }
+    ++m_nAttributeIndex;
+    StoreAttribute(PendingAttribute{nullptr, name, m_text.Commit(m_text.Length())});
   }
-  m_scanner.MoveTo(p);
-  if (end - p < kEnough || m_nAttributeIndex >= m_attributeGuesses.size()) {
-    return AttributeStep::Elsewhere;
-  }
-  if (!xmlchar::Is(*p, xmlchar::kNameStart)) {
-    return AttributeStep::End;
-  }
-  NameBlock* name = m_attributeGuesses[m_nAttributeIndex];
-  if (!xmlrun::MatchesName(p, end, name)) {
-    return AttributeStep::Elsewhere;
-  }
-  const unsigned char* q = p + name->m_nLength;
-  if (q[0] != '=' || (q[1] != '"' && q[1] != '\'')) {
-    return AttributeStep::Elsewhere;
-  }
-  const unsigned char quote = q[1];
-  m_text.Open(*m_pArena);
-  q = xmlrun::WidenAscii(q + 2, end, quote, m_text);
-  if (q < end && *q == quote) {
-    m_scanner.MoveTo(q + 1);
-  } else {
-    // A reference, a character beyond ASCII or the end of the block: decode the rest as usual.
-    m_text.CancelSequence();
-    m_scanner.MoveTo(q);
-    m_scanner.ReadQuoted(quote, m_text);
-  }
-  ++m_nAttributeIndex;
-  StoreAttribute(PendingAttribute{nullptr, name, m_text.Commit(m_text.Length())});
-  return AttributeStep::Stored;
 }
 
 bool CXML_TreeBuilder::ReadAttribute() {
@@ -381,32 +382,32 @@ void CXML_TreeBuilder::FinishElement() {
 }
 
 CXML_TreeElement* CXML_TreeBuilder::MakeElement(CXML_TreeElement* parent, NameBlock* prefix, NameBlock* name) {
-  if (m_attributes.size() > 0x7FFFFFFF) {
+  const std::size_t count = m_attributes.size();
+  if (count > 0x7FFFFFFF) {
     throw std::bad_alloc();
   }
-  CXML_AttrEntry* attributes = nullptr;
-  if (!m_attributes.empty()) {
-    attributes = static_cast<CXML_AttrEntry*>(Allocate(m_attributes.size() * sizeof(CXML_AttrEntry)));
-    for (std::size_t i = 0; i < m_attributes.size(); ++i) {
-      const PendingAttribute& pending = m_attributes[i];
-      new (&attributes[i]) CXML_AttrEntry{CZD_ByteStr::AdoptBlock(pending.prefix),
-                                          CZD_ByteStr::AdoptBlock(pending.name),
-                                          CZD_WideStr::AdoptBlock(pending.value)};
-    }
+  // The element and its attributes in one piece; the root is preceded by its arena's place.
+  const std::size_t head = parent ? sizeof(CXML_TreeElement) : sizeof(CXML_TreeRoot);
+  static_assert(sizeof(CXML_TreeElement) % alignof(CXML_AttrEntry) == 0);
+  static_assert(sizeof(CXML_TreeRoot) % alignof(CXML_AttrEntry) == 0);
+  char* memory = static_cast<char*>(Allocate(head + count * sizeof(CXML_AttrEntry)));
+  CXML_AttrEntry* attributes = count ? reinterpret_cast<CXML_AttrEntry*>(memory + head) : nullptr;
+  for (std::size_t i = 0; i < count; ++i) {
+    const PendingAttribute& pending = m_attributes[i];
+    new (&attributes[i]) CXML_AttrEntry{CZD_ByteStr::AdoptBlock(pending.prefix), CZD_ByteStr::AdoptBlock(pending.name),
+                                        CZD_WideStr::AdoptBlock(pending.value)};
   }
-  void* memory = nullptr;
-  if (parent) {
-    memory = Allocate(sizeof(CXML_TreeElement));
-  } else {
-    memory = &(new (Allocate(sizeof(CXML_TreeRoot))) CXML_TreeRoot{nullptr, {}})->element;
+  void* element = memory;
+  if (!parent) {
+    element = &(new (memory) CXML_TreeRoot{nullptr, {}})->element;
   }
-  return new (memory) CXML_TreeElement{parent,
-                                       CZD_ByteStr::AdoptBlock(prefix),
-                                       CZD_ByteStr::AdoptBlock(name),
-                                       attributes,
-                                       static_cast<int>(m_attributes.size()),
-                                       0,
-                                       nullptr};
+  return new (element) CXML_TreeElement{parent,
+                                        CZD_ByteStr::AdoptBlock(prefix),
+                                        CZD_ByteStr::AdoptBlock(name),
+                                        attributes,
+                                        static_cast<int>(count),
+                                        0,
+                                        nullptr};
 }
 
 void* CXML_TreeBuilder::Allocate(std::size_t size) {

@@ -48,9 +48,9 @@ class CXML_TreeBuilder {
   void ParseContent(CXML_TreeElement* root);
   CXML_TreeElement* ParseStartTag(CXML_TreeElement* parent, bool lessConsumed, bool& closed);
   void ReadTagName(bool lessConsumed, std::string_view& prefix, std::string_view& name, bool& endTag);
-  enum class AttributeStep { Stored, End, Elsewhere };
+  enum class AttributeStep { End, Elsewhere };
   void ReadAttributes();
-  AttributeStep ReadAttributeInBlock();
+  AttributeStep ReadAttributesInBlock();
   // False when the attribute list has ended.
   bool ReadAttribute();
   NameBlock* ReadAttributeName(NameBlock*& prefix);
