@@ -34,9 +34,9 @@ void* Failed(int flags) {
   return nullptr;
 }
 
-bool ArraySizeOk(std::size_t count, std::size_t unitSize) {
-  return count != 0 && unitSize != 0 && count <= 0x7FFFFFFF / unitSize;
-}
+// A count or unit size of 0 is a request for nothing, not a shortage; only a product beyond
+// the array limit counts as out of memory.
+bool ArraySizeOk(std::size_t count, std::size_t unitSize) { return count <= 0x7FFFFFFF / unitSize; }
 
 // No block can be larger than the address space allows to index; such requests fail at once.
 constexpr std::size_t kLargest = static_cast<std::size_t>(PTRDIFF_MAX) - sizeof(BlockHeader);
@@ -85,15 +85,21 @@ void CZD_MemoryManager::Free(void* block) {
 }
 
 void* CZD_MemoryManager::AllocateArray(std::size_t count, std::size_t unitSize, int flags) {
-  if (!ArraySizeOk(count, unitSize)) {
+  if (count == 0 || unitSize == 0) {
     return nullptr;
+  }
+  if (!ArraySizeOk(count, unitSize)) {
+    return Failed(flags);
   }
   return Allocate(count * unitSize, flags);
 }
 
 void* CZD_MemoryManager::ReallocateArray(void* block, std::size_t count, std::size_t unitSize, int flags) {
-  if (!ArraySizeOk(count, unitSize)) {
+  if (count == 0 || unitSize == 0) {
     return nullptr;
+  }
+  if (!ArraySizeOk(count, unitSize)) {
+    return Failed(flags);
   }
   return Reallocate(block, count * unitSize, flags);
 }

@@ -17,7 +17,8 @@ class CZD_MemoryManager {
   static void* Reallocate(void* block, std::size_t size, int flags = 0);
   static void Free(void* block);
 
-  // Array-style requests: fail when either factor is 0 or count > 0x7FFFFFFF / unitSize.
+  // Array-style requests: fail when either factor is 0 (without the handler) or when
+  // count > 0x7FFFFFFF / unitSize (a shortage like any other).
   static void* AllocateArray(std::size_t count, std::size_t unitSize, int flags = 0);
   static void* ReallocateArray(void* block, std::size_t count, std::size_t unitSize, int flags = 0);
 

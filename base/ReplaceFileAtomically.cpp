@@ -1,5 +1,7 @@
 #include "base/ReplaceFileAtomically.h"
 
+#include "base/TemporaryFile.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,7 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <optional>
-#include <random>
+#include <csignal>
 #include <vector>
 
 namespace cadmira {
@@ -68,57 +70,32 @@ Result<std::optional<ExistingFile>> InspectTarget(const std::string& path) {
   return std::optional<ExistingFile>(ExistingFile{info.st_mode & 07777, info.st_uid, info.st_gid});
 }
 
-std::string RandomSuffix() {
-  static std::mt19937_64 generator{std::random_device{}()};
-  static const char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-  std::string suffix;
-  for (int i = 0; i < 10; ++i) suffix += kDigits[generator() % (sizeof kDigits - 1)];
-  return suffix;
-}
-
-// The temporary file and its descriptor; removed again unless Commit() was reached.
-class TemporaryFile {
+// Ignores SIGXFSZ while it lives, so that a file-size limit fails the write with EFBIG
+// instead of killing the process with the temporary file in place.
+class FileSizeSignalIgnored {
  public:
-  ~TemporaryFile() {
-    if (m_fd >= 0) close(m_fd);
-    if (!m_path.empty()) unlink(m_path.c_str());
+  FileSizeSignalIgnored() {
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    m_saved = sigaction(SIGXFSZ, &ignore, &m_previous) == 0;
   }
-
-  Status Create(const std::string& target) {
-    const std::string stem = FolderOf(target) + "/." + NameOf(target) + ".";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-      const std::string candidate = stem + RandomSuffix() + ".tmp";
-      m_fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-      if (m_fd >= 0) {
-        m_path = candidate;
-        return {};
-      }
-      if (errno != EEXIST) return SystemError("Cannot create a temporary file beside", target, errno);
-    }
-    return SystemError("Cannot create a temporary file beside", target, EEXIST);
+  FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
+  FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
+  ~FileSizeSignalIgnored() {
+    if (m_saved) sigaction(SIGXFSZ, &m_previous, nullptr);
   }
-
-  int fd() const { return m_fd; }
-  const std::string& path() const { return m_path; }
-
-  Status Close() {
-    const int fd = m_fd;
-    m_fd = -1;
-    if (close(fd) != 0) return SystemError("Cannot finish writing", m_path, errno);
-    return {};
-  }
-
-  void Commit() { m_path.clear(); }
 
  private:
-  int m_fd = -1;
-  std::string m_path;
+  struct sigaction m_previous {};
+  bool m_saved = false;
 };
 
-Status WriteAll(int fd, std::span<const unsigned char> bytes, const std::string& path) {
+Status WriteAll(int fd, std::span<const unsigned char> bytes, const std::string& path,
+                const ReplaceSystemCalls& calls) {
   std::size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t written = write(fd, bytes.data() + done, bytes.size() - done);
+    const ssize_t written = calls.write(fd, bytes.data() + done, bytes.size() - done);
     if (written < 0) {
       if (errno == EINTR) continue;
       return SystemError("Cannot write", path, errno);
@@ -129,71 +106,83 @@ Status WriteAll(int fd, std::span<const unsigned char> bytes, const std::string&
 }
 
 // Reads the synced file back so that a device that lost data is noticed before the rename.
-Status VerifyContent(const std::string& path, std::span<const unsigned char> bytes) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return SystemError("Cannot read back", path, errno);
+Status VerifyContent(int fd, const std::string& path, std::span<const unsigned char> bytes) {
   std::vector<unsigned char> block(1 << 16);
   std::size_t offset = 0;
-  Status status;
   for (;;) {
-    const ssize_t got = read(fd, block.data(), block.size());
+    const ssize_t got = pread(fd, block.data(), block.size(), static_cast<off_t>(offset));
     if (got < 0) {
       if (errno == EINTR) continue;
-      status = SystemError("Cannot read back", path, errno);
-      break;
+      return SystemError("Cannot read back", path, errno);
     }
     if (got == 0) break;
     const auto count = static_cast<std::size_t>(got);
     if (offset + count > bytes.size() || std::memcmp(block.data(), bytes.data() + offset, count) != 0) {
-      status = Error{"The written file " + path + " does not hold what was written"};
-      break;
+      return Error{"The written file " + path + " does not hold what was written"};
     }
     offset += count;
   }
-  close(fd);
-  if (status && offset != bytes.size()) {
-    status = Error{"The written file " + path + " is shorter than what was written"};
-  }
-  return status;
+  if (offset != bytes.size()) return Error{"The written file " + path + " is shorter than what was written"};
+  return {};
 }
 
-Status SyncFolder(const std::string& folder) {
+// After the rename the new file is in place whatever happens here, so a failure is only worth
+// a warning.
+std::string SyncFolder(const std::string& folder, const ReplaceSystemCalls& calls) {
   const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return SystemError("Cannot open the folder", folder, errno);
-  const int result = fsync(fd);
+  if (fd < 0) {
+    return "the file was replaced, but its folder " + folder + " could not be opened to sync it: " +
+           std::strerror(errno);
+  }
+  const int result = calls.syncFolder(fd);
   const int code = errno;
   close(fd);
-  // Some file systems cannot sync a folder; the rename has happened, so that is not a failure.
-  if (result != 0 && code != EINVAL && code != ENOTSUP) return SystemError("Cannot sync the folder", folder, code);
+  // Some file systems cannot sync a folder at all; that is no news to report.
+  if (result != 0 && code != EINVAL && code != ENOTSUP) {
+    return "the file was replaced, but its folder " + folder + " could not be synced: " + std::strerror(code);
+  }
   return {};
+}
+
+Status Fill(CTemporaryFile& temporary, const std::optional<ExistingFile>& existing,
+            std::span<const unsigned char> bytes, const ReplaceSystemCalls& calls) {
+  if (existing) {
+    // The owner goes first: a change of owner clears the set-user-id and set-group-id bits,
+    // which the mode then sets again. Only a privileged process may give the file back to its
+    // owner; others keep their own.
+    if (fchown(temporary.fd(), existing->owner, existing->group) != 0 && errno != EPERM) {
+      return SystemError("Cannot set the owner of", temporary.path(), errno);
+    }
+    if (fchmod(temporary.fd(), existing->mode) != 0) return SystemError("Cannot set the mode of", temporary.path(), errno);
+  }
+  if (Status written = WriteAll(temporary.fd(), bytes, temporary.path(), calls); !written) return written;
+  if (calls.syncFile(temporary.fd()) != 0) return SystemError("Cannot sync", temporary.path(), errno);
+  return VerifyContent(temporary.fd(), temporary.path(), bytes);
 }
 
 }  // namespace
 
-Status ReplaceFileAtomically(const std::string& path, std::span<const unsigned char> bytes) {
+Result<Replaced> ReplaceFileAtomically(const std::string& path, std::span<const unsigned char> bytes,
+                                       const ReplaceSystemCalls& calls) {
   if (path.empty()) return Error{"No file name was given"};
   Result<std::string> resolved = ResolveLinks(path);
   if (!resolved) return resolved.error();
   const std::string& target = resolved.value();
   Result<std::optional<ExistingFile>> existing = InspectTarget(target);
   if (!existing) return existing.error();
+  const std::string folder = FolderOf(target);
+  CTemporaryFile::SweepStale(folder, NameOf(target));
 
-  TemporaryFile temporary;
-  if (Status created = temporary.Create(target); !created) return created;
-  if (const auto& old = existing.value()) {
-    if (fchmod(temporary.fd(), old->mode) != 0) return SystemError("Cannot set the mode of", temporary.path(), errno);
-    // Only a privileged process may give the file back to its owner; others keep their own.
-    if (fchown(temporary.fd(), old->owner, old->group) != 0 && errno != EPERM) {
-      return SystemError("Cannot set the owner of", temporary.path(), errno);
-    }
+  const FileSizeSignalIgnored noSizeSignal;
+  CTemporaryFile temporary;
+  // An existing file's content stays private until its own mode is set.
+  if (Status created = temporary.Create(folder, NameOf(target), existing.value() ? 0600 : 0666); !created) {
+    return created.error();
   }
-  if (Status written = WriteAll(temporary.fd(), bytes, temporary.path()); !written) return written;
-  if (fsync(temporary.fd()) != 0) return SystemError("Cannot sync", temporary.path(), errno);
-  if (Status closed = temporary.Close(); !closed) return closed;
-  if (Status verified = VerifyContent(temporary.path(), bytes); !verified) return verified;
+  if (Status filled = Fill(temporary, existing.value(), bytes, calls); !filled) return filled.error();
   if (rename(temporary.path().c_str(), target.c_str()) != 0) return SystemError("Cannot replace", target, errno);
   temporary.Commit();
-  return SyncFolder(FolderOf(target));
+  return Replaced{SyncFolder(folder, calls)};
 }
 
 }  // namespace cadmira

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <sys/types.h>
+#include <unistd.h>
+
 #include <span>
 #include <string>
 
@@ -7,13 +10,31 @@
 
 namespace cadmira {
 
+// A replacement that took place. The warning, when not empty, is one line saying what could
+// not be done afterwards (the folder could not be synced, so the new name might not survive a
+// power failure); the file holds the new content all the same.
+struct Replaced {
+  std::string warning;
+};
+
+// The system calls of a replacement that fail on a sound program when the disk does; tests put
+// their own in to inject faults.
+struct ReplaceSystemCalls {
+  ssize_t (*write)(int fd, const void* data, size_t size) = ::write;
+  int (*syncFile)(int fd) = ::fsync;
+  int (*syncFolder)(int fd) = ::fsync;
+};
+
 // Replaces the file at `path` with `bytes` so that, whatever happens, the path holds either its
 // old content or the complete new one: the bytes go to a temporary file in the same folder,
 // which is synced, checked and renamed over the target, and the folder is synced after it.
-// A symbolic link is followed and its final target replaced. An existing file keeps its mode
-// and, where allowed, its owner; a new one gets 0666 less the umask. A target whose mode bits
-// allow nobody to write is refused even for a process that could override them. On failure the
-// target is untouched and no temporary file is left behind.
-Status ReplaceFileAtomically(const std::string& path, std::span<const unsigned char> bytes);
+// A symbolic link is followed and its final target replaced. An existing file keeps its whole
+// mode (set-id bits included) and, where allowed, its owner; a new one gets 0666 less the
+// umask. A target whose mode bits allow nobody to write is refused even for a process that
+// could override them. A file-size limit makes the write fail instead of ending the process.
+// On failure the target is untouched and no temporary file is left behind; stale temporaries
+// of earlier writers of the same target that were killed outright are removed.
+Result<Replaced> ReplaceFileAtomically(const std::string& path, std::span<const unsigned char> bytes,
+                                       const ReplaceSystemCalls& calls = {});
 
 }  // namespace cadmira

@@ -160,9 +160,9 @@ void ReadHugeFile(benchmark::State& state) {
   TimeAgainstReference(
       state,
       [&] {
-        const ConfigFile file = ReadConfigFile(path, ReadForms::PlainThenSealed);
+        const cadmira::Result<ConfigFile> file = ReadConfigFile(path, ReadForms::PlainThenSealed);
         hidden = 0;
-        VisitHiddenRibbonPaths(file.tree.get(), [&](std::span<const std::u16string>) { ++hidden; });
+        VisitHiddenRibbonPaths(file.value().Root(), [&](std::span<const std::u16string>) { ++hidden; });
         return hidden;
       },
       [&] {

@@ -6,10 +6,35 @@
 
 #include <CLI/CLI.hpp>
 
+#include <new>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 
 namespace cadmira::cli {
+
+namespace {
+
+// Runs the command so that no failure goes unreported: running out of memory is a message, and
+// output that did not reach standard output is a failure whatever the command thought.
+int RunChecked(CCliCommand& command, CliStreams& streams) {
+  int status = kExitUsage;
+  try {
+    status = command.Run(streams);
+  } catch (const std::bad_alloc&) {
+    streams.err << "out of memory\n";
+  } catch (const std::length_error&) {
+    streams.err << "out of memory\n";
+  }
+  streams.out.flush();
+  if (!streams.out) {
+    streams.err << "cannot write the standard output\n";
+    return kExitUsage;
+  }
+  return status;
+}
+
+}  // namespace
 
 int RunCli(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err) {
   CLI::App app("Reads, seals and unseals the configuration files of Zandor Reader and Zandor OrvantaPDF.",
@@ -35,9 +60,7 @@ int RunCli(int argc, char** argv, std::istream& in, std::ostream& out, std::ostr
 
   CliStreams streams{in, out, err};
   for (std::size_t i = 0; i < commands.size(); ++i) {
-    if (subcommands[i]->parsed()) {
-      return commands[i]->Run(streams);
-    }
+    if (subcommands[i]->parsed()) return RunChecked(*commands[i], streams);
   }
   return kExitUsage;
 }

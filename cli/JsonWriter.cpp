@@ -39,52 +39,10 @@ bool AppendSimpleEscape(std::uint32_t c, std::string& out) {
   return false;
 }
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool IsValidUtf8(std::string_view bytes) {
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    std::size_t extra = 0;
-    std::uint32_t c = 0;
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    }
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      extra = 1;
-      c = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      extra = 2;
-      c = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      extra = 3;
-      c = lead & 0x07;
-    } else {
-      return false;
-    }
-    if (bytes.size() - i <= extra) {
-      return false;
-    }
-    for (std::size_t k = 1; k <= extra; ++k) {
-      const auto next = static_cast<unsigned char>(bytes[i + k]);
-      if ((next & 0xC0) != 0x80) {
-        return false;
-      }
-      c = (c << 6) | (next & 0x3F);
-    }
-    const std::uint32_t smallest = extra == 1 ? 0x80 : extra == 2 ? 0x800 : 0x10000;
-    if (c < smallest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-      return false;
-    }
-    i += extra + 1;
-  }
-  return true;
-}
-
 }  // namespace
 
 void CJsonWriter::EscapeBytes(std::string_view bytes, std::string& out) {
-  const bool valid = IsValidUtf8(bytes);
+  const bool valid = document::IsValidUtf8(bytes);
   for (const char ch : bytes) {
     const auto c = static_cast<unsigned char>(ch);
     if (AppendSimpleEscape(c, out)) {
@@ -104,7 +62,9 @@ void CJsonWriter::EscapeUtf16(std::u16string_view text, std::string& out) {
     if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
       document::AppendUtf8(0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00u), out);
       ++i;
-    } else if (unit == 0 || (unit >= 0xD800 && unit <= 0xDFFF)) {
+    } else if (unit >= 0xD800 && unit <= 0xDFFF) {
+      document::AppendUtf8(0xFFFD, out);
+    } else if (unit == 0) {
       AppendUnitEscape(unit, out);
     } else if (!AppendSimpleEscape(unit, out)) {
       document::AppendUtf8(unit, out);

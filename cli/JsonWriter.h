@@ -6,6 +6,10 @@
 
 namespace cadmira::cli {
 
+// The help of every --json flag: what the output promises.
+inline constexpr const char* kJsonFlagHelp =
+    "Print JSON instead of text: valid UTF-8, with U+FFFD in place of a lone surrogate";
+
 // Writes JSON as it goes, keeping only one flag per open container, so that documents of any
 // depth print without recursion. Separators are ", " and ": ".
 class CJsonWriter {
@@ -20,7 +24,7 @@ class CJsonWriter {
   void Key(std::string_view key);
   // Raw bytes of a name: as they are when valid UTF-8, else every byte from 0x80 up as \u00XX.
   void ByteName(std::string_view bytes);
-  // UTF-16 text; unpaired surrogates and U+0000 are written as \uXXXX escapes.
+  // UTF-16 text; an unpaired surrogate becomes U+FFFD, which JSON readers accept, and U+0000 \u0000.
   void Utf16(std::u16string_view text);
   void Integer(long long value);
   void Null();

@@ -9,6 +9,7 @@
 #include "cli/ExitCode.h"
 #include "document/DocumentWriter.h"
 #include "document/MapPageControls.h"
+#include "document/ProductTable.h"
 #include "document/SealedWrite.h"
 #include "document/Utf8Text.h"
 #include "resources/StringTable.h"
@@ -37,6 +38,10 @@ CLI::App* CNewCommand::Register(CLI::App& app) {
 }
 
 int CNewCommand::Run(CliStreams& streams) {
+  if (!document::IsValidUtf8(m_strVersion)) {
+    streams.err << "the version text is not valid UTF-8\n";
+    return kExitBadInput;
+  }
   if (IsBlank(m_strVersion)) {
     streams.err << document::ToUtf8(resources::EnglishString(kEnterTheVersion)) << '\n';
     return kExitBadInput;
@@ -44,20 +49,20 @@ int CNewCommand::Run(CliStreams& streams) {
   document::MapPageControls untouched;
   untouched.SetText(document::kPreferencesDialog, document::kVersionEdit, document::FromUtf8(m_strVersion));
   document::CWriteContext context;
-  std::vector<unsigned char> bytes;
   try {
     const int product = m_strProduct == "reader" ? document::kReaderProduct : document::kOrvantaProduct;
     document::FillDocument(context, product, untouched, {}, {});
-    bytes = context.m_spXmlDoc->Serialize();
   } catch (const document::CDomError& error) {
     streams.err << "cannot build the document: " << error.what() << '\n';
-    return kExitUsage;
+    return kExitBadInput;
   }
-  const Status written = document::WriteConfigBytes(std::move(bytes), m_strOutput, !m_bPlain);
+  const Result<Replaced> written = document::WriteSealedFile(
+      context.m_spXmlDoc.get(), m_strOutput, m_bPlain ? document::FileForm::Plain : document::FileForm::Sealed);
   if (!written) {
     streams.err << written.error().message << '\n';
     return kExitUsage;
   }
+  if (!written.value().warning.empty()) streams.err << "warning: " << written.value().warning << '\n';
   return kExitOk;
 }
 

@@ -1,21 +1,25 @@
 #include "cli/OutputFile.h"
 
-#include "base/ReplaceFileAtomically.h"
+#include "document/SealedWrite.h"
 
 #include <ostream>
+#include <utility>
 
 namespace cadmira::cli {
 
-Status WriteOutputFile(const std::string& path, std::span<const unsigned char> bytes, std::ostream& out) {
+Status WriteOutputFile(const std::string& path, std::vector<unsigned char> plain, document::FileForm form,
+                       std::ostream& out, std::ostream& err) {
   if (path != "-") {
-    return ReplaceFileAtomically(path, bytes);
+    Result<Replaced> written = document::WriteConfigFile(path, std::move(plain), form);
+    if (!written) return written.error();
+    if (!written.value().warning.empty()) err << "warning: " << written.value().warning << '\n';
+    return {};
   }
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  document::PutInForm(plain, form);
+  out.write(reinterpret_cast<const char*>(plain.data()), static_cast<std::streamsize>(plain.size()));
   out.flush();
-  if (!out) {
-    return Error{"Cannot write the standard output"};
-  }
-  return Status();
+  if (!out) return Error{"cannot write the standard output"};
+  return {};
 }
 
 }  // namespace cadmira::cli

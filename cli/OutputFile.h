@@ -1,14 +1,18 @@
 #pragma once
 
 #include "base/Result.h"
+#include "document/FileForm.h"
 
 #include <iosfwd>
-#include <span>
 #include <string>
+#include <vector>
 
 namespace cadmira::cli {
 
-// Writes `bytes` to `out` when `path` is "-", else replaces the file at `path` atomically.
-Status WriteOutputFile(const std::string& path, std::span<const unsigned char> bytes, std::ostream& out);
+// Writes a configuration file from its plain bytes in `form`: to `out` when `path` is "-", else
+// through the editor's own atomic write. A warning of a write that took place goes to `err` as
+// one line; only a failed write is an error.
+Status WriteOutputFile(const std::string& path, std::vector<unsigned char> plain, document::FileForm form,
+                       std::ostream& out, std::ostream& err);
 
 }  // namespace cadmira::cli

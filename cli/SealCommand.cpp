@@ -3,11 +3,13 @@
 #include "cli/ExitCode.h"
 #include "cli/InputFile.h"
 #include "cli/OutputFile.h"
+#include "document/ReadConfigFile.h"
 #include "document/Seal.h"
 
 #include <CLI/CLI.hpp>
 
 #include <ostream>
+#include <utility>
 
 namespace cadmira::cli {
 
@@ -18,6 +20,9 @@ CLI::App* CSealCommand::Register(CLI::App& app) {
                                               : "Decipher a sealed configuration file into plain XML");
   command->add_option("IN", m_strInput, "The file to read, or - for standard input")->required();
   command->add_option("OUT", m_strOutput, "The file to write, or - for standard output")->required();
+  command->add_flag("--force", m_bForce,
+                    seal ? "Seal IN even when it is not a plain configuration file"
+                         : "Unseal IN even when it does not give a configuration file");
   return command;
 }
 
@@ -28,8 +33,18 @@ int CSealCommand::Run(CliStreams& streams) {
     return kExitUsage;
   }
   std::vector<unsigned char>& data = bytes.value();
-  document::SealBuffer(data.data(), data.size());
-  const Status written = WriteOutputFile(m_strOutput, data, streams.out);
+  const bool seal = m_direction == Direction::kSeal;
+  // Both directions write what a plain configuration file gives; sealing twice would ship a plain one.
+  if (!seal) document::SealBuffer(data.data(), data.size());
+  if (!m_bForce && !document::ProductOfPlainBytes(data)) {
+    streams.err << (m_strInput == "-" ? std::string("the standard input") : m_strInput)
+                << (seal ? " is not a plain configuration file of Zandor Reader or Zandor OrvantaPDF"
+                         : " does not unseal into a configuration file of Zandor Reader or Zandor OrvantaPDF")
+                << "; --force " << (seal ? "seals" : "unseals") << " it all the same\n";
+    return kExitBadInput;
+  }
+  const document::FileForm form = seal ? document::FileForm::Sealed : document::FileForm::Plain;
+  const Status written = WriteOutputFile(m_strOutput, std::move(data), form, streams.out, streams.err);
   if (!written) {
     streams.err << written.error().message << '\n';
     return kExitUsage;

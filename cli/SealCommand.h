@@ -6,8 +6,8 @@
 
 namespace cadmira::cli {
 
-// `seal IN OUT` and `unseal IN OUT`: the file format's RC4 pass, which is its own inverse; the two
-// verbs differ only in what they tell the user.
+// `seal IN OUT` and `unseal IN OUT`: the file format's RC4 pass, which is its own inverse. Each
+// verb takes only the input it is meant for, unless --force asks for the raw pass.
 class CSealCommand final : public CCliCommand {
  public:
   enum class Direction { kSeal, kUnseal };
@@ -20,6 +20,7 @@ class CSealCommand final : public CCliCommand {
   Direction m_direction;
   std::string m_strInput;
   std::string m_strOutput;
+  bool m_bForce = false;
 };
 
 }  // namespace cadmira::cli

@@ -1,11 +1,5 @@
 #include "cli/ShowCommand.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <optional>
 #include <span>
 #include <ostream>
@@ -17,6 +11,7 @@
 
 #include "base/XmlTree.h"
 #include "cli/ExitCode.h"
+#include "cli/InputFile.h"
 #include "cli/JsonWriter.h"
 #include "document/CheckProduct.h"
 #include "document/HiddenRibbonPaths.h"
@@ -28,8 +23,6 @@
 
 namespace cadmira::cli {
 namespace {
-
-constexpr int kXmlFormatError = 246;
 
 std::string English(int id) { return document::ToUtf8(resources::EnglishString(id)); }
 
@@ -79,7 +72,7 @@ const char* ProductWord(const std::optional<int>& product) {
 
 ShowReport MakeShowReport(const document::ConfigFile& file) {
   ShowReport report;
-  const CXML_TreeElement* root = file.tree.get();
+  const CXML_TreeElement* root = file.Root();
   report.sealed = file.form == document::FileForm::Sealed;
   report.root = std::string(TagName(root).View());
   report.product = file.product;
@@ -184,25 +177,21 @@ void WriteShowJson(const ShowReport& report, std::ostream& out) {
 CLI::App* CShowCommand::Register(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "show", "Print what the editor takes from a configuration file (plain or sealed)");
-  command->add_flag("--json", m_bJson, "Print one JSON object");
-  command->add_option("FILE", m_strPath, "The configuration file")->required();
+  command->add_flag("--json", m_bJson, kJsonFlagHelp);
+  command->add_option("FILE", m_strPath, "The configuration file, or - for standard input")->required();
   return command;
 }
 
 int CShowCommand::Run(CliStreams& streams) {
-  // The reader is silent about files it cannot open; say why here.
-  const int fd = open(m_strPath.c_str(), O_RDONLY | O_CLOEXEC);
-  struct stat info {};
-  const int code = fd < 0 ? errno : fstat(fd, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
-  if (fd >= 0) close(fd);
-  if (code != 0) {
-    streams.err << "cannot read " << m_strPath << ": " << std::strerror(code) << '\n';
+  Result<std::vector<unsigned char>> bytes = ReadInputFile(m_strPath, streams.in);
+  if (!bytes) {
+    streams.err << bytes.error().message << '\n';
     return kExitUsage;
   }
-
-  const document::ConfigFile file = document::ReadConfigFile(m_strPath, document::ReadForms::PlainThenSealed);
-  if (!file.tree) {
-    streams.err << English(kXmlFormatError) << '\n';
+  const document::ConfigFile file =
+      document::ReadConfigBytes(std::move(bytes).value(), document::ReadForms::PlainThenSealed);
+  if (!file.Root()) {
+    streams.err << English(document::kXmlFormatError) << '\n';
     return kExitBadInput;
   }
   const ShowReport report = MakeShowReport(file);

@@ -1,10 +1,12 @@
 #include "cli/TreeCommand.h"
 
-#include "base/XmlTree.h"
 #include "cli/ExitCode.h"
 #include "cli/InputFile.h"
+#include "cli/JsonWriter.h"
 #include "cli/TreeJson.h"
 #include "cli/TreeText.h"
+#include "document/ReadConfigFile.h"
+#include "document/Reader_XmlManager.h"
 #include "document/Utf8Text.h"
 #include "resources/StringTable.h"
 
@@ -14,13 +16,9 @@
 
 namespace cadmira::cli {
 
-namespace {
-constexpr int kXmlFormatError = 246;
-}
-
 CLI::App* CTreeCommand::Register(CLI::App& app) {
   CLI::App* command = app.add_subcommand("tree", "Print the element tree of an XML file");
-  command->add_flag("--json", m_bJson, "Print the tree as JSON");
+  command->add_flag("--json", m_bJson, kJsonFlagHelp);
   command->add_option("FILE", m_strPath, "The XML file, or - for standard input")->required();
   return command;
 }
@@ -31,15 +29,15 @@ int CTreeCommand::Run(CliStreams& streams) {
     streams.err << bytes.error().message << '\n';
     return kExitUsage;
   }
-  const XmlTreePtr tree(ParseDocument(bytes.value().data(), bytes.value().size()));
-  if (!tree) {
-    streams.err << document::ToUtf8(resources::EnglishString(kXmlFormatError)) << '\n';
+  const document::CReader_XmlManager tree(document::CReader_XmlManager::LoadConfigBytes(bytes.value()));
+  if (!tree.Root()) {
+    streams.err << document::ToUtf8(resources::EnglishString(document::kXmlFormatError)) << '\n';
     return kExitBadInput;
   }
   if (m_bJson) {
-    WriteTreeJson(tree.get(), streams.out);
+    WriteTreeJson(tree.Root(), streams.out);
   } else {
-    WriteTreeText(tree.get(), streams.out);
+    WriteTreeText(tree.Root(), streams.out);
   }
   return kExitOk;
 }

@@ -1,7 +1,6 @@
 #include "document/CheckProduct.h"
 
 #include "base/XmlTree.h"
-#include "document/DocumentWriter.h"
 #include "document/ProductTable.h"
 
 namespace cadmira::document {

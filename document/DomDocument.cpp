@@ -1,5 +1,6 @@
 #include "document/DomDocument.h"
 
+#include <cstdio>
 #include <new>
 
 #include "document/Utf8Text.h"
@@ -27,6 +28,34 @@ std::string Narrow(std::u16string_view text, const char* operation) {
   } catch (const std::bad_alloc&) {
     OutOfMemory(operation);
   }
+}
+
+bool IsSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; }
+
+// The characters XML 1.0 allows, as UTF-16 units: a surrogate counts only as half of a pair.
+std::size_t FirstUncarried(std::u16string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char32_t unit = text[i];
+    if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+      ++i;
+      continue;
+    }
+    const bool control = unit < 0x20 && unit != 0x09 && unit != 0x0A && unit != 0x0D;
+    if (control || IsSurrogate(unit) || unit == 0xFFFE || unit == 0xFFFF) return i;
+  }
+  return std::u16string_view::npos;
+}
+
+// Text goes into the document only when a file can carry it; anything else would make a file
+// that other XML tools reject.
+std::string Stored(std::u16string_view text, const char* operation) {
+  const std::size_t bad = FirstUncarried(text);
+  if (bad != std::u16string_view::npos) {
+    char code[8];
+    std::snprintf(code, sizeof code, "%04X", static_cast<unsigned>(text[bad]));
+    throw CDomError(kE_FAIL, std::string(operation) + ": the text holds U+" + code + ", which XML cannot carry");
+  }
+  return Narrow(text, operation);
 }
 
 std::u16string Widen(const char* text, const char* operation) {
@@ -61,7 +90,7 @@ std::unique_ptr<CDomDocument> CDomDocument::Create() {
 }
 
 CDomElement CDomDocument::CreateElement(std::u16string_view tag) {
-  const std::string name = Narrow(tag, "createElement");
+  const std::string name = Stored(tag, "createElement");
   pugi::xml_node element = m_unattached.append_child(pugi::node_element);
   if (!element) OutOfMemory("createElement");
   if (!element.set_name(name.c_str())) {
@@ -138,8 +167,8 @@ std::u16string CDomDocument::NodeName(CDomElement element) const {
 
 void CDomDocument::SetAttribute(CDomElement element, std::u16string_view name, std::u16string_view value) {
   pugi::xml_node node = Require(element, "setAttribute");
-  const std::string key = Narrow(name, "setAttribute");
-  const std::string text = Narrow(value, "setAttribute");
+  const std::string key = Stored(name, "setAttribute");
+  const std::string text = Stored(value, "setAttribute");
   pugi::xml_attribute attribute = node.attribute(key.c_str());
   if (!attribute) {
     attribute = node.append_attribute(key.c_str());
@@ -159,7 +188,7 @@ std::u16string CDomDocument::AttributeValue(CDomAttribute attribute) const {
 
 void CDomDocument::SetAttributeValue(CDomAttribute attribute, std::u16string_view value) {
   pugi::xml_attribute node = Require(attribute, "nodeValue");
-  const std::string text = Narrow(value, "nodeValue");
+  const std::string text = Stored(value, "nodeValue");
   if (!node.set_value(text.c_str())) OutOfMemory("nodeValue");
 }
 

@@ -5,11 +5,6 @@
 namespace cadmira::document {
 namespace {
 
-CDomDocument& RequireDocument(CWriteContext& context) {
-  if (!context.m_spXmlDoc) throw CDomError(kE_POINTER, "HideRibbonPath: no document");
-  return *context.m_spXmlDoc;
-}
-
 CDomElement AppendNamed(CDomDocument& document, CDomElement parent, std::u16string_view tag,
                         std::u16string_view name, bool hidden) {
   CDomElement element = document.CreateElement(tag);

@@ -22,6 +22,12 @@ class MapPageControls : public IPageControls {
 
   bool Enabled(int dialogId, int controlId) const;
 
+  // Same controls set to the same values (a control set to its starting value counts as set).
+  friend bool operator==(const MapPageControls& a, const MapPageControls& b) {
+    return a.m_checked == b.m_checked && a.m_comboIndex == b.m_comboIndex && a.m_text == b.m_text &&
+           a.m_enabled == b.m_enabled;
+  }
+
  private:
   using Id = std::pair<int, int>;
   std::map<Id, bool> m_checked;

@@ -1,7 +1,7 @@
 #include "document/PreferenceCatalogue.h"
 
 #include "base/AsciiCase.h"
-#include "document/DocumentWriter.h"
+#include "document/ProductTable.h"
 
 namespace cadmira::document {
 namespace {

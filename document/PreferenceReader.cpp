@@ -89,10 +89,12 @@ void ApplyPreferenceElement(std::u16string_view key, const CXML_TreeElement* ele
 }
 
 void ApplyPreferenceSection(const CXML_TreeElement* root, IPageControls& controls) {
+  // Without its section in place the page, version box included, keeps its state.
+  if (!PreferencesElement(root)) return;
   for (const CXML_TreeElement* element : PreferenceElements(root)) {
     ApplyPreferenceElement(AttributeOrEmpty(element, "Text"), element, controls);
   }
-  if (root) controls.SetText(kPreferencesDialog, kVersionEdit, AttributeOrEmpty(root, "version"));
+  controls.SetText(kPreferencesDialog, kVersionEdit, AttributeOrEmpty(root, "version"));
 }
 
 }  // namespace cadmira::document

@@ -21,7 +21,8 @@ std::vector<const CXML_TreeElement*> PreferenceElements(const CXML_TreeElement* 
 // key does nothing, and a value no rule knows leaves its control as it was.
 void ApplyPreferenceElement(std::u16string_view key, const CXML_TreeElement* element, IPageControls& controls);
 
-// The read walk, then the root's version (empty when missing) into the version box.
+// The read walk, then the root's version (empty when missing) into the version box; nothing at
+// all when the tree has no Profstore or Preferences in place.
 void ApplyPreferenceSection(const CXML_TreeElement* root, IPageControls& controls);
 
 }  // namespace cadmira::document

@@ -50,11 +50,6 @@ std::size_t FillBinding(CDomDocument& document, CDomElement element, const Prefe
   return state;
 }
 
-CDomDocument& RequireDocument(CWriteContext& context) {
-  if (!context.m_spXmlDoc) throw CDomError(kE_POINTER, "no document to fill");
-  return *context.m_spXmlDoc;
-}
-
 }  // namespace
 
 void WritePreferenceSection(CDomDocument& document, CDomElement preferences, int product) {

@@ -1,7 +1,6 @@
 #include "document/ProductTable.h"
 
 #include "base/AsciiCase.h"
-#include "document/DocumentWriter.h"
 
 namespace cadmira::document {
 namespace {

@@ -2,8 +2,13 @@
 
 #include <optional>
 #include <string_view>
+#include <string_view>
 
 namespace cadmira::document {
+
+// Reader is product 1; every other value is Orvanta.
+inline constexpr int kReaderProduct = 1;
+inline constexpr int kOrvantaProduct = 0;
 
 struct ProductInfo {
   int product;                     // 1 Reader, 0 Orvanta

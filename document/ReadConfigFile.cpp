@@ -1,39 +1,50 @@
 #include "document/ReadConfigFile.h"
 
+#include <utility>
+
 #include "document/ProductTable.h"
-#include "document/Reader_XmlManager.h"
+#include "document/ReadWholeFile.h"
 #include "document/Seal.h"
 
 namespace cadmira::document {
 namespace {
 
-std::optional<int> ProductOfTree(const XmlTreePtr& tree) {
-  if (!tree) return std::nullopt;
-  return ProductOfRootTag(TagName(tree.get()).View());
+std::optional<int> ProductOfTree(const CXML_TreeElement* root) {
+  if (!root) return std::nullopt;
+  return ProductOfRootTag(TagName(root).View());
 }
 
-ConfigFile Make(XmlTreePtr tree, FileForm form) {
+ConfigFile Parse(const std::vector<unsigned char>& bytes, FileForm form) {
   ConfigFile file;
-  file.product = ProductOfTree(tree);
-  file.tree = std::move(tree);
+  file.tree.SetRoot(CReader_XmlManager::LoadConfigBytes(bytes));
   file.form = form;
+  file.product = ProductOfTree(file.Root());
   return file;
 }
 
 }  // namespace
 
-ConfigFile ReadConfigFile(const std::string& path, ReadForms forms) {
-  std::vector<unsigned char> bytes = ReadWholeFile(path);
-  if (bytes.empty()) return {};
-  ConfigFile plain = Make(XmlTreePtr(ParseDocument(bytes.data(), bytes.size())), FileForm::Plain);
+std::optional<int> ProductOfPlainBytes(std::span<const unsigned char> bytes) {
+  const CReader_XmlManager tree(CReader_XmlManager::LoadConfigBytes(bytes));
+  return ProductOfTree(tree.Root());
+}
+
+ConfigFile ReadConfigBytes(std::vector<unsigned char> bytes, ReadForms forms) {
+  ConfigFile plain = Parse(bytes, FileForm::Plain);
   if (forms == ReadForms::PlainOnly || plain.product) return plain;
 
   // Sealed bytes look random and the forgiving reader accepts nearly anything, so a sealed
   // file may well parse "as it is" into a meaningless tree: the root's name decides.
   SealBuffer(bytes.data(), bytes.size());
-  ConfigFile unsealed = Make(XmlTreePtr(ParseDocument(bytes.data(), bytes.size())), FileForm::Sealed);
-  if (unsealed.product || !plain.tree) return unsealed;
+  ConfigFile unsealed = Parse(bytes, FileForm::Sealed);
+  if (unsealed.product || (unsealed.Root() && !plain.Root())) return unsealed;
   return plain;
+}
+
+Result<ConfigFile> ReadConfigFile(const std::string& path, ReadForms forms) {
+  Result<std::vector<unsigned char>> bytes = ReadWholeFile(path);
+  if (!bytes) return bytes.error();
+  return ReadConfigBytes(std::move(bytes).value(), forms);
 }
 
 }  // namespace cadmira::document

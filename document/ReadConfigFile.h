@@ -1,9 +1,13 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
-#include "base/XmlTree.h"
+#include "base/Result.h"
+#include "document/FileForm.h"
+#include "document/Reader_XmlManager.h"
 
 namespace cadmira::document {
 
@@ -11,17 +15,30 @@ namespace cadmira::document {
 // plain only; Import and the command-line tool also try the unsealed form.
 enum class ReadForms { PlainOnly, PlainThenSealed };
 
-enum class FileForm { Plain, Sealed };
+// The message of a file that gives no tree: "The format of xml is error."
+inline constexpr int kXmlFormatError = 246;
 
 struct ConfigFile {
-  XmlTreePtr tree;              // null when no form parsed
+  CReader_XmlManager tree;     // empty when no accepted form parsed
   FileForm form = FileForm::Plain;
-  std::optional<int> product;   // 1 Reader, 0 Orvanta, empty when the root names neither
+  std::optional<int> product;  // 1 Reader, 0 Orvanta, empty when the root names neither
+
+  CXML_TreeElement* Root() const { return tree.Root(); }
 };
 
-// Reads the whole file and parses it in the accepted forms. With PlainThenSealed, the form
-// whose root names one of the two products wins (the plain one when both do); when neither
-// does, the plain tree if it parsed, else the unsealed one.
-ConfigFile ReadConfigFile(const std::string& path, ReadForms forms);
+// Parses the bytes of a file in the accepted forms. With PlainThenSealed the form whose root
+// names one of the two products wins (the plain one when both do); when neither does, the plain
+// tree if it parsed, else the unsealed one, and `form` says which of them `tree` holds. When
+// no form parsed, the tree is empty and the form is Plain.
+ConfigFile ReadConfigBytes(std::vector<unsigned char> bytes, ReadForms forms);
+
+// The product whose plain configuration file the bytes are; empty when they do not parse or
+// their root names neither product.
+std::optional<int> ProductOfPlainBytes(std::span<const unsigned char> bytes);
+
+// Reads the file once (any readable stream, at most what the reader takes) and parses it as
+// ReadConfigBytes does. The error says why the file could not be read; a file that was read but
+// did not parse gives an empty tree instead.
+Result<ConfigFile> ReadConfigFile(const std::string& path, ReadForms forms);
 
 }  // namespace cadmira::document

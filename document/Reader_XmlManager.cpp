@@ -1,60 +1,23 @@
 #include "document/Reader_XmlManager.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdint>
-#include <new>
+#include <utility>
 
 #include "resources/XmlResource.h"
 
 namespace cadmira::document {
-namespace {
 
-// The element-tree reader takes at most 4 GiB - 1; a larger file is not read into memory at all.
-constexpr std::uint64_t kLargestReadable = 0xFFFFFFFFull;
-
-}  // namespace
-
-std::vector<unsigned char> ReadWholeFile(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return {};
-  std::vector<unsigned char> bytes;
-  struct stat info {};
-  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0 &&
-      static_cast<std::uint64_t>(info.st_size) <= kLargestReadable) {
-    try {
-      bytes.resize(static_cast<std::size_t>(info.st_size));
-    } catch (const std::bad_alloc&) {
-      close(fd);
-      return {};
-    }
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-      const ssize_t got = read(fd, bytes.data() + done, bytes.size() - done);
-      if (got < 0 && errno == EINTR) continue;
-      if (got <= 0) break;
-      done += static_cast<std::size_t>(got);
-    }
-    // A file that shrank while it was read gives what was there.
-    bytes.resize(done);
-  }
-  close(fd);
-  return bytes;
+CReader_XmlManager& CReader_XmlManager::operator=(CReader_XmlManager&& other) noexcept {
+  SetRoot(other.Release());
+  return *this;
 }
 
-CXML_TreeElement* CReader_XmlManager::LoadConfigFile(const std::string& path) {
-  const std::vector<unsigned char> bytes = ReadWholeFile(path);
+CXML_TreeElement* CReader_XmlManager::LoadConfigBytes(std::span<const unsigned char> bytes) {
   if (bytes.empty()) return nullptr;
-  return ParseDocument(bytes.data(), bytes.size());
+  return ParseDocument(bytes.data(), bytes.size(), false);
 }
 
 CXML_TreeElement* CReader_XmlManager::LoadConfigResource(int resourceId) {
-  const auto bytes = resources::XmlResource(resourceId);
-  if (bytes.empty()) return nullptr;
-  return ParseDocument(bytes.data(), bytes.size());
+  return LoadConfigBytes(resources::XmlResource(resourceId));
 }
 
 void CReader_XmlManager::SetRoot(CXML_TreeElement* root) {
@@ -62,5 +25,7 @@ void CReader_XmlManager::SetRoot(CXML_TreeElement* root) {
   DestroyTree(m_pRootElement);
   m_pRootElement = root;
 }
+
+CXML_TreeElement* CReader_XmlManager::Release() { return std::exchange(m_pRootElement, nullptr); }
 
 }  // namespace cadmira::document

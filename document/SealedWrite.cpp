@@ -2,17 +2,20 @@
 
 #include <new>
 
-#include "base/ReplaceFileAtomically.h"
 #include "document/Seal.h"
 
 namespace cadmira::document {
 
-Status WriteConfigBytes(std::vector<unsigned char> bytes, const std::string& path, bool sealed) {
-  if (sealed) SealBuffer(bytes.data(), bytes.size());
-  return ReplaceFileAtomically(path, bytes);
+void PutInForm(std::vector<unsigned char>& plain, FileForm form) {
+  if (form == FileForm::Sealed) SealBuffer(plain.data(), plain.size());
 }
 
-Status WriteSealedFile(const CDomDocument* document, const std::string& path) {
+Result<Replaced> WriteConfigFile(const std::string& path, std::vector<unsigned char> plain, FileForm form) {
+  PutInForm(plain, form);
+  return ReplaceFileAtomically(path, plain);
+}
+
+Result<Replaced> WriteSealedFile(const CDomDocument* document, const std::string& path, FileForm form) {
   if (!document) return Error{"There is no document to write"};
   std::vector<unsigned char> bytes;
   try {
@@ -22,7 +25,7 @@ Status WriteSealedFile(const CDomDocument* document, const std::string& path) {
   } catch (const std::bad_alloc&) {
     return Error{"The document could not be serialised: out of memory"};
   }
-  return WriteConfigBytes(std::move(bytes), path, true);
+  return WriteConfigFile(path, std::move(bytes), form);
 }
 
 }  // namespace cadmira::document

@@ -3,17 +3,26 @@
 #include <string>
 #include <vector>
 
+#include "base/ReplaceFileAtomically.h"
 #include "base/Result.h"
 #include "document/DomDocument.h"
+#include "document/FileForm.h"
 
 namespace cadmira::document {
 
-// Serialises the document, seals the bytes and replaces the file at `path` with them
-// atomically: afterwards the path holds either its old content or the whole sealed document.
-// Every failure, a missing document included, is reported; nothing is left half written.
-Status WriteSealedFile(const CDomDocument* document, const std::string& path);
+// The one write of a configuration file: the plain bytes are put in the form (sealed, unless a
+// plain file is asked for) and replace the file at `path` atomically, so that afterwards the
+// path holds either its old content or the whole new one. A result with a warning means the file
+// was written, and the warning is worth one line to the user.
+Result<Replaced> WriteConfigFile(const std::string& path, std::vector<unsigned char> plain,
+                                 FileForm form = FileForm::Sealed);
 
-// The same for bytes that are already serialised; `sealed` false writes them plain.
-Status WriteConfigBytes(std::vector<unsigned char> bytes, const std::string& path, bool sealed);
+// Serialises the document and writes it as WriteConfigFile does: what Export and Save call.
+// Every failure, a missing document or one that cannot be serialised included, is reported.
+Result<Replaced> WriteSealedFile(const CDomDocument* document, const std::string& path,
+                                 FileForm form = FileForm::Sealed);
+
+// The bytes of a file in `form`, made from its plain bytes in place.
+void PutInForm(std::vector<unsigned char>& plain, FileForm form);
 
 }  // namespace cadmira::document

@@ -14,4 +14,8 @@ struct CWriteContext {
   CRibbonWriteRecord m_ribbonRecord;
 };
 
+// The context's document; raises CDomError(kE_POINTER) when it could not be created, which is
+// how every filler fails after a failed BuildDocument.
+CDomDocument& RequireDocument(CWriteContext& context);
+
 }  // namespace cadmira::document

@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(ValueArray, GrowsByTheDocumentedCapacitySequence) {
+TEST(ValueArray, GrowsByAnEighthOfItsSizeBetweenFourAnd1024) {
   CZD_ValueArray array(sizeof(int));
   std::vector<int> capacities;
   for (int i = 0; i < 72; ++i) {

@@ -39,9 +39,20 @@ TEST(MemoryManager, CallsTheHandlerUnlessTheRequestMayFail) {
   EXPECT_EQ(CZD_MemoryManager::AllocateArray(0, 4), nullptr);
   EXPECT_EQ(CZD_MemoryManager::AllocateArray(4, 0), nullptr);
   EXPECT_EQ(g_handlerCalls, 1);
+  EXPECT_EQ(CZD_MemoryManager::ReallocateArray(nullptr, 0, 4), nullptr);
+  EXPECT_EQ(g_handlerCalls, 1) << "a request for nothing is no shortage";
+
+  // Counts beyond the array limit are a shortage like any other.
   EXPECT_EQ(CZD_MemoryManager::AllocateArray(0x7FFFFFFF / 8 + 1, 8), nullptr);
-  void* fits = CZD_MemoryManager::AllocateArray(0x7FFFFFFF / 8, 8, CZD_MemoryManager::kMayFail);
+  EXPECT_EQ(g_handlerCalls, 2);
+  EXPECT_EQ(CZD_MemoryManager::ReallocateArray(nullptr, 0x7FFFFFFF / 2 + 1, 2), nullptr);
+  EXPECT_EQ(g_handlerCalls, 3);
+  EXPECT_EQ(CZD_MemoryManager::AllocateArray(0x7FFFFFFF / 8 + 1, 8, CZD_MemoryManager::kMayFail), nullptr);
+  EXPECT_EQ(g_handlerCalls, 3);
+  void* fits = CZD_MemoryManager::AllocateArray(1000, 8);
+  EXPECT_NE(fits, nullptr);
   CZD_MemoryManager::Free(fits);
+  EXPECT_EQ(g_handlerCalls, 3);
   CZD_MemoryManager::SetOutOfMemoryHandler(nullptr, nullptr);
 }
 

@@ -84,8 +84,12 @@ const ReadCase kReadCases[] = {
      }},
     {"GPOAppendModeReadWhateverTheProduct", "<Preference Text=\"GPOAppendMode\" Mode=\"1\"/>", Nothing,
      [](const auto& c) { EXPECT_TRUE(c.Checked(172, 1010)); }},
-    {"HomePageIgnored", "<Preference Text=\"HomePage\" Title=\"t\" Url=\"u\"/>", Nothing,
-     [](const auto& c) { EXPECT_EQ(c.Text(0, 0), u""); }},
+    {"HomePageChangesNoControl", "<Preference Text=\"HomePage\" Title=\"t\" Url=\"u\"/>", Nothing,
+     [](const auto& c) {
+       MapPageControls onlyTheVersion;
+       onlyTheVersion.SetText(152, 1075, u"7");
+       EXPECT_TRUE(c == onlyTheVersion);
+     }},
     {"SuppressSetDefDlg", "<Preference Text=\"SuppressSetDefDlg\" Mode=\"1\"/>", Nothing,
      [](const auto& c) { EXPECT_TRUE(c.Checked(172, 1049)); }},
     {"CustomLanguageZeroChecks", "<Preference Text=\"CustomLanguage\" Mode=\"0\" DefaultLanguage=\"lang_de-de.xml\"/>",
@@ -240,16 +244,33 @@ TEST(PreferenceSection, IsFoundByPositionWhateverTheNames) {
   EXPECT_EQ(controls.Text(175, 1073), u"p");
   EXPECT_EQ(controls.Text(152, 1075), u"") << "a root without version empties the box";
 
-  // A first child that is text hides the section.
-  XmlTreePtr textFirst = Parse("<R version=\"2\">x<Profstore><Preferences><P Text=\"MainFrameName\" Title=\"q\"/>"
-                               "</Preferences></Profstore></R>");
-  EXPECT_TRUE(PreferenceElements(textFirst.get()).empty());
-  ApplyPreferenceSection(textFirst.get(), controls);
-  EXPECT_EQ(controls.Text(175, 1073), u"p");
-  EXPECT_EQ(controls.Text(152, 1075), u"2");
+}
+
+TEST(PreferenceSection, AMissingSectionLeavesThePageVersionBoxIncluded) {
+  // Without Profstore or Preferences in place, or with text first, the page keeps its state.
+  const char* files[] = {
+      "<ZandorReader version=\"9\"/>",
+      "<ZandorReader><Profstore/></ZandorReader>",
+      "<R version=\"2\">x<Profstore><Preferences><P Text=\"MainFrameName\" Title=\"q\"/></Preferences></Profstore></R>",
+      "<R version=\"2\"><Profstore>x<Preferences><P Text=\"MainFrameName\" Title=\"q\"/></Preferences></Profstore></R>",
+  };
+  for (const char* file : files) {
+    MapPageControls controls;
+    controls.SetText(152, 1075, u"old");
+    controls.SetText(175, 1073, u"p");
+    XmlTreePtr tree = Parse(file);
+    ASSERT_TRUE(tree) << file;
+    EXPECT_TRUE(PreferenceElements(tree.get()).empty()) << file;
+    ApplyPreferenceSection(tree.get(), controls);
+    EXPECT_EQ(controls.Text(152, 1075), u"old") << file;
+    EXPECT_EQ(controls.Text(175, 1073), u"p") << file;
+  }
+  MapPageControls controls;
+  controls.SetText(152, 1075, u"old");
 
   EXPECT_TRUE(PreferenceElements(nullptr).empty());
   ApplyPreferenceSection(nullptr, controls);
+  EXPECT_EQ(controls.Text(152, 1075), u"old");
 }
 
 }  // namespace

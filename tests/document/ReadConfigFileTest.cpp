@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -39,6 +40,13 @@ class ReadConfigFile_ : public ::testing::Test {
     return bytes;
   }
 
+  // A file that must be readable, whether or not it parses.
+  static ConfigFile Read(const std::string& path, ReadForms forms) {
+    Result<ConfigFile> file = ReadConfigFile(path, forms);
+    EXPECT_TRUE(file.ok()) << (file.ok() ? std::string() : file.error().message);
+    return file.ok() ? std::move(file).value() : ConfigFile{};
+  }
+
   fs::path m_folder;
 };
 
@@ -48,28 +56,28 @@ TEST_F(ReadConfigFile_, ReadsEachFormItAccepts) {
   const std::string plain = Write("plain.xml", kReaderFile);
   const std::string sealed = Write("sealed.xml", Sealed(kReaderFile));
 
-  ConfigFile file = ReadConfigFile(plain, ReadForms::PlainOnly);
-  ASSERT_TRUE(file.tree);
+  ConfigFile file = Read(plain, ReadForms::PlainOnly);
+  ASSERT_TRUE(file.Root());
   EXPECT_EQ(file.form, FileForm::Plain);
   EXPECT_EQ(file.product, kReaderProduct);
 
-  file = ReadConfigFile(sealed, ReadForms::PlainThenSealed);
-  ASSERT_TRUE(file.tree);
+  file = Read(sealed, ReadForms::PlainThenSealed);
+  ASSERT_TRUE(file.Root());
   EXPECT_EQ(file.form, FileForm::Sealed);
   EXPECT_EQ(file.product, kReaderProduct);
 
   // Dropped files and the start file are read plain only.
-  EXPECT_FALSE(ReadConfigFile(sealed, ReadForms::PlainOnly).tree);
+  EXPECT_FALSE(Read(sealed, ReadForms::PlainOnly).Root());
 }
 
 TEST_F(ReadConfigFile_, APlainRootOfNeitherProductStillComesBack) {
   const std::string path = Write("other.xml", "<zandororvantapdf/>");
-  ConfigFile file = ReadConfigFile(path, ReadForms::PlainThenSealed);
-  ASSERT_TRUE(file.tree);
+  ConfigFile file = Read(path, ReadForms::PlainThenSealed);
+  ASSERT_TRUE(file.Root());
   EXPECT_EQ(file.product, kOrvantaProduct) << "root names compare ignoring case";
 
-  file = ReadConfigFile(Write("foreign.xml", "<Settings><Profstore/></Settings>"), ReadForms::PlainThenSealed);
-  ASSERT_TRUE(file.tree);
+  file = Read(Write("foreign.xml", "<Settings><Profstore/></Settings>"), ReadForms::PlainThenSealed);
+  ASSERT_TRUE(file.Root());
   EXPECT_EQ(file.form, FileForm::Plain);
   EXPECT_FALSE(file.product);
 }
@@ -82,20 +90,36 @@ TEST_F(ReadConfigFile_, BadInputGivesNoTreeAndNoCrash) {
   const std::string inputs[] = {"", "not xml at all", utf16, "<", "<ZandorReader", "\xEF\xBB\xBF"};
   for (const std::string& input : inputs) {
     const std::string path = Write("bad.xml", input);
-    EXPECT_FALSE(ReadConfigFile(path, ReadForms::PlainThenSealed).tree) << input;
-    EXPECT_FALSE(ReadConfigFile(path, ReadForms::PlainOnly).tree) << input;
+    EXPECT_FALSE(Read(path, ReadForms::PlainThenSealed).Root()) << input;
+    EXPECT_FALSE(Read(path, ReadForms::PlainOnly).Root()) << input;
   }
   // Binary noise may parse in either form, but never as a configuration file.
-  EXPECT_FALSE(ReadConfigFile(Write("noise.bin", binary), ReadForms::PlainThenSealed).product);
-  EXPECT_FALSE(ReadConfigFile((m_folder / "missing.xml").string(), ReadForms::PlainThenSealed).tree);
-  EXPECT_FALSE(ReadConfigFile(m_folder.string(), ReadForms::PlainThenSealed).tree);
-  EXPECT_FALSE(ReadConfigFile("/dev/null", ReadForms::PlainThenSealed).tree);
+  EXPECT_FALSE(Read(Write("noise.bin", binary), ReadForms::PlainThenSealed).product);
+  EXPECT_FALSE(Read("/dev/null", ReadForms::PlainThenSealed).Root());
+}
+
+TEST_F(ReadConfigFile_, NothingParsedIsReportedAsThePlainForm) {
+  const ConfigFile file = Read(Write("bad.xml", "not xml at all"), ReadForms::PlainThenSealed);
+  EXPECT_FALSE(file.Root());
+  EXPECT_EQ(file.form, FileForm::Plain);
+}
+
+TEST_F(ReadConfigFile_, AFileThatCannotBeReadSaysWhy) {
+  const std::pair<std::string, std::string> cases[] = {
+      {(m_folder / "missing.xml").string(), "No such file or directory"},
+      {m_folder.string(), "Is a directory"},
+  };
+  for (const auto& [path, reason] : cases) {
+    const Result<ConfigFile> file = ReadConfigFile(path, ReadForms::PlainThenSealed);
+    ASSERT_FALSE(file.ok()) << path;
+    EXPECT_EQ(file.error().message, "cannot read " + path + ": " + reason);
+  }
 }
 
 TEST_F(ReadConfigFile_, ATruncatedFileReadsWhatItHas) {
   const std::string whole = "<ZandorReader version=\"3\"><Profstore><Preferences><Preference Text=\"StartPage\"";
-  ConfigFile file = ReadConfigFile(Write("cut.xml", whole), ReadForms::PlainThenSealed);
-  ASSERT_TRUE(file.tree);
+  ConfigFile file = Read(Write("cut.xml", whole), ReadForms::PlainThenSealed);
+  ASSERT_TRUE(file.Root());
   EXPECT_EQ(file.product, kReaderProduct);
 }
 
@@ -129,8 +153,8 @@ TEST_F(ReadConfigFile_, SealedFilesThatAlsoParseAsTheyAreAreStillRecognised) {
     SealBuffer(bytes.data(), bytes.size());
     if (XmlTreePtr(ParseDocument(bytes.data(), bytes.size()))) ++parsedAsTheyAre;
     const std::string path = Write("sealed.xml", std::string(bytes.begin(), bytes.end()));
-    const ConfigFile file = ReadConfigFile(path, ReadForms::PlainThenSealed);
-    ASSERT_TRUE(file.tree);
+    const ConfigFile file = Read(path, ReadForms::PlainThenSealed);
+    ASSERT_TRUE(file.Root());
     EXPECT_EQ(file.form, FileForm::Sealed) << "file " << index;
     EXPECT_EQ(file.product, product) << "file " << index;
   }
@@ -153,10 +177,10 @@ TEST_F(ReadConfigFile_, AWrittenFileReadsBackSealed) {
   const std::vector<unsigned char> onDisk{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   EXPECT_EQ(onDisk, expected) << "the file is the sealed serialisation, byte for byte";
 
-  const ConfigFile file = ReadConfigFile(path, ReadForms::PlainThenSealed);
+  const ConfigFile file = Read(path, ReadForms::PlainThenSealed);
   EXPECT_EQ(file.form, FileForm::Sealed);
   EXPECT_EQ(file.product, kOrvantaProduct);
-  EXPECT_FALSE(ReadConfigFile(path, ReadForms::PlainOnly).product);
+  EXPECT_FALSE(Read(path, ReadForms::PlainOnly).product);
 }
 
 TEST_F(ReadConfigFile_, AFailedSealedWriteReportsAndKeepsTheOldFile) {

@@ -1,42 +1,46 @@
 #include "document/Reader_XmlManager.h"
 
-#include <stdlib.h>
-
-#include <filesystem>
-#include <fstream>
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
+
+#include "base/MemoryManager.h"
 
 namespace cadmira::document {
 namespace {
 
-namespace fs = std::filesystem;
+std::span<const unsigned char> Bytes(const std::string& text) {
+  return {reinterpret_cast<const unsigned char*>(text.data()), text.size()};
+}
 
-TEST(Reader_XmlManager, LoadsWholeFilesAndOwnsTheTreeItKeeps) {
-  std::string pattern = (fs::temp_directory_path() / "cadmira-manager-XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-  const fs::path folder = pattern;
-  const std::string path = (folder / "a.xml").string();
-  std::ofstream(path, std::ios::binary) << "\xEF\xBB\xBF<?xml version=\"1.0\"?><ZandorReader><Profstore/></ZandorReader>";
-  std::ofstream((folder / "empty.xml").string(), std::ios::binary);
+TEST(Reader_XmlManager, OwnsOneTreeAndReleasesEveryTreeItLetsGo) {
+  const std::string file = "\xEF\xBB\xBF<?xml version=\"1.0\"?><ZandorReader><Profstore/></ZandorReader>";
+  const std::size_t before = CZD_MemoryManager::LiveBytes();
+  {
+    CReader_XmlManager manager(CReader_XmlManager::LoadConfigBytes(Bytes(file)));
+    ASSERT_NE(manager.Root(), nullptr);
+    EXPECT_EQ(TagName(manager.Root()).View(), "ZandorReader");
+    manager.SetRoot(CReader_XmlManager::LoadConfigBytes(Bytes("<b/>")));
+    manager.SetRoot(manager.Root());
+    EXPECT_EQ(TagName(manager.Root()).View(), "b");
 
-  CReader_XmlManager manager;
-  CXML_TreeElement* root = manager.LoadConfigFile(path);
-  ASSERT_NE(root, nullptr);
-  EXPECT_EQ(TagName(root).View(), "ZandorReader");
-  manager.SetRoot(root);
-  // Replacing the tree releases the previous one; the sanitizer build checks that nothing leaks.
-  manager.SetRoot(manager.LoadConfigFile(path));
-  manager.SetRoot(manager.Root());
-  EXPECT_NE(manager.Root(), nullptr);
+    CReader_XmlManager moved(std::move(manager));
+    EXPECT_EQ(manager.Root(), nullptr);
+    manager = std::move(moved);
+    EXPECT_EQ(TagName(manager.Root()).View(), "b");
+    DestroyTree(manager.Release());
+    EXPECT_EQ(manager.Root(), nullptr);
+    manager.SetRoot(CReader_XmlManager::LoadConfigBytes(Bytes(file)));
+  }
+  EXPECT_EQ(CZD_MemoryManager::LiveBytes(), before) << "every tree went back";
+}
 
-  EXPECT_EQ(manager.LoadConfigFile((folder / "empty.xml").string()), nullptr);
-  EXPECT_EQ(manager.LoadConfigFile((folder / "missing.xml").string()), nullptr);
-  EXPECT_EQ(manager.LoadConfigFile(folder.string()), nullptr);
+TEST(Reader_XmlManager, GivesNoTreeForNothingToParse) {
+  EXPECT_EQ(CReader_XmlManager::LoadConfigBytes({}), nullptr);
+  EXPECT_EQ(CReader_XmlManager::LoadConfigBytes(Bytes("just text")), nullptr);
   // A resource the program does not carry is empty, so there is no tree.
-  EXPECT_EQ(manager.LoadConfigResource(-1), nullptr);
-  fs::remove_all(folder);
+  EXPECT_EQ(CReader_XmlManager::LoadConfigResource(-1), nullptr);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <ios>
 #include <set>
 #include <span>
 #include <string>
@@ -40,8 +41,6 @@ TEST(RoundTrip, AwkwardValuesComeBackUnchanged) {
       u"\u4E2D\u6587\u914D\u7F6E",
       u"outside the BMP: \U0001F600 \U00010348",
       u"  leading and trailing blanks  ",
-      u"a lone surrogate \xD800 stays",
-      u"control \x01\x1F characters",
   };
   for (const std::u16string& value : values) {
     auto document = CDomDocument::Create();
@@ -56,6 +55,23 @@ TEST(RoundTrip, AwkwardValuesComeBackUnchanged) {
     EXPECT_EQ(std::u16string(read.View()), value);
     ASSERT_TRUE(AttributeText(tree.get(), "\xE5\x90\x8D", read));
     EXPECT_EQ(std::u16string(read.View()), u"name");
+  }
+}
+
+TEST(RoundTrip, TextThatXmlCannotCarryIsRefused) {
+  const std::u16string values[] = {u"a lone surrogate \xD800", u"a lone low \xDC00 half", u"control \x01",
+                                   u"escape \x1F", u"not a character \xFFFE", u"nor \xFFFF"};
+  for (const std::u16string& value : values) {
+    auto document = CDomDocument::Create();
+    CDomElement root = document->CreateElement(u"Root");
+    try {
+      document->SetAttribute(root, u"value", value);
+      ADD_FAILURE() << "accepted U+" << std::hex << static_cast<int>(value.back());
+    } catch (const CDomError& error) {
+      EXPECT_EQ(error.Code(), kE_FAIL);
+      EXPECT_NE(std::string(error.what()).find("which XML cannot carry"), std::string::npos) << error.what();
+    }
+    EXPECT_THROW(document->CreateElement(value), CDomError);
   }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "framework/Dialog.h"
 #include "framework/QtHost.h"
 #include "framework/ScriptedHost.h"
 
@@ -12,6 +13,7 @@ TEST(ScriptedHostTest, AnswersInOrderAndRecordsEveryCall) {
   host.AnswerMessageBox(MessageAnswer::Yes);
   host.AnswerMessageBox(MessageAnswer::No);
   host.AnswerFileDialog(QStringLiteral("/tmp/profstore.xml"));
+  host.AnswerRestart(false);
   EXPECT_EQ(CurrentHost().MessageBox(nullptr, QStringLiteral("a"), QStringLiteral("b"), MessageIcon::Question,
                                      MessageButtons::YesNo),
             MessageAnswer::Yes);
@@ -22,11 +24,12 @@ TEST(ScriptedHostTest, AnswersInOrderAndRecordsEveryCall) {
   request.mode = FileDialogRequest::Mode::Save;
   request.defaultExtension = QStringLiteral("xml");
   EXPECT_EQ(CurrentHost().FileDialog(nullptr, request), QStringLiteral("/tmp/profstore.xml"));
-  CurrentHost().Restart();
+  EXPECT_FALSE(CurrentHost().Restart());
   CurrentHost().Exit(3);
   EXPECT_TRUE(host.ScriptUsedUp());
+  EXPECT_TRUE(CurrentHost().Restart());
   EXPECT_EQ(host.UnansweredCount(), 0);
-  ASSERT_EQ(host.Calls().size(), 5u);
+  ASSERT_EQ(host.Calls().size(), 6u);
   EXPECT_EQ(host.Calls()[0].text, QStringLiteral("a"));
   EXPECT_EQ(host.Calls()[0].caption, QStringLiteral("b"));
   EXPECT_EQ(host.Calls()[2].request.defaultExtension, QStringLiteral("xml"));
@@ -46,6 +49,50 @@ TEST(ScriptedHostTest, AnUnscriptedCallGetsTheAnswerOfClosingTheWindow) {
   }
   EXPECT_EQ(host.FileDialog(nullptr, {}), std::nullopt);
   EXPECT_EQ(host.UnansweredCount(), 5);
+  EXPECT_EQ(host.Problems().size(), 5);
+  host.Clear();
+}
+
+TEST(ScriptedHostTest, UnexpectedCallsMismatchedBoxesAndUnusedAnswersReachTheFailureHandler) {
+  QStringList reported;
+  const ScriptedHost::FailureHandler previous =
+      ScriptedHost::SetFailureHandler([&](const QString& problem) { reported << problem; });
+  {
+    ScriptedHost host;
+    host.ExpectMessageBox(QStringLiteral("Save Succeed"), QStringLiteral("Notice"), MessageIcon::Information,
+                          MessageButtons::Ok, MessageAnswer::Ok);
+    host.ExpectMessageBox(QStringLiteral("Overwrite?"), QString(), MessageIcon::Question, MessageButtons::YesNo,
+                          MessageAnswer::Yes);
+    host.AnswerFileDialog(QStringLiteral("/tmp/unused.xml"));
+    host.AnswerModal(kIdOk);
+    EXPECT_EQ(host.MessageBox(nullptr, QStringLiteral("Save Succeed"), QStringLiteral("Notice"),
+                              MessageIcon::Information, MessageButtons::Ok),
+              MessageAnswer::Ok);
+    EXPECT_EQ(host.MessageBox(nullptr, QStringLiteral("Overwrite?"), QString(), MessageIcon::Warning,
+                              MessageButtons::YesNo),
+              MessageAnswer::Yes);
+    host.MessageBox(nullptr, QStringLiteral("Surprise"), QString(), MessageIcon::Error, MessageButtons::Ok);
+    EXPECT_EQ(host.Problems().size(), 4);
+  }
+  ScriptedHost::SetFailureHandler(previous);
+  ASSERT_EQ(reported.size(), 4);
+  EXPECT_TRUE(reported[0].startsWith(QStringLiteral("expected message box \"Overwrite?\"")));
+  EXPECT_TRUE(reported[1].startsWith(QStringLiteral("unexpected message box \"Surprise\"")));
+  EXPECT_EQ(reported[2], QStringLiteral("1 scripted file dialog answer(s) never used"));
+  EXPECT_EQ(reported[3], QStringLiteral("1 scripted modal dialog answer(s) never used"));
+}
+
+TEST(ScriptedHostTest, AFullyUsedScriptReportsNothing) {
+  QStringList reported;
+  const ScriptedHost::FailureHandler previous =
+      ScriptedHost::SetFailureHandler([&](const QString& problem) { reported << problem; });
+  {
+    ScriptedHost host;
+    host.AnswerMessageBox(MessageAnswer::No);
+    host.MessageBox(nullptr, QStringLiteral("Replace?"), QString(), MessageIcon::Question, MessageButtons::YesNo);
+  }
+  ScriptedHost::SetFailureHandler(previous);
+  EXPECT_TRUE(reported.isEmpty());
 }
 
 TEST(ScriptedHostTest, TheScopeRestoresTheHostBefore) {

@@ -4,26 +4,47 @@
 #include <QDir>
 #include <QPixmap>
 
+#include <algorithm>
+
 #include "app/AboutDlg.h"
 #include "app/CadmiraDlg.h"
+#include "framework/ListBox.h"
+#include "framework/ProfileStore.h"
 #include "framework/TabControl.h"
+#include "framework/TreeView.h"
 #include "localization/Relabel.h"
+#include "pages/preferences/model/PreferencePageRows.h"
 #include "resources/DialogTemplate.h"
 
 namespace {
 
 using cadmira::framework::Dialog;
+using cadmira::framework::PageDialog;
 
 bool Save(QWidget& widget, const QString& path) {
   QApplication::processEvents();
   return widget.grab().save(path, "PNG");
 }
 
-// The dialogs that have a class of their own are built by it, so their texts are the program's.
+// Template texts, relabelled for the language as every window of the program is.
+template <class Base>
+class Relabelled : public Base {
+ public:
+  using Base::Base;
+
+ protected:
+  void OnInitDialog() override { cadmira::localization::RelabelDialog(this, this->TemplateId()); }
+};
+
+// The windows and pages that have a class of their own are built by it, so their texts are the
+// program's.
 std::unique_ptr<Dialog> MakeDialog(int id) {
+  if (id == cadmira::app::CAboutDlg::kDialogId) return std::make_unique<cadmira::app::CAboutDlg>();
+  return std::make_unique<Relabelled<Dialog>>(id);
+}
+
+std::unique_ptr<PageDialog> MakePage(int id) {
   switch (id) {
-    case cadmira::app::CAboutDlg::kDialogId:
-      return std::make_unique<cadmira::app::CAboutDlg>();
     case cadmira::pages::CPreferencedlg::kDialogId:
       return std::make_unique<cadmira::pages::CPreferencedlg>();
     case cadmira::pages::CRibbondlg::kDialogId:
@@ -33,34 +54,55 @@ std::unique_ptr<Dialog> MakeDialog(int id) {
     default:
       break;
   }
-  // Template texts, relabelled for the language as every dialog of the program is.
-  class Relabelled : public Dialog {
-   public:
-    using Dialog::Dialog;
-
-   protected:
-    void OnInitDialog() override { cadmira::localization::RelabelDialog(this, TemplateId()); }
-  };
-  return std::make_unique<Relabelled>(id);
+  return std::make_unique<Relabelled<PageDialog>>(id);
 }
 
 bool SaveDialog(int id, const QString& path) {
   const cadmira::resources::DialogTemplateData* data = cadmira::resources::DialogTemplate(id);
   if (data == nullptr) return false;
-  // A page is seen inside a plain window background, as its owner shows it; the frame outlives it.
-  QWidget frame;
-  frame.setAutoFillBackground(true);
-  std::unique_ptr<Dialog> dialog = MakeDialog(id);
   if ((data->style & cadmira::resources::kDialogChild) == 0) {
+    std::unique_ptr<Dialog> dialog = MakeDialog(id);
     if (!dialog->Create()) return false;
     dialog->show();
     return Save(*dialog, path);
   }
-  if (!dialog->Create(&frame)) return false;
-  frame.resize(dialog->size());
-  dialog->show();
+  // A page is seen inside a plain window background, as its owner shows it; the frame outlives it.
+  QWidget frame;
+  frame.setAutoFillBackground(true);
+  std::unique_ptr<PageDialog> page = MakePage(id);
+  if (!page->Create(&frame)) return false;
+  frame.resize(page->size());
+  page->show();
   frame.show();
   return Save(frame, path);
+}
+
+// Every row's option page of both products, as the Preferences page shows it when the row is
+// picked: <folder>/option-<product>-<key>.png.
+QStringList SaveOptionPages(const QString& folder) {
+  QStringList saved;
+  const QString section = QStringLiteral("Versions");
+  const QString entry = QStringLiteral("verid");
+  const int stored = cadmira::framework::ProfileInt(section, entry, 0);
+  for (const int product : {1, 0}) {
+    cadmira::framework::WriteProfileInt(section, entry, product);
+    QWidget frame;
+    cadmira::pages::CPreferencedlg preferences;
+    if (!preferences.Create(&frame)) continue;
+    frame.resize(preferences.size());
+    frame.show();
+    cadmira::framework::ListBox* list = preferences.SettingList();
+    for (int index = 0; index < list->count(); ++index) {
+      list->setCurrentRow(index);
+      const int key = static_cast<int>(list->ItemData(index));
+      const cadmira::pages::PreferencePageRow* row = cadmira::pages::FindPreferencePageRow(key);
+      if (row == nullptr) continue;
+      const QString path = QStringLiteral("%1/option-%2-%3.png").arg(folder).arg(product == 1 ? "reader" : "orvanta").arg(key);
+      if (Save(*preferences.OptionPage(row->pageId), path)) saved << path;
+    }
+  }
+  cadmira::framework::WriteProfileInt(section, entry, stored);
+  return saved;
 }
 
 }  // namespace
@@ -77,9 +119,26 @@ QStringList SaveScreenshots(const QString& folder) {
         const QString path = QStringLiteral("%1/main-tab%2.png").arg(folder).arg(tab);
         if (Save(window, path)) saved << path;
       }
+      // The ribbon tree opened out, at its top and at the View tab.
+      if (cadmira::framework::TreeView* tree = window.RibbonPage().RibbonTree(); tree != nullptr && tabs != nullptr) {
+        tabs->SetCurFocus(1);
+        cadmira::pages::CRibbondlg& page = window.RibbonPage();
+        for (int node = 0; node < page.Tree().NodeCount(); ++node) {
+          if (page.Tree().FirstChild(node) != cadmira::pages::CRibbonTree::kNoNode) page.Item(node)->setExpanded(true);
+        }
+        const QString top = QStringLiteral("%1/main-tab1-expanded.png").arg(folder);
+        if (Save(window, top)) saved << top;
+        const auto view = page.Tree().FindPath(std::vector<std::u16string>{u"Ribbon_Category_View"});
+        if (QTreeWidgetItem* item = page.Item(view)) tree->scrollToItem(item, QAbstractItemView::PositionAtTop);
+        const QString middle = QStringLiteral("%1/main-tab1-expanded-view.png").arg(folder);
+        if (Save(window, middle)) saved << middle;
+      }
     }
   }
+  saved << SaveOptionPages(folder);
+  const std::span<const int> optionPages = cadmira::pages::OptionPageCreationOrder();
   for (const int id : cadmira::resources::DialogTemplateIds()) {
+    if (std::find(optionPages.begin(), optionPages.end(), id) != optionPages.end()) continue;
     const QString path = QStringLiteral("%1/dialog-%2.png").arg(folder).arg(id);
     if (SaveDialog(id, path)) saved << path;
   }

@@ -1,6 +1,8 @@
 #include "base/ReplaceFileAtomically.h"
 
 #include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -8,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -62,7 +65,7 @@ class ReplaceFileAtomically_ : public ::testing::Test {
 
 TEST_F(ReplaceFileAtomically_, CreatesANewFileWithTheUmaskApplied) {
   const mode_t old = umask(022);
-  const Status status = ReplaceFileAtomically(PathOf("new.xml"), Bytes("<a/>"));
+  const Result<Replaced> status = ReplaceFileAtomically(PathOf("new.xml"), Bytes("<a/>"));
   umask(old);
   ASSERT_TRUE(status.ok()) << status.error().message;
   EXPECT_EQ(Content(PathOf("new.xml")), "<a/>");
@@ -83,6 +86,56 @@ TEST_F(ReplaceFileAtomically_, ReplacesContentAndKeepsTheMode) {
 
   ASSERT_TRUE(ReplaceFileAtomically(PathOf("old.xml"), {}).ok());
   EXPECT_EQ(Content(PathOf("old.xml")), "");
+}
+
+TEST_F(ReplaceFileAtomically_, KeepsSetIdBitsAndTheOwner) {
+  WriteFile(PathOf("tool.xml"), "old");
+  ASSERT_EQ(chmod(PathOf("tool.xml").c_str(), 06754), 0);
+  struct stat before {};
+  ASSERT_EQ(stat(PathOf("tool.xml").c_str(), &before), 0);
+  ASSERT_TRUE(ReplaceFileAtomically(PathOf("tool.xml"), Bytes("new")).ok());
+  struct stat after {};
+  ASSERT_EQ(stat(PathOf("tool.xml").c_str(), &after), 0);
+  EXPECT_EQ(after.st_mode & 07777, 06754u);
+  EXPECT_EQ(after.st_uid, before.st_uid);
+  EXPECT_EQ(after.st_gid, before.st_gid);
+}
+
+TEST_F(ReplaceFileAtomically_, WritesTargetsWithNamesUpToTheFileSystemLimit) {
+  for (const std::size_t length : {240u, 255u}) {
+    const std::string name(length, 'n');
+    const Result<Replaced> written = ReplaceFileAtomically(PathOf(name), Bytes("long"));
+    ASSERT_TRUE(written.ok()) << length << ": " << written.error().message;
+    EXPECT_EQ(Content(PathOf(name)), "long");
+    ASSERT_TRUE(ReplaceFileAtomically(PathOf(name), Bytes("again")).ok());
+    EXPECT_EQ(Content(PathOf(name)), "again");
+    fs::remove(PathOf(name));
+  }
+  EXPECT_EQ(Entries(), std::vector<std::string>{});
+}
+
+int FailingSync(int) {
+  errno = EIO;
+  return -1;
+}
+
+TEST_F(ReplaceFileAtomically_, AFolderThatCannotBeSyncedStillCountsAsWritten) {
+  WriteFile(PathOf("profstore.xml"), "old");
+  ReplaceSystemCalls calls;
+  calls.syncFolder = &FailingSync;
+  const Result<Replaced> written = ReplaceFileAtomically(PathOf("profstore.xml"), Bytes("new"), calls);
+  ASSERT_TRUE(written.ok()) << written.error().message;
+  EXPECT_EQ(written.value().warning,
+            "the file was replaced, but its folder " + m_folder.string() + " could not be synced: Input/output error");
+  EXPECT_EQ(Content(PathOf("profstore.xml")), "new");
+  EXPECT_TRUE(ReplaceFileAtomically(PathOf("profstore.xml"), Bytes("new")).value().warning.empty());
+
+  // A failed sync of the file itself comes before the rename: that is a failure.
+  calls = ReplaceSystemCalls{};
+  calls.syncFile = &FailingSync;
+  EXPECT_FALSE(ReplaceFileAtomically(PathOf("profstore.xml"), Bytes("newer"), calls).ok());
+  EXPECT_EQ(Content(PathOf("profstore.xml")), "new");
+  EXPECT_EQ(Entries(), std::vector<std::string>{"profstore.xml"});
 }
 
 TEST_F(ReplaceFileAtomically_, FollowsSymbolicLinksToTheirTarget) {
@@ -121,7 +174,7 @@ TEST_F(ReplaceFileAtomically_, RefusesWhatItMustNotReplace) {
       {"", "No file name"},
   };
   for (const Case& c : cases) {
-    const Status status = ReplaceFileAtomically(c.path, Bytes("new"));
+    const Result<Replaced> status = ReplaceFileAtomically(c.path, Bytes("new"));
     ASSERT_FALSE(status.ok()) << c.path;
     EXPECT_NE(status.error().message.find(c.messagePart), std::string::npos) << status.error().message;
     EXPECT_EQ(status.error().message.find('\n'), std::string::npos);
@@ -145,17 +198,70 @@ TEST_F(ReplaceFileAtomically_, AFullDiskLeavesTheOldFileAndNoTemporary) {
   const std::string target = PathOf("profstore.xml");
   WriteFile(target, "old content");
   const std::vector<unsigned char> big(256 * 1024, 'x');
+  // The child leaves SIGXFSZ at its default action, which would end it without a word.
   const int status = RunInChild([&] {
-    signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{64 * 1024, 64 * 1024};
     setrlimit(RLIMIT_FSIZE, &limit);
-    const Status written = ReplaceFileAtomically(target, big);
+    const Result<Replaced> written = ReplaceFileAtomically(target, big);
     return written.ok() ? 0 : (written.error().message.find("large") != std::string::npos ? 3 : 4);
   });
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 3) << "the write must fail with the file-size error";
   EXPECT_EQ(Content(target), "old content");
   EXPECT_EQ(Entries(), std::vector<std::string>{"profstore.xml"});
+}
+
+ssize_t TerminatedWhileWriting(int, const void*, size_t) {
+  raise(SIGTERM);
+  errno = EIO;
+  return -1;
+}
+
+ssize_t KilledWhileWriting(int, const void*, size_t) {
+  raise(SIGKILL);
+  return -1;
+}
+
+TEST_F(ReplaceFileAtomically_, ATerminatedWriterRemovesItsTemporary) {
+  const std::string target = PathOf("profstore.xml");
+  WriteFile(target, "old");
+  const int status = RunInChild([&] {
+    ReplaceSystemCalls calls;
+    calls.write = &TerminatedWhileWriting;
+    (void)ReplaceFileAtomically(target, Bytes("new"), calls);
+    return 0;
+  });
+  ASSERT_TRUE(WIFSIGNALED(status));
+  EXPECT_EQ(WTERMSIG(status), SIGTERM);
+  EXPECT_EQ(Content(target), "old");
+  EXPECT_EQ(Entries(), std::vector<std::string>{"profstore.xml"});
+}
+
+TEST_F(ReplaceFileAtomically_, TheNextWriteSweepsTemporariesOfKilledWriters) {
+  const std::string target = PathOf("profstore.xml");
+  WriteFile(target, "old");
+  WriteFile(PathOf("other.xml"), "other");
+  const int status = RunInChild([&] {
+    ReplaceSystemCalls calls;
+    calls.write = &KilledWhileWriting;
+    (void)ReplaceFileAtomically(target, Bytes("new"), calls);
+    return 0;
+  });
+  ASSERT_TRUE(WIFSIGNALED(status));
+  ASSERT_EQ(Entries().size(), 3u) << "a killed writer cannot clean up";
+  const std::string leftover = PathOf(Entries()[0]);
+
+  // While a writer holds it, the temporary is not touched.
+  const int held = open(leftover.c_str(), O_RDONLY);
+  ASSERT_EQ(flock(held, LOCK_EX), 0);
+  ASSERT_TRUE(ReplaceFileAtomically(PathOf("other.xml"), Bytes("x")).ok());
+  ASSERT_TRUE(ReplaceFileAtomically(target, Bytes("newer")).ok());
+  EXPECT_TRUE(fs::exists(leftover));
+  close(held);
+
+  ASSERT_TRUE(ReplaceFileAtomically(target, Bytes("newest")).ok());
+  EXPECT_EQ(Content(target), "newest");
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"other.xml", "profstore.xml"}));
 }
 
 TEST_F(ReplaceFileAtomically_, AKilledWriterNeverLeavesADamagedTarget) {
@@ -181,12 +287,11 @@ TEST_F(ReplaceFileAtomically_, AKilledWriterNeverLeavesADamagedTarget) {
     const std::string content = Content(target);
     ASSERT_TRUE(content == oldText || content == newText) << "round " << round << ": " << content.size() << " bytes";
     (content == oldText ? sawOld : sawNew)++;
-    // A writer killed half-way cannot clean up; its temporary file is all that remains.
-    for (const std::string& name : Entries()) {
-      if (name != "profstore.xml") fs::remove(m_folder / name);
-    }
   }
   EXPECT_GT(sawOld + sawNew, 0);
+  // What the killed writers left, the next write removes.
+  ASSERT_TRUE(ReplaceFileAtomically(target, newBytes).ok());
+  EXPECT_EQ(Entries(), std::vector<std::string>{"profstore.xml"});
 }
 
 }  // namespace
