@@ -344,10 +344,7 @@ void CXML_TreeBuilder::StoreIndexedAttribute(const PendingAttribute& attribute) 
   m_attributes.push_back(attribute);
 }
 
-void CXML_TreeBuilder::FlushText() {
-  if (!m_text.IsOpen()) {
-    return;
-  }
+void CXML_TreeBuilder::FlushOpenText() {
   std::size_t units = m_text.Length();
   if (!m_bKeepSpaces) {
     const char16_t* text = m_text.Units();

@@ -70,7 +70,12 @@ class CXML_TreeBuilder {
   }
   void StoreIndexedAttribute(const PendingAttribute& attribute);
   void SkipMarkupDeclaration();
-  void FlushText();
+  void FlushText() {
+    if (m_text.IsOpen()) {
+      FlushOpenText();
+    }
+  }
+  void FlushOpenText();
   void FinishElement();
 
   CXML_TreeElement* MakeElement(CXML_TreeElement* parent, NameBlock* prefix, NameBlock* name);
