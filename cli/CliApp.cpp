@@ -28,7 +28,8 @@ int RunChecked(CCliCommand& command, CliStreams& streams) {
   }
   streams.out.flush();
   if (!streams.out) {
-    streams.err << "cannot write the standard output\n";
+    // A command that failed has said why already.
+    if (status == kExitOk) streams.err << "cannot write the standard output\n";
     return kExitUsage;
   }
   return status;
