@@ -4,6 +4,9 @@
 
 #include "app/CadmiraDlg.h"
 #include "framework/CrashHandler.h"
+#include "framework/ProfileStore.h"
+#include "localization/InterfaceLanguage.h"
+#include "localization/LanguageFile.h"
 
 namespace cadmira::app {
 
@@ -11,7 +14,15 @@ QString StartFileFromArguments(const QStringList& arguments) {
   return arguments.size() == 2 ? arguments[1] : QString();
 }
 
-CCadmiraApp::CCadmiraApp(int& argc, char** argv) : QApplication(argc, argv) {
+int& ChooseScreenScaling(int& argc) {
+  // Qt scales a window by whole factors only; the rest of a screen's density reaches the templates
+  // as dots per inch, which they turn into whole pixels. A fractional factor would cut frames
+  // and blur text.
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Floor);
+  return argc;
+}
+
+CCadmiraApp::CCadmiraApp(int& argc, char** argv) : QApplication(ChooseScreenScaling(argc), argv) {
   setOrganizationName(QStringLiteral("Cadmira"));
   setApplicationName(QFileInfo(applicationFilePath()).completeBaseName());
 }
@@ -19,6 +30,8 @@ CCadmiraApp::CCadmiraApp(int& argc, char** argv) : QApplication(argc, argv) {
 void CCadmiraApp::InitInstance() {
   m_strStartFile = StartFileFromArguments(arguments());
   framework::InstallCrashHandler(framework::ExecutableFolder());
+  localization::PrepareInterfaceLanguage(
+      framework::ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), localization::kEnglishLangId));
 }
 
 int CCadmiraApp::Run() {

@@ -23,6 +23,10 @@ class CCadmiraApp : public QApplication {
   void InitInstance();
 };
 
+// Chooses how Qt scales windows for the screen's density; runs before the application exists and
+// hands `argc` on to it.
+int& ChooseScreenScaling(int& argc);
+
 // The start file of a command line that Qt has taken its own options from: its only argument
 // after the program name, unchanged; empty for any other number of arguments.
 QString StartFileFromArguments(const QStringList& arguments);

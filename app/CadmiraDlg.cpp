@@ -18,6 +18,7 @@
 #include "framework/ProgramIcon.h"
 #include "framework/Screen.h"
 #include "framework/TabControl.h"
+#include "framework/TreeView.h"
 #include "localization/LanguageFile.h"
 #include "localization/Relabel.h"
 #include "localization/UiString.h"
@@ -28,7 +29,6 @@ namespace {
 
 using localization::LoadUiString;
 
-constexpr int kEnglish = 49001;
 constexpr int kPreferencesTab = 0;
 constexpr int kRibbonTab = 1;
 constexpr int kPluginsTab = 2;
@@ -56,10 +56,10 @@ QPushButton* CCadmiraDlg::Button(int id) const { return item<QPushButton>(id); }
 
 void CCadmiraDlg::OnInitDialog() {
   m_dScale = framework::ScreenScale();
-  setWindowIcon(framework::ProgramIcon());
-  show();
+  setWindowIcon(framework::ProgramWindowIcon());
 
-  localization::LoadLanguageFile(framework::ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), kEnglish));
+  localization::LoadLanguageFile(
+      framework::ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), localization::kEnglishLangId));
   localization::RelabelDialog(this, kDialogId);
   SetButtonTexts();
   BuildSystemMenu();
@@ -116,10 +116,10 @@ void CCadmiraDlg::CreatePages() {
   tabs->InsertItem(kRibbonTab, LoadUiString(123));
   tabs->InsertItem(kPluginsTab, LoadUiString(124));
 
-  framework::Dialog* tabPages[] = {&m_preferencesPage, &m_ribbonPage, &m_pluginsPage};
-  for (framework::Dialog* page : tabPages) page->Create(tabs);
+  framework::PageDialog* tabPages[] = {&m_preferencesPage, &m_ribbonPage, &m_pluginsPage};
+  for (framework::PageDialog* page : tabPages) page->Create(tabs);
   const QRect client = tabs->rect();
-  for (framework::Dialog* page : tabPages) {
+  for (framework::PageDialog* page : tabPages) {
     int left = (client.width() - page->width()) / 2;
     if (page == &m_preferencesPage) left += 4;
     const int top = static_cast<int>(26 * m_dScale);
@@ -127,10 +127,28 @@ void CCadmiraDlg::CreatePages() {
     const int bottom = client.height() - static_cast<int>(4 * m_dScale);
     page->setGeometry(left, top, right - left, bottom - top);
   }
+  m_preferencesPage.setAccessibleName(tabs->ItemText(kPreferencesTab));
+  m_ribbonPage.setAccessibleName(tabs->ItemText(kRibbonTab));
+  m_pluginsPage.setAccessibleName(tabs->ItemText(kPluginsTab));
+  PutButtonsLastInTabOrder();
   ShowPage(kPreferencesTab);
   tabs->SetCurFocus(kPreferencesTab);
   connect(tabs, &framework::TabControl::SelectionChanged, this, &CCadmiraDlg::OnTabSelectionChanged);
   connect(tabs, &framework::TabControl::Clicked, this, &CCadmiraDlg::OnTabClicked);
+}
+
+void CCadmiraDlg::PutButtonsLastInTabOrder() {
+  // The pages are made after the buttons; Tab goes from the tab strip through the shown page's
+  // controls to the buttons, and from the last button back to the tab strip.
+  // Qt orders only widgets that take the focus: start from the last such one.
+  QWidget* previous = previousInFocusChain();
+  while (previous != this && (previous->focusPolicy() & Qt::TabFocus) == 0) previous = previous->previousInFocusChain();
+  for (const int id : {kImportButton, kExportButton, kSaveButton, kInterfaceButton, kCancelButton, kHelpButton}) {
+    QPushButton* button = Button(id);
+    if (button == nullptr) continue;
+    if (previous != this) setTabOrder(previous, button);
+    previous = button;
+  }
 }
 
 void CCadmiraDlg::ShowPage(int index) {
@@ -144,7 +162,9 @@ void CCadmiraDlg::OnTabSelectionChanged() {
   const int selected = tabs != nullptr ? tabs->CurSel() : -1;
   if (selected < kPreferencesTab || selected > kPluginsTab) return;
   ShowPage(selected);
-  if (selected == kRibbonTab) m_ribbonPage.setFocus(Qt::OtherFocusReason);
+  // The ribbon tree takes the keys at once; elsewhere the arrows keep switching tabs.
+  if (selected != kRibbonTab) return;
+  if (QWidget* tree = m_ribbonPage.RibbonTree()) tree->setFocus(Qt::OtherFocusReason);
 }
 
 void CCadmiraDlg::OnTabClicked() {

@@ -70,6 +70,7 @@ class CCadmiraDlg : public framework::Dialog {
   void SetButtonTexts();
   void BuildSystemMenu();
   void CreatePages();
+  void PutButtonsLastInTabOrder();
   void ShowPage(int index);
 
   QString m_strStartFile;

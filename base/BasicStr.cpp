@@ -25,13 +25,6 @@ const Unit* CZD_BasicStr<Unit, Derived>::EmptyText() {
 }
 
 template <class Unit, class Derived>
-Derived CZD_BasicStr<Unit, Derived>::AdoptBlock(Block* block) {
-  Derived result;
-  result.m_pData = block;
-  return result;
-}
-
-template <class Unit, class Derived>
 void CZD_BasicStr<Unit, Derived>::ReleaseBlock() {
   if (m_pData) {
     m_pData->Release();

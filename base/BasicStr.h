@@ -27,7 +27,11 @@ class CZD_BasicStr {
   CZD_BasicStr& operator=(CZD_StrView<Unit> text);
 
   // Takes over one reference to `block` (which may be null).
-  static Derived AdoptBlock(Block* block);
+  static Derived AdoptBlock(Block* block) {
+    Derived result;
+    result.m_pData = block;
+    return result;
+  }
   Block* GetBlock() const { return m_pData; }
 
   int GetLength() const { return m_pData ? m_pData->m_nLength : 0; }

@@ -18,6 +18,7 @@ class CXML_NameTable {
   ~CXML_NameTable();
 
   // The block of `name`; null for the empty name. Throws std::bad_alloc when memory is short.
+  // Every block is readable (and zero) for 8 bytes past the name.
   CZD_StrBlock<char>* Intern(std::string_view name);
   // The same, but first tries `guess` (a block of this table, or null): documents repeat the
   // same tags and attributes in the same order, so the guess from the last tag is mostly right.

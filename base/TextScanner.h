@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/StrBlock.h"
 #include "base/StreamRead.h"
 #include "base/XmlCharClass.h"
 
@@ -7,9 +8,10 @@
 #include <string>
 #include <string_view>
 
-class CZD_Utf8Reader;
+class CXML_TextWriter;
 
-// Reads the input of the XML reader byte by byte across the blocks of its reader.
+// Reads the input of the XML reader across the blocks of its reader. Runs inside one block are
+// scanned 16 bytes at a time where the processor allows it; every rule also holds byte by byte.
 class CXML_TextScanner {
  public:
   explicit CXML_TextScanner(IZD_BufferRead& reader) : m_reader(reader) {}
@@ -31,21 +33,30 @@ class CXML_TextScanner {
   // Collects name characters, a ':' turning what came before it into the prefix. The views stay
   // valid until the next call.
   void ReadName(std::string_view& prefix, std::string_view& name);
+  // When the input is `name` (a block of the name table) without prefix, consumes it and
+  // returns true, as ReadName would have read it; otherwise consumes nothing.
+  bool SkipName(const CZD_StrBlock<char>* name);
   // Stops just after the first occurrence of `literal` (at most 4 bytes), or at the end.
   void SkipLiteral(std::string_view literal);
+  // The same for a one-byte literal.
+  void SkipPast(unsigned char c) {
+    if (m_index < m_size && m_data[m_index] == c) {
+      ++m_index;
+      return;
+    }
+    SkipPastRun(c);
+  }
   // Reads a character reference after its '&', up to and including the next ';'.
   std::uint32_t ReadCharRef();
-  // The bytes up to the closing quote when they lie in the current block and are all plain
-  // ASCII without '&': consumes them with the quote and returns true. Otherwise consumes nothing.
-  bool ReadPlainQuoted(unsigned char quote, std::string_view& value);
   // Decodes the rest of a quoted attribute value and consumes its closing quote.
-  void ReadQuoted(unsigned char quote, CZD_Utf8Reader& value);
-  // Decodes text content up to the next '<' or '&' (not consumed).
-  void ReadText(CZD_Utf8Reader& text);
+  void ReadQuoted(unsigned char quote, CXML_TextWriter& value);
+  // Decodes bytes up to the next `stop` or '&' (not consumed), or the end of the data.
+  void ReadText(unsigned char stop, CXML_TextWriter& text);
 
  private:
   static bool IsSpace(unsigned char c) { return xmlchar::Is(c, xmlchar::kSpace); }
   void SkipWhitespaceRun();
+  void SkipPastRun(unsigned char c);
   bool Refill();
   std::uint32_t ReadNumber(unsigned base);
   std::uint32_t ReadEntityName();

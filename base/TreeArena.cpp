@@ -7,7 +7,6 @@
 #include <new>
 
 namespace {
-constexpr std::size_t kAlignment = 8;
 constexpr std::size_t kLargestChunk = 1024 * 1024;
 }  // namespace
 
@@ -42,26 +41,54 @@ void* CXML_TreeArena::AllocateChunk(std::size_t size) {
   if (chunk == nullptr) {
     return nullptr;
   }
-  chunk->next = m_pChunks;
   chunk->size = chunkSize;
-  m_pChunks = chunk;
-  char* start = reinterpret_cast<char*>(chunk + 1);
-  if (!alone) {
-    m_pCursor = start + size;
-    m_pEnd = start + chunkSize;
-    m_nNextChunk = std::min(m_nNextChunk * 2, kLargestChunk);
+  if (alone && m_pCursor != nullptr) {
+    // Behind the current chunk, which stays first.
+    chunk->next = m_pChunks->next;
+    m_pChunks->next = chunk;
+    return DataOf(chunk);
   }
-  return start;
+  chunk->next = m_pChunks;
+  m_pChunks = chunk;
+  if (alone) {
+    return DataOf(chunk);
+  }
+  m_pCursor = DataOf(chunk) + size;
+  m_pEnd = DataOf(chunk) + chunkSize;
+  m_nNextChunk = std::min(m_nNextChunk * 2, kLargestChunk);
+  return DataOf(chunk);
 }
 
-void* CXML_TreeArena::Allocate(std::size_t size) {
-  size = (size + kAlignment - 1) & ~(kAlignment - 1);
-  if (size <= static_cast<std::size_t>(m_pEnd - m_pCursor)) {
-    void* result = m_pCursor;
-    m_pCursor += size;
-    return result;
+bool CXML_TreeArena::Move(std::size_t used, std::size_t size) {
+  if (size > static_cast<std::size_t>(-1) / 2 - sizeof(Chunk)) {
+    return false;
   }
-  return AllocateChunk(size);
+  if (m_pCursor != nullptr && m_pCursor == DataOf(m_pChunks)) {
+    // The text fills the current chunk from its start: grow the chunk itself.
+    const std::size_t chunkSize = std::max(size, m_pChunks->size * 2);
+    auto* chunk = static_cast<Chunk*>(ZD_Reallocate(m_pAllocator, m_pChunks, sizeof(Chunk) + chunkSize));
+    if (chunk == nullptr) {
+      return false;
+    }
+    chunk->size = chunkSize;
+    m_pChunks = chunk;
+  } else {
+    const std::size_t chunkSize = std::max(size, m_nNextChunk);
+    auto* chunk = static_cast<Chunk*>(ZD_Allocate(m_pAllocator, sizeof(Chunk) + chunkSize));
+    if (chunk == nullptr) {
+      return false;
+    }
+    if (used > 0) {
+      std::memcpy(DataOf(chunk), m_pCursor, used);
+    }
+    chunk->size = chunkSize;
+    chunk->next = m_pChunks;
+    m_pChunks = chunk;
+    m_nNextChunk = std::min(m_nNextChunk * 2, kLargestChunk);
+  }
+  m_pCursor = DataOf(m_pChunks);
+  m_pEnd = m_pCursor + m_pChunks->size;
+  return true;
 }
 
 bool CXML_TreeArena::HoldNames(CZD_StrBlock<char>* const* names, std::size_t count) {

@@ -6,8 +6,16 @@
 #include <cstring>
 #include <new>
 
-CXML_TreeBuilder::CXML_TreeBuilder(IZD_BufferRead& reader, bool keepSpaces, IZD_Allocator* allocator)
-    : m_scanner(reader), m_bKeepSpaces(keepSpaces), m_pAllocator(allocator), m_text(nullptr), m_value(nullptr) {}
+namespace {
+
+// Up to this many attributes on a tag, a scan finds a repeated name fastest.
+constexpr std::size_t kScannedAttributes = 8;
+
+}  // namespace
+
+CXML_TreeBuilder::CXML_TreeBuilder(IZD_BufferRead& reader, bool keepSpaces, IZD_Allocator* allocator,
+                                   std::size_t maxTextUnits)
+    : m_scanner(reader), m_bKeepSpaces(keepSpaces), m_pAllocator(allocator), m_text(maxTextUnits) {}
 
 CXML_TreeBuilder::~CXML_TreeBuilder() {
   if (m_pArena) {
@@ -20,6 +28,9 @@ CXML_TreeElement* CXML_TreeBuilder::Parse(std::uint64_t* parsedSize) {
   try {
     root = ParseRoot();
   } catch (const std::bad_alloc&) {
+    root = nullptr;
+  } catch (const CXML_TextWriter::TooLong&) {
+    // A cut text would pass for the real one.
     root = nullptr;
   }
   if (parsedSize) {
@@ -71,12 +82,14 @@ void CXML_TreeBuilder::ParseContent(CXML_TreeElement* root) {
     const unsigned char c = m_scanner.Peek();
     if (c == '&') {
       m_scanner.Next();
-      m_text.ClearStatus();
+      m_text.Open(*m_pArena);
+      m_text.CancelSequence();
       m_text.AppendCodePoint(m_scanner.ReadCharRef());
       continue;
     }
     if (c != '<') {
-      m_scanner.ReadText(m_text);
+      m_text.Open(*m_pArena);
+      m_scanner.ReadText('<', m_text);
       continue;
     }
     m_scanner.Next();
@@ -87,20 +100,24 @@ void CXML_TreeBuilder::ParseContent(CXML_TreeElement* root) {
     if (markup == '!') {
       m_scanner.Next();
       SkipMarkupDeclaration();
-      m_text.Clear();
+      if (m_text.IsOpen()) {
+        m_text.Discard();
+      }
       m_scanner.SkipWhitespace();
     } else if (markup == '?') {
       m_scanner.Next();
       m_scanner.SkipLiteral("?>");
       m_scanner.SkipWhitespace();
     } else if (markup == '/') {
-      // Any end tag closes the innermost open element, whatever its name.
+      // Any end tag closes the innermost open element, whatever its name; mostly it is that name.
       m_scanner.Next();
-      std::string_view prefix;
-      std::string_view name;
-      m_scanner.ReadName(prefix, name);
+      if (!m_scanner.SkipName(m_open.back().element->name.GetBlock())) {
+        std::string_view prefix;
+        std::string_view name;
+        m_scanner.ReadName(prefix, name);
+      }
       m_scanner.SkipWhitespace();
-      m_scanner.SkipLiteral(">");
+      m_scanner.SkipPast('>');
       FinishElement();
       if (!m_open.empty()) {
         m_scanner.SkipWhitespace();
@@ -137,7 +154,7 @@ void CXML_TreeBuilder::SkipMarkupDeclaration() {
     }
     m_scanner.SkipLiteral("-->");
   } else {
-    m_scanner.SkipLiteral(">");
+    m_scanner.SkipPast('>');
   }
 }
 
@@ -175,15 +192,22 @@ void CXML_TreeBuilder::ReadTagName(bool lessConsumed, std::string_view& prefix, 
 }
 
 CXML_TreeElement* CXML_TreeBuilder::ParseStartTag(CXML_TreeElement* parent, bool lessConsumed, bool& closed) {
-  std::string_view prefixText;
-  std::string_view nameText;
-  bool endTag = false;
-  ReadTagName(lessConsumed, prefixText, nameText, endTag);
-  if (nameText.empty() || endTag) {
-    return nullptr;
+  NameBlock* prefix = nullptr;
+  NameBlock* name = nullptr;
+  // Documents repeat the same tags in a row, so the last tag is mostly the next one.
+  if (lessConsumed && m_pLastTag && m_scanner.HasByte() && m_scanner.SkipName(m_pLastTag)) {
+    name = m_pLastTag;
+  } else {
+    std::string_view prefixText;
+    std::string_view nameText;
+    bool endTag = false;
+    ReadTagName(lessConsumed, prefixText, nameText, endTag);
+    if (nameText.empty() || endTag) {
+      return nullptr;
+    }
+    prefix = m_names.Intern(prefixText);
+    name = m_names.Intern(nameText);
   }
-  NameBlock* prefix = m_names.Intern(prefixText);
-  NameBlock* name = m_names.Intern(nameText, m_pLastTag);
   m_pLastTag = name;
   m_attributes.clear();
   ReadAttributes();
@@ -193,7 +217,7 @@ CXML_TreeElement* CXML_TreeBuilder::ParseStartTag(CXML_TreeElement* parent, bool
   }
   const unsigned char c = m_scanner.Next();
   if (c == '/') {
-    m_scanner.SkipLiteral(">");
+    m_scanner.SkipPast('>');
     closed = true;
   } else if (c == '>') {
     closed = false;
@@ -210,20 +234,8 @@ void CXML_TreeBuilder::ReadAttributes() {
     if (!m_scanner.HasByte() || !xmlchar::Is(m_scanner.Peek(), xmlchar::kNameStart)) {
       return;
     }
-    std::string_view prefixText;
-    std::string_view nameText;
-    m_scanner.ReadName(prefixText, nameText);
-    // The attributes of the last tag, position by position, are the likeliest names here.
-    const std::size_t position = m_attributeGuesses.size() > m_nAttributeIndex ? m_nAttributeIndex : 0;
-    NameBlock* guess = m_attributeGuesses.empty() ? nullptr : m_attributeGuesses[position];
-    NameBlock* name = m_names.Intern(nameText, guess);
-    if (m_nAttributeIndex < m_attributeGuesses.size()) {
-      m_attributeGuesses[m_nAttributeIndex] = name;
-    } else {
-      m_attributeGuesses.push_back(name);
-    }
-    ++m_nAttributeIndex;
-    PendingAttribute attribute{m_names.Intern(prefixText), name, nullptr};
+    PendingAttribute attribute{nullptr, nullptr, nullptr};
+    attribute.name = ReadAttributeName(attribute.prefix);
     m_scanner.SkipWhitespace();
     if (!m_scanner.HasByte() || m_scanner.Peek() != '=') {
       return;
@@ -232,45 +244,82 @@ void CXML_TreeBuilder::ReadAttributes() {
     m_scanner.SkipWhitespace();
     if (m_scanner.HasByte() && (m_scanner.Peek() == '"' || m_scanner.Peek() == '\'')) {
       const unsigned char quote = m_scanner.Next();
-      std::string_view plain;
-      if (m_scanner.ReadPlainQuoted(quote, plain)) {
-        attribute.value = MakeAsciiText(plain);
-      } else {
-        m_value.Clear();
-        m_scanner.ReadQuoted(quote, m_value);
-        attribute.value = MakeText(m_value.Buffer().Units(), m_value.Buffer().UnitCount());
-      }
+      m_text.Open(*m_pArena);
+      m_scanner.ReadQuoted(quote, m_text);
+      attribute.value = m_text.Commit(m_text.Length());
     }
     StoreAttribute(attribute);
   }
 }
 
+CXML_TreeBuilder::NameBlock* CXML_TreeBuilder::ReadAttributeName(NameBlock*& prefix) {
+  // The attributes of the last tag, position by position, are the likeliest names here.
+  const std::size_t position = m_nAttributeIndex < m_attributeGuesses.size() ? m_nAttributeIndex : 0;
+  NameBlock* guess = m_attributeGuesses.empty() ? nullptr : m_attributeGuesses[position];
+  NameBlock* name = nullptr;
+  prefix = nullptr;
+  if (guess && m_scanner.SkipName(guess)) {
+    name = guess;
+  } else {
+    std::string_view prefixText;
+    std::string_view nameText;
+    m_scanner.ReadName(prefixText, nameText);
+    name = m_names.Intern(nameText);
+    prefix = m_names.Intern(prefixText);
+  }
+  if (m_nAttributeIndex < m_attributeGuesses.size()) {
+    m_attributeGuesses[m_nAttributeIndex] = name;
+  } else {
+    m_attributeGuesses.push_back(name);
+  }
+  ++m_nAttributeIndex;
+  return name;
+}
+
 void CXML_TreeBuilder::StoreAttribute(const PendingAttribute& attribute) {
   // Names are interned, so equal names are the same block.
-  for (PendingAttribute& existing : m_attributes) {
-    if (existing.name == attribute.name && (attribute.prefix == nullptr || existing.prefix == attribute.prefix)) {
-      existing.value = attribute.value;
-      return;
+  if (m_attributes.size() < kScannedAttributes) {
+    for (PendingAttribute& existing : m_attributes) {
+      if (existing.name == attribute.name && (attribute.prefix == nullptr || existing.prefix == attribute.prefix)) {
+        existing.value = attribute.value;
+        return;
+      }
     }
+    m_attributes.push_back(attribute);
+    if (m_attributes.size() == kScannedAttributes) {
+      m_attributeIndex.Clear();
+      for (std::size_t i = 0; i < m_attributes.size(); ++i) {
+        m_attributeIndex.Add(m_attributes[i].name, m_attributes[i].prefix, i);
+      }
+    }
+    return;
   }
+  const std::ptrdiff_t existing = m_attributeIndex.Find(attribute.name, attribute.prefix);
+  if (existing >= 0) {
+    m_attributes[static_cast<std::size_t>(existing)].value = attribute.value;
+    return;
+  }
+  m_attributeIndex.Add(attribute.name, attribute.prefix, m_attributes.size());
   m_attributes.push_back(attribute);
 }
 
 void CXML_TreeBuilder::FlushText() {
-  int units = m_text.Buffer().UnitCount();
+  if (!m_text.IsOpen()) {
+    return;
+  }
+  std::size_t units = m_text.Length();
   if (!m_bKeepSpaces) {
-    const char16_t* text = m_text.Buffer().Units();
+    const char16_t* text = m_text.Units();
     while (units > 0 && (text[units - 1] == u' ' || text[units - 1] == u'\t' || text[units - 1] == u'\r' ||
                          text[units - 1] == u'\n')) {
       --units;
     }
   }
-  if (units > 0) {
+  if (CZD_StrBlock<char16_t>* block = m_text.Commit(units)) {
     void* memory = Allocate(sizeof(CXML_TextSegment));
-    auto* segment = new (memory) CXML_TextSegment{0, CZD_WideStr::AdoptBlock(MakeText(m_text.Buffer().Units(), units))};
+    auto* segment = new (memory) CXML_TextSegment{0, CZD_WideStr::AdoptBlock(block)};
     m_children.push_back(CXML_ChildEntry::Text(segment));
   }
-  m_text.Clear();
 }
 
 void CXML_TreeBuilder::FinishElement() {
@@ -320,36 +369,6 @@ CXML_TreeElement* CXML_TreeBuilder::MakeElement(CXML_TreeElement* parent, NameBl
                                        nullptr};
 }
 
-CXML_TreeBuilder::TextBlock* CXML_TreeBuilder::MakeText(const char16_t* units, int count) {
-  if (count <= 0) {
-    return nullptr;
-  }
-  // Texts live in the arena and are marked as not shareable: a copy taken out of the tree
-  // gets its own block.
-  void* memory = Allocate(TextBlock::BytesFor(count));
-  return TextBlock::Place(memory, units, count, -1);
-}
-
-CXML_TreeBuilder::TextBlock* CXML_TreeBuilder::MakeAsciiText(std::string_view text) {
-  if (text.empty()) {
-    return nullptr;
-  }
-  if (text.size() > 0x7FFFFFF0u) {
-    throw std::bad_alloc();
-  }
-  const int count = static_cast<int>(text.size());
-  auto* block = static_cast<TextBlock*>(Allocate(TextBlock::BytesFor(count)));
-  block->m_nRefs = -1;
-  block->m_nLength = count;
-  block->m_nCapacity = count;
-  char16_t* units = block->Data();
-  for (int i = 0; i < count; ++i) {
-    units[i] = static_cast<unsigned char>(text[static_cast<std::size_t>(i)]);
-  }
-  units[count] = 0;
-  return block;
-}
-
 void* CXML_TreeBuilder::Allocate(std::size_t size) {
   void* memory = m_pArena->Allocate(size);
   if (memory == nullptr) {
@@ -359,9 +378,9 @@ void* CXML_TreeBuilder::Allocate(std::size_t size) {
 }
 
 CXML_TreeElement* ParseFromReader(IZD_BufferRead& reader, bool keepSpaces, std::uint64_t* parsedSize,
-                                  IZD_Allocator* allocator) {
+                                  IZD_Allocator* allocator, std::size_t maxTextUnits) {
   try {
-    CXML_TreeBuilder builder(reader, keepSpaces, allocator);
+    CXML_TreeBuilder builder(reader, keepSpaces, allocator, maxTextUnits);
     return builder.Parse(parsedSize);
   } catch (const std::bad_alloc&) {
     return nullptr;

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "base/AttributeIndex.h"
 #include "base/NameTable.h"
 #include "base/TextScanner.h"
+#include "base/TextWriter.h"
 #include "base/TreeElement.h"
-#include "base/Utf8Reader.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -15,7 +17,11 @@ class IZD_Allocator;
 // so the depth of the input never deepens the call stack.
 class CXML_TreeBuilder {
  public:
-  CXML_TreeBuilder(IZD_BufferRead& reader, bool keepSpaces, IZD_Allocator* allocator);
+  // The most units a string block holds; a longer text or value gives no tree.
+  static constexpr std::size_t kMaxTextUnits = 0x7FFFFFF0;
+
+  CXML_TreeBuilder(IZD_BufferRead& reader, bool keepSpaces, IZD_Allocator* allocator,
+                   std::size_t maxTextUnits = kMaxTextUnits);
   CXML_TreeBuilder(const CXML_TreeBuilder&) = delete;
   CXML_TreeBuilder& operator=(const CXML_TreeBuilder&) = delete;
   ~CXML_TreeBuilder();
@@ -41,15 +47,13 @@ class CXML_TreeBuilder {
   CXML_TreeElement* ParseStartTag(CXML_TreeElement* parent, bool lessConsumed, bool& closed);
   void ReadTagName(bool lessConsumed, std::string_view& prefix, std::string_view& name, bool& endTag);
   void ReadAttributes();
+  NameBlock* ReadAttributeName(NameBlock*& prefix);
   void StoreAttribute(const PendingAttribute& attribute);
   void SkipMarkupDeclaration();
   void FlushText();
   void FinishElement();
 
   CXML_TreeElement* MakeElement(CXML_TreeElement* parent, NameBlock* prefix, NameBlock* name);
-  TextBlock* MakeText(const char16_t* units, int count);
-  // A value of bytes below 0x80, each byte one unit.
-  TextBlock* MakeAsciiText(std::string_view text);
   void* Allocate(std::size_t size);
 
   CXML_TextScanner m_scanner;
@@ -57,9 +61,11 @@ class CXML_TreeBuilder {
   IZD_Allocator* m_pAllocator;
   CXML_TreeArena* m_pArena = nullptr;
   CXML_NameTable m_names;
-  CZD_Utf8Reader m_text;
-  CZD_Utf8Reader m_value;
+  // The text of the innermost open element, or the value being read.
+  CXML_TextWriter m_text;
   std::vector<PendingAttribute> m_attributes;
+  // Used once a tag has more attributes than a scan of them is worth.
+  CXML_AttributeIndex m_attributeIndex;
   std::vector<CXML_ChildEntry> m_children;
   std::vector<OpenElement> m_open;
   NameBlock* m_pLastTag = nullptr;
@@ -69,4 +75,5 @@ class CXML_TreeBuilder {
 
 // Parses one document from any block reader; ParseDocument is this over one memory buffer.
 CXML_TreeElement* ParseFromReader(IZD_BufferRead& reader, bool keepSpaces, std::uint64_t* parsedSize,
-                                  IZD_Allocator* allocator);
+                                  IZD_Allocator* allocator,
+                                  std::size_t maxTextUnits = CXML_TreeBuilder::kMaxTextUnits);

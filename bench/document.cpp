@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -143,7 +144,8 @@ void ReadHugeFile(benchmark::State& state) {
       state,
       [&] {
         const cadmira::Result<ConfigFile> file = ReadConfigFile(path, ReadForms::PlainThenSealed);
-        hidden = HiddenRibbonPaths(file.value().Root()).size();
+        hidden = 0;
+        VisitHiddenRibbonPaths(file.value().Root(), [&](std::span<const std::u16string>) { ++hidden; });
         return hidden;
       },
       [&] {

@@ -1,6 +1,7 @@
 #include "cli/ShowCommand.h"
 
 #include <optional>
+#include <span>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -39,7 +40,9 @@ struct ShowReport {
   std::vector<Element> preferences;
   std::optional<std::u16string> unloadPluginArray;
   std::vector<std::u16string> hiddenPlugins;
-  std::vector<document::RibbonPath> hiddenRibbon;
+  // The hidden ribbon paths are printed straight from the tree: a deep section has far too many
+  // long paths to hold at once.
+  const CXML_TreeElement* tree = nullptr;
 };
 
 
@@ -84,7 +87,7 @@ ShowReport MakeShowReport(const document::ConfigFile& file) {
   }
   report.unloadPluginArray = document::ReadUnloadPluginArray(root);
   if (report.unloadPluginArray) report.hiddenPlugins = document::SplitUnloadPluginArray(*report.unloadPluginArray);
-  report.hiddenRibbon = document::HiddenRibbonPaths(root);
+  report.tree = root;
   return report;
 }
 
@@ -103,15 +106,17 @@ void WriteShowText(const ShowReport& report, std::ostream& out) {
   out << "UnloadPluginArray: " << (report.unloadPluginArray ? Quoted(*report.unloadPluginArray) : "none") << '\n'
       << "hiddenPlugins: " << report.hiddenPlugins.size() << '\n';
   for (const std::u16string& name : report.hiddenPlugins) out << "  " << Quoted(name) << '\n';
-  out << "hiddenRibbon: " << report.hiddenRibbon.size() << '\n';
-  for (const document::RibbonPath& path : report.hiddenRibbon) {
+  std::size_t hiddenRibbon = 0;
+  document::VisitHiddenRibbonPaths(report.tree, [&](std::span<const std::u16string>) { ++hiddenRibbon; });
+  out << "hiddenRibbon: " << hiddenRibbon << '\n';
+  document::VisitHiddenRibbonPaths(report.tree, [&](std::span<const std::u16string> path) {
     out << ' ';
     for (const std::u16string& name : path) out << ' ' << Quoted(name);
     out << '\n';
-  }
+  });
 }
 
-void WriteStringList(CJsonWriter& json, const std::vector<std::u16string>& items) {
+void WriteStringList(CJsonWriter& json, std::span<const std::u16string> items) {
   json.BeginArray();
   for (const std::u16string& item : items) json.Utf16(item);
   json.EndArray();
@@ -160,7 +165,8 @@ void WriteShowJson(const ShowReport& report, std::ostream& out) {
   WriteStringList(json, report.hiddenPlugins);
   json.Key("hiddenRibbon");
   json.BeginArray();
-  for (const document::RibbonPath& path : report.hiddenRibbon) WriteStringList(json, path);
+  document::VisitHiddenRibbonPaths(report.tree,
+                                   [&](std::span<const std::u16string> path) { WriteStringList(json, path); });
   json.EndArray();
   json.EndObject();
   out << '\n';

@@ -1,5 +1,7 @@
 #include "document/HiddenRibbonPaths.h"
 
+#include <vector>
+
 #include "base/AsciiCase.h"
 #include "base/XmlTree.h"
 #include "document/PreferenceReader.h"
@@ -15,13 +17,14 @@ struct Frame {
 
 }  // namespace
 
-std::vector<RibbonPath> HiddenRibbonPaths(const CXML_TreeElement* root) {
-  std::vector<RibbonPath> paths;
+void VisitHiddenRibbonPaths(const CXML_TreeElement* root,
+                            const std::function<void(std::span<const std::u16string> path)>& visit) {
   const CXML_TreeElement* ribbonUI = ProfstoreSection(root, "RibbonUI");
-  if (!ribbonUI) return paths;
+  if (!ribbonUI) return;
   // An explicit stack: a hostile file may nest elements far deeper than the call stack allows.
+  // The names are shared by every path below them, so a deep section costs memory in its depth only.
   std::vector<Frame> stack{{ribbonUI, 0}};
-  RibbonPath names;
+  std::vector<std::u16string> names;
   while (!stack.empty()) {
     Frame& top = stack.back();
     if (top.nextChild >= ChildCount(top.element)) {
@@ -33,13 +36,12 @@ std::vector<RibbonPath> HiddenRibbonPaths(const CXML_TreeElement* root) {
     if (!child) continue;
     names.push_back(AttributeOrEmpty(child, "Name"));
     if (AsciiEqualNoCase(AttributeOrEmpty(child, "Visible"), u"0")) {
-      paths.push_back(names);
+      visit(names);
       names.pop_back();
     } else {
       stack.push_back({child, 0});
     }
   }
-  return paths;
 }
 
 }  // namespace cadmira::document

@@ -81,6 +81,27 @@ void WriteNumber(int fd, unsigned long long value, int base) {
   WriteAll(fd, text, static_cast<std::size_t>(length));
 }
 
+void WriteSigned(int fd, long long value) {
+  if (value < 0) WriteText(fd, "-");
+  WriteNumber(fd, value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value), 10);
+}
+
+// A signal sent with kill, tgkill or sigqueue (si_code 0 or below) has a sender and no faulting
+// address; a fault has its address.
+void WriteSignalOrigin(int fd, const siginfo_t* info) {
+  if (info == nullptr) return;
+  WriteText(fd, "si_code ");
+  WriteSigned(fd, info->si_code);
+  if (info->si_code <= 0) {
+    WriteText(fd, "\nsent by pid ");
+    WriteSigned(fd, info->si_pid);
+  } else {
+    WriteText(fd, "\nfault address ");
+    WriteNumber(fd, reinterpret_cast<unsigned long long>(info->si_addr), 16);
+  }
+  WriteText(fd, "\n");
+}
+
 void CopyFile(int fd, const char* path) {
   const int source = ::open(path, O_RDONLY | O_CLOEXEC);
   if (source < 0) return;
@@ -95,9 +116,9 @@ void WriteReport(int fd, int signalNumber, const siginfo_t* info) {
   WriteNumber(fd, static_cast<unsigned long long>(signalNumber), 10);
   WriteText(fd, " (");
   WriteText(fd, sigabbrev_np(signalNumber) != nullptr ? sigabbrev_np(signalNumber) : "?");
-  WriteText(fd, ")\nfault address ");
-  WriteNumber(fd, reinterpret_cast<unsigned long long>(info != nullptr ? info->si_addr : nullptr), 16);
-  WriteText(fd, "\n\nbacktrace\n");
+  WriteText(fd, ")\n");
+  WriteSignalOrigin(fd, info);
+  WriteText(fd, "\nbacktrace\n");
   void* frames[kMaxFrames];
   const int depth = ::backtrace(frames, kMaxFrames);
   ::backtrace_symbols_fd(frames, depth, fd);

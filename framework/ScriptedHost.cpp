@@ -1,6 +1,9 @@
 #include "framework/ScriptedHost.h"
 
 #include <algorithm>
+#include <utility>
+
+#include <QtGlobal>
 
 #include "framework/Dialog.h"
 
@@ -20,13 +23,68 @@ MessageAnswer CloseAnswer(MessageButtons buttons) {
   return MessageAnswer::Cancel;
 }
 
+ScriptedHost::FailureHandler& CurrentFailureHandler() {
+  static ScriptedHost::FailureHandler handler;
+  return handler;
+}
+
+QString Describe(const HostCall& call) {
+  switch (call.kind) {
+    case HostCall::Kind::MessageBox:
+      return QStringLiteral("message box \"%1\" captioned \"%2\" (icon %3, buttons %4)")
+          .arg(call.text, call.caption)
+          .arg(static_cast<int>(call.icon))
+          .arg(static_cast<int>(call.buttons));
+    case HostCall::Kind::FileDialog:
+      return QStringLiteral("file dialog (%1, filter \"%2\", name \"%3\")")
+          .arg(call.request.mode == FileDialogRequest::Mode::Open ? QStringLiteral("open") : QStringLiteral("save"),
+               call.request.filter, call.request.initialName);
+    case HostCall::Kind::RunModal:
+      return QStringLiteral("modal dialog %1").arg(call.dialogId);
+    case HostCall::Kind::Restart:
+      return QStringLiteral("restart");
+    case HostCall::Kind::Exit:
+      return QStringLiteral("exit %1").arg(call.exitCode);
+  }
+  return {};
+}
+
+bool SameBox(const HostCall& a, const HostCall& b) {
+  return a.text == b.text && a.caption == b.caption && a.icon == b.icon && a.buttons == b.buttons;
+}
+
 }  // namespace
 
 ScriptedHost::ScriptedHost() : m_installed(*this) {}
 
-ScriptedHost::~ScriptedHost() = default;
+ScriptedHost::~ScriptedHost() {
+  const QStringList problems = Problems();
+  if (problems.isEmpty()) return;
+  const FailureHandler& handler = CurrentFailureHandler();
+  for (const QString& problem : problems) {
+    if (handler) {
+      handler(problem);
+    } else {
+      qFatal("Scripted host: %s", qPrintable(problem));
+    }
+  }
+}
 
-void ScriptedHost::AnswerMessageBox(MessageAnswer answer) { m_messageAnswers.push_back(answer); }
+ScriptedHost::FailureHandler ScriptedHost::SetFailureHandler(FailureHandler handler) {
+  return std::exchange(CurrentFailureHandler(), std::move(handler));
+}
+
+void ScriptedHost::AnswerMessageBox(MessageAnswer answer) { m_messageAnswers.push_back({answer, std::nullopt}); }
+
+void ScriptedHost::ExpectMessageBox(const QString& text, const QString& caption, MessageIcon icon,
+                                    MessageButtons buttons, MessageAnswer answer) {
+  HostCall expected;
+  expected.text = text;
+  expected.caption = caption;
+  expected.icon = icon;
+  expected.buttons = buttons;
+  m_messageAnswers.push_back({answer, expected});
+}
 
 void ScriptedHost::AnswerFileDialog(std::optional<QString> path) { m_fileAnswers.push_back(std::move(path)); }
 
@@ -51,7 +109,22 @@ bool ScriptedHost::ScriptUsedUp() const {
   return m_messageAnswers.empty() && m_fileAnswers.empty() && m_modalAnswers.empty();
 }
 
+QStringList ScriptedHost::Problems() const {
+  QStringList problems = m_mismatches;
+  for (const HostCall& call : m_calls) {
+    if (!call.answered) problems << QStringLiteral("unexpected ") + Describe(call);
+  }
+  const auto unused = [&](std::size_t count, const char* what) {
+    if (count > 0) problems << QStringLiteral("%1 scripted %2 answer(s) never used").arg(count).arg(QLatin1String(what));
+  };
+  unused(m_messageAnswers.size(), "message box");
+  unused(m_fileAnswers.size(), "file dialog");
+  unused(m_modalAnswers.size(), "modal dialog");
+  return problems;
+}
+
 void ScriptedHost::Clear() {
+  m_mismatches.clear();
   m_messageAnswers.clear();
   m_fileAnswers.clear();
   m_modalAnswers.clear();
@@ -69,9 +142,12 @@ MessageAnswer ScriptedHost::MessageBox(QWidget*, const QString& text, const QStr
   call.answered = !m_messageAnswers.empty();
   m_calls.push_back(call);
   if (!call.answered) return CloseAnswer(buttons);
-  const MessageAnswer answer = m_messageAnswers.front();
+  const ScriptedBox scripted = m_messageAnswers.front();
   m_messageAnswers.pop_front();
-  return answer;
+  if (scripted.expected && !SameBox(*scripted.expected, call)) {
+    m_mismatches << QStringLiteral("expected %1, shown %2").arg(Describe(*scripted.expected), Describe(call));
+  }
+  return scripted.answer;
 }
 
 std::optional<QString> ScriptedHost::FileDialog(QWidget*, const FileDialogRequest& request) {

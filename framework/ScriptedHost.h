@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include <QStringList>
+
 #include "framework/Host.h"
 
 namespace cadmira::framework {
@@ -31,14 +33,26 @@ struct HostCall {
 // per kind of call, records every call, and never shows a window or ends the process. A call the
 // script has no answer for is recorded as unanswered and gets the answer a person closing the
 // window would give (Cancel, No, no file, the cancel result).
+//
+// Such a call is a box or dialog the test did not expect. It, a scripted box that differs from the
+// one shown, and an answer left unused are the host's problems; whatever of them is left when the
+// host ends goes to the failure handler, so a test cannot miss one.
 class ScriptedHost : public Host {
  public:
   using ModalScript = std::function<int(Dialog&)>;
+  using FailureHandler = std::function<void(const QString& problem)>;
 
   ScriptedHost();
   ~ScriptedHost() override;
 
+  // Installs the handler every host reports its problems to, and returns the previous one. Without
+  // one the process stops with the problem as its message.
+  static FailureHandler SetFailureHandler(FailureHandler handler);
+
   void AnswerMessageBox(MessageAnswer answer);
+  // Answers the next box and requires it to be exactly this one.
+  void ExpectMessageBox(const QString& text, const QString& caption, MessageIcon icon, MessageButtons buttons,
+                        MessageAnswer answer);
   void AnswerFileDialog(std::optional<QString> path);
   // `script` sees the created dialog (its OnInitDialog has run) and returns the modal result.
   void AnswerModal(ModalScript script);
@@ -49,6 +63,9 @@ class ScriptedHost : public Host {
   int UnansweredCount() const;
   // True when every scripted answer has been used.
   bool ScriptUsedUp() const;
+  // Unexpected calls, mismatched boxes and unused answers, each described for a person.
+  QStringList Problems() const;
+  // Forgets the script, the calls and the problems.
   void Clear();
 
   MessageAnswer MessageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon,
@@ -59,10 +76,16 @@ class ScriptedHost : public Host {
   void Exit(int code) override;
 
  private:
-  std::deque<MessageAnswer> m_messageAnswers;
+  struct ScriptedBox {
+    MessageAnswer answer;
+    std::optional<HostCall> expected;
+  };
+
+  std::deque<ScriptedBox> m_messageAnswers;
   std::deque<std::optional<QString>> m_fileAnswers;
   std::deque<ModalScript> m_modalAnswers;
   std::vector<HostCall> m_calls;
+  QStringList m_mismatches;
   ScopedHost m_installed;
 };
 

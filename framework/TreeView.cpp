@@ -4,12 +4,27 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QStyleOptionViewItem>
 
 namespace cadmira::framework {
 namespace {
+
 constexpr int kItemDataRole = Qt::UserRole;
-}
+
+// Draws the items as usual but never toggles a check box itself: the tree does that, after it has
+// reported the click.
+class NoToggleDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  bool editorEvent(QEvent*, QAbstractItemModel*, const QStyleOptionViewItem&, const QModelIndex&) override {
+    return false;
+  }
+};
+
+}  // namespace
 
 TreeView::TreeView(bool checkBoxes, QWidget* parent) : QTreeWidget(parent), m_checkBoxes(checkBoxes) {
   setHeaderHidden(true);
@@ -18,12 +33,16 @@ TreeView::TreeView(bool checkBoxes, QWidget* parent) : QTreeWidget(parent), m_ch
   setExpandsOnDoubleClick(true);
   setTextElideMode(Qt::ElideNone);
   header()->setStretchLastSection(true);
+  setItemDelegate(new NoToggleDelegate(this));
 }
 
 QTreeWidgetItem* TreeView::InsertItem(const QString& text, QTreeWidgetItem* parent) {
   auto* item = new QTreeWidgetItem(QStringList{text});
-  // Not user-checkable for Qt: the tree toggles its boxes itself, after reporting the click.
-  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  // User-checkable, so that screen readers announce the box; the delegate leaves the toggling to
+  // the tree.
+  Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  if (m_checkBoxes) flags |= Qt::ItemIsUserCheckable;
+  item->setFlags(flags);
   if (m_checkBoxes) item->setCheckState(0, Qt::Unchecked);
   if (parent != nullptr) {
     parent->addChild(item);

@@ -10,6 +10,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
+#include <string>
 #include <vector>
 
 namespace {
@@ -24,7 +26,7 @@ void ReadSections(const std::vector<unsigned char>& bytes) {
   }
   cadmira::document::MapPageControls controls;
   cadmira::document::ApplyPreferenceSection(root, controls);
-  (void)cadmira::document::HiddenRibbonPaths(root);
+  cadmira::document::VisitHiddenRibbonPaths(root, [](std::span<const std::u16string>) {});
   if (const auto value = cadmira::document::ReadUnloadPluginArray(root)) {
     (void)cadmira::document::SplitUnloadPluginArray(*value);
   }

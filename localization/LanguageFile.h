@@ -7,7 +7,8 @@
 
 namespace cadmira::localization {
 
-// The interface language that loads the embedded Chinese language file.
+// The interface languages: English, the default, and Chinese, which loads the embedded language file.
+inline constexpr int kEnglishLangId = 49001;
 inline constexpr int kChineseLangId = 49007;
 
 // Drops any loaded language file; for kChineseLangId (compared as a 16-bit value) loads the

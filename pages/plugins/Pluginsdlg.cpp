@@ -19,7 +19,7 @@ using localization::LoadUiString;
 
 constexpr int kPluginTree = 1031;
 
-void SetLabel(framework::Dialog& page, int id, int stringId) {
+void SetLabel(framework::TemplateWindow& page, int id, int stringId) {
   QWidget* control = page.item(id);
   if (auto* label = qobject_cast<QLabel*>(control)) label->setText(LoadUiString(stringId));
   if (auto* button = qobject_cast<QPushButton*>(control)) button->setText(LoadUiString(stringId));
@@ -28,7 +28,7 @@ void SetLabel(framework::Dialog& page, int id, int stringId) {
 
 }  // namespace
 
-CPluginsdlg::CPluginsdlg(QWidget* parent) : Dialog(kDialogId, parent) { SetKeyPassThrough(true); }
+CPluginsdlg::CPluginsdlg(QWidget* parent) : PageDialog(kDialogId, parent) { SetKeyPassThrough(true); }
 
 CPluginsdlg::~CPluginsdlg() = default;
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/Dialog.h"
+#include "framework/PageDialog.h"
 
 struct CXML_TreeElement;
 class QTreeWidgetItem;
@@ -22,7 +22,7 @@ struct PluginItem {
 };
 
 // The Plugins page (dialog 150): the plug-in tree, whose checked items are the hidden plug-ins.
-class CPluginsdlg : public framework::Dialog {
+class CPluginsdlg : public framework::PageDialog {
   Q_OBJECT
 
  public:

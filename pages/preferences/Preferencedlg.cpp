@@ -22,7 +22,7 @@ constexpr int kDescriptionEdit = 1025;
 
 }  // namespace
 
-CPreferencedlg::CPreferencedlg(QWidget* parent) : Dialog(kDialogId, parent) { SetKeyPassThrough(true); }
+CPreferencedlg::CPreferencedlg(QWidget* parent) : PageDialog(kDialogId, parent) { SetKeyPassThrough(true); }
 
 QLineEdit* CPreferencedlg::VersionEdit() const { return item<QLineEdit>(kVersionEdit); }
 

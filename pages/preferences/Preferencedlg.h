@@ -1,13 +1,13 @@
 #pragma once
 
-#include "framework/Dialog.h"
+#include "framework/PageDialog.h"
 
 class QLineEdit;
 
 namespace cadmira::pages {
 
 // The Preferences page (dialog 152) of the main window's tab control.
-class CPreferencedlg : public framework::Dialog {
+class CPreferencedlg : public framework::PageDialog {
   Q_OBJECT
 
  public:

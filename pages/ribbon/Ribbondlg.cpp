@@ -4,6 +4,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
+#include <span>
+#include <string>
+
 #include "base/AsciiCase.h"
 #include "document/HiddenRibbonPaths.h"
 #include "framework/TreeView.h"
@@ -28,7 +31,7 @@ void UncheckAll(framework::TreeView& tree) {
 
 }  // namespace
 
-CRibbondlg::CRibbondlg(QWidget* parent) : Dialog(kDialogId, parent) { SetKeyPassThrough(true); }
+CRibbondlg::CRibbondlg(QWidget* parent) : PageDialog(kDialogId, parent) { SetKeyPassThrough(true); }
 
 CRibbondlg::~CRibbondlg() = default;
 
@@ -74,7 +77,7 @@ void CRibbondlg::PropagateCheck(QTreeWidgetItem* item, bool checked) {
 void CRibbondlg::ApplyRibbonSection(const CXML_TreeElement* root) {
   framework::TreeView* tree = RibbonTree();
   if (tree == nullptr) return;
-  for (const document::RibbonPath& path : document::HiddenRibbonPaths(root)) {
+  document::VisitHiddenRibbonPaths(root, [&](std::span<const std::u16string> path) {
     QTreeWidgetItem* parent = nullptr;
     for (std::size_t level = 0; level < path.size(); ++level) {
       const int count = parent != nullptr ? parent->childCount() : tree->topLevelItemCount();
@@ -93,7 +96,7 @@ void CRibbondlg::ApplyRibbonSection(const CXML_TreeElement* root) {
       }
       parent = match;
     }
-  }
+  });
 }
 
 }  // namespace cadmira::pages

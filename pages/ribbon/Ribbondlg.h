@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/Dialog.h"
+#include "framework/PageDialog.h"
 
 struct CXML_TreeElement;
 class QTreeWidgetItem;
@@ -22,7 +22,7 @@ struct RibbonItem {
 };
 
 // The Ribbon Set page (dialog 149): the ribbon tree, whose checked items are hidden elements.
-class CRibbondlg : public framework::Dialog {
+class CRibbondlg : public framework::PageDialog {
   Q_OBJECT
 
  public:

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,6 +17,7 @@
 
 #include <cstring>
 
+#include "framework/ControlId.h"
 #include "framework/DialogUnits.h"
 #include "framework/ProfileStore.h"
 #include "framework/Screen.h"
@@ -28,8 +31,6 @@
 namespace cadmira::app {
 namespace {
 
-using framework::HostCall;
-
 const QString kHelpText = QStringLiteral(
     "1. Confirm that the version number of Zandor OrvantaPDF or Zandor Reader in the 'Preferences' Tab matches "
     "with the version number of the software. \r\n2. XML file has higher priority than the GPO template. If the "
@@ -42,6 +43,9 @@ class CadmiraDlgTest : public ::testing::Test {
   std::unique_ptr<CCadmiraDlg> OpenWindow(QString startFile = {}) {
     auto window = std::make_unique<CCadmiraDlg>(std::move(startFile));
     EXPECT_TRUE(window->Create());
+    // The modal run shows the window once it is complete.
+    EXPECT_FALSE(window->isVisible());
+    window->show();
     return window;
   }
   static void ClickTab(CCadmiraDlg& window, int index) {
@@ -98,6 +102,17 @@ TEST_F(CadmiraDlgTest, TheSystemMenuHasThePlatformsItemsWithoutRestoreAndSize) {
   EXPECT_FALSE(enabled[2]);
 }
 
+TEST_F(CadmiraDlgTest, ARightClickOnAPageOffersTheSystemMenu) {
+  auto window = OpenWindow();
+  window->show();
+  for (QWidget* page : {static_cast<QWidget*>(&window->PreferencesPage()), static_cast<QWidget*>(window->TabControl())}) {
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(3, 3), page->mapToGlobal(QPoint(3, 3)));
+    QApplication::sendEvent(page, &rightClick);
+    EXPECT_TRUE(window->SystemMenu()->isVisible());
+    window->SystemMenu()->hide();
+  }
+}
+
 TEST_F(CadmiraDlgTest, AboutRunsDialog147Modally) {
   auto window = OpenWindow();
   QString line;
@@ -113,14 +128,10 @@ TEST_F(CadmiraDlgTest, AboutRunsDialog147Modally) {
 
 TEST_F(CadmiraDlgTest, HelpShowsItsNoticeExactly) {
   auto window = OpenWindow();
+  m_host.ExpectMessageBox(kHelpText, QStringLiteral("Notice"), framework::MessageIcon::Information,
+                          framework::MessageButtons::Ok, framework::MessageAnswer::Ok);
   window->Button(CCadmiraDlg::kHelpButton)->click();
-  ASSERT_EQ(m_host.Calls().size(), 1u);
-  const HostCall& box = m_host.Calls()[0];
-  EXPECT_EQ(box.kind, HostCall::Kind::MessageBox);
-  EXPECT_EQ(box.text, kHelpText);
-  EXPECT_EQ(box.caption, QStringLiteral("Notice"));
-  EXPECT_EQ(box.icon, framework::MessageIcon::Information);
-  EXPECT_EQ(box.buttons, framework::MessageButtons::Ok);
+  EXPECT_EQ(m_host.Calls().size(), 1u);
 }
 
 TEST_F(CadmiraDlgTest, CancelAndCloseEndTheWindowAskingNothing) {
@@ -166,10 +177,64 @@ TEST_F(CadmiraDlgTest, TabsShowTheirPages) {
   EXPECT_EQ(visible(), (std::vector<bool>{false, false, true}));
   ClickTab(*window, 0);
   EXPECT_EQ(visible(), (std::vector<bool>{true, false, false}));
-  for (const framework::Dialog* page : std::initializer_list<const framework::Dialog*>{
-           &window->PreferencesPage(), &window->RibbonPage(), &window->PluginsPage()}) {
+  const std::pair<const QWidget*, const char*> pages[] = {
+      {&window->PreferencesPage(), "Preferences"}, {&window->RibbonPage(), "Ribbon Set"}, {&window->PluginsPage(), "Plugins"}};
+  for (const auto& [page, name] : pages) {
     EXPECT_EQ(page->parentWidget(), tabs);
+    EXPECT_EQ(page->accessibleName(), QString::fromLatin1(name));
   }
+}
+
+// Where the keyboard focus is: the tab strip, a page's control or a command button.
+QString FocusName(CCadmiraDlg& window) {
+  const QWidget* focus = QApplication::focusWidget();
+  if (focus == nullptr) return QStringLiteral("none");
+  if (focus == window.TabControl()->TabBar()) return QStringLiteral("tabs");
+  for (const QWidget* page : {static_cast<const QWidget*>(&window.PreferencesPage()),
+                              static_cast<const QWidget*>(&window.RibbonPage()),
+                              static_cast<const QWidget*>(&window.PluginsPage())}) {
+    if (page->isAncestorOf(focus)) return QStringLiteral("page ") + page->accessibleName();
+  }
+  const std::optional<int> id = framework::ControlId(focus);
+  return id ? QString::number(*id) : focus->metaObject()->className();
+}
+
+TEST_F(CadmiraDlgTest, TabGoesFromTheTabsThroughTheShownPageToTheButtonsAndBack) {
+  auto window = OpenWindow();
+  QApplication::setActiveWindow(window.get());
+  for (const int tab : {0, 2}) {
+    window->TabControl()->SetCurFocus(tab);
+    window->TabControl()->TabBar()->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(FocusName(*window), QStringLiteral("tabs"));
+    QStringList order;
+    for (int step = 0; step < 40 && (order.isEmpty() || order.last() != QStringLiteral("tabs")); ++step) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      order << FocusName(*window);
+    }
+    order.removeDuplicates();
+    const QString page = QStringLiteral("page ") + window->TabControl()->ItemText(tab);
+    // Save is disabled until a file is loaded.
+    EXPECT_EQ(order, (QStringList{page, QStringLiteral("1005"), QStringLiteral("1006"), QStringLiteral("1008"),
+                                  QStringLiteral("1010"), QStringLiteral("1011"), QStringLiteral("tabs")}))
+        << order.join(u',').toStdString();
+  }
+}
+
+TEST_F(CadmiraDlgTest, OnlyTheRibbonTabHandsTheFocusToItsPage) {
+  auto window = OpenWindow();
+  QApplication::setActiveWindow(window.get());
+  QTabBar* bar = window->TabControl()->TabBar();
+  bar->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(bar, Qt::Key_Right);
+  EXPECT_EQ(QApplication::focusWidget(), window->RibbonPage().RibbonTree());
+  window->RibbonPage().InsertRibbonItem(u"Home", u"Ribbon_Category_Home");
+  window->RibbonPage().RibbonTree()->setCurrentItem(window->RibbonPage().RibbonTree()->topLevelItem(0));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  EXPECT_TRUE(window->RibbonPage().RibbonTree()->Checked(window->RibbonPage().RibbonTree()->topLevelItem(0)));
+  bar->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(bar, Qt::Key_Right);
+  EXPECT_EQ(window->TabControl()->CurSel(), 2);
+  EXPECT_EQ(QApplication::focusWidget(), bar);
 }
 
 class PageLayoutTest : public CadmiraDlgTest, public ::testing::WithParamInterface<int> {};
@@ -181,8 +246,8 @@ TEST_P(PageLayoutTest, PagesSitBelowTheTabsAtTheScreensScale) {
   const double s = dpi / 96.0;
   EXPECT_DOUBLE_EQ(window->Scale(), s);
   const framework::TabControl* tabs = window->TabControl();
-  const framework::Dialog* pages[] = {&window->PreferencesPage(), &window->RibbonPage(), &window->PluginsPage()};
-  for (const framework::Dialog* page : pages) {
+  const framework::PageDialog* pages[] = {&window->PreferencesPage(), &window->RibbonPage(), &window->PluginsPage()};
+  for (const framework::PageDialog* page : pages) {
     const resources::DialogTemplateData* data = resources::DialogTemplate(page->TemplateId());
     ASSERT_NE(data, nullptr);
     const int templateWidth = framework::DialogUnitsToPixelsX(data->width, page->DialogBaseUnits(), dpi);

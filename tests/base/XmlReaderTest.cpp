@@ -1,3 +1,4 @@
+#include "base/DataBufAcc.h"
 #include "base/TreeBuilder.h"
 #include "base/XmlTree.h"
 #include "tests/base/XmlDump.h"
@@ -184,6 +185,55 @@ TEST(XmlReader, ParsesAndDestroysHundredsOfThousandsOfLevels) {
     EXPECT_EQ(depth, kDepth);
     EXPECT_EQ(ChildCount(element), input == &closed ? 1 : 0);
   }
+}
+
+TEST(XmlReader, KeepsOneEntryPerNameWhateverTheNumberOfDistinctNames) {
+  // Enough distinct names to make the name table grow several times between the first use of a
+  // name and its repeats.
+  for (const int names : {10, 40, 300, 5000}) {
+    std::string input = "<r X=\"0\"";
+    for (int i = 0; i < names; ++i) {
+      input += " n" + std::to_string(i) + "=\"\"";
+    }
+    input += "><c X=\"1\" n7=\"a\" X=\"2\" n7=\"b\"/></r>";
+    const XmlTreePtr tree(ParseDocument(reinterpret_cast<const unsigned char*>(input.data()), input.size()));
+    ASSERT_TRUE(tree);
+    EXPECT_EQ(DumpTree(ChildElement(tree.get(), 0)), "c[X=2,n7=b]") << names;
+  }
+}
+
+TEST(XmlReader, GivesNoTreeRatherThanCutATextLongerThanAStringHolds) {
+  constexpr std::size_t kLimit = 64;
+  const std::string fits(kLimit, 'v');
+  const std::string over(kLimit + 1, 'v');
+  struct Case {
+    std::string input;
+    bool parsed;
+  };
+  const Case cases[] = {
+      {"<a t=\"" + fits + "\"/>", true},
+      {"<a t=\"" + over + "\"/>", false},
+      {"<a t=\"" + fits.substr(1) + "\xC3\xA9\"/>", true},
+      {"<a t=\"" + fits + "\xC3\xA9\"/>", false},
+      {"<a t=\"" + fits + "&amp;\"/>", false},
+      {"<a>" + fits + "</a>", true},
+      {"<a>" + over + "</a>", false},
+      {"<a>" + fits + "  </a>", true},
+      {"<a>" + fits + "&#x1F600;</a>", false},
+      {"<a><b/>" + over + "</a>", false},
+  };
+  for (const Case& c : cases) {
+    CXML_DataBufAcc* memory =
+        CXML_DataBufAcc::Create(reinterpret_cast<const unsigned char*>(c.input.data()),
+                                static_cast<std::uint32_t>(c.input.size()));
+    const XmlTreePtr whole(ParseFromReader(*memory, false, nullptr, nullptr, kLimit));
+    memory->Destroy();
+    EXPECT_EQ(whole != nullptr, c.parsed) << c.input;
+    OneByteBlocks bytes(c.input);
+    const XmlTreePtr pieces(ParseFromReader(bytes, false, nullptr, nullptr, kLimit));
+    EXPECT_EQ(pieces != nullptr, c.parsed) << c.input;
+  }
+  static_assert(CXML_TreeBuilder::kMaxTextUnits <= 0x7FFFFFFF, "a string's length is an int");
 }
 
 TEST(XmlReader, RefusesInputLargerThanItsSize) {

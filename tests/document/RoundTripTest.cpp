@@ -1,5 +1,6 @@
 #include <ios>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,12 @@ XmlTreePtr Parse(const std::vector<unsigned char>& bytes) {
 
 XmlTreePtr Parse(const std::string& xml) {
   return XmlTreePtr(ParseDocument(reinterpret_cast<const unsigned char*>(xml.data()), xml.size()));
+}
+
+std::vector<RibbonPath> HiddenRibbonPaths(const CXML_TreeElement* root) {
+  std::vector<RibbonPath> paths;
+  VisitHiddenRibbonPaths(root, [&](std::span<const std::u16string> path) { paths.emplace_back(path.begin(), path.end()); });
+  return paths;
 }
 
 TEST(RoundTrip, AwkwardValuesComeBackUnchanged) {
@@ -153,10 +160,32 @@ TEST(LoadedSections, DeeplyNestedRibbonSectionsDoNotExhaustTheStack) {
   xml += "<C Name=\"last\" Visible=\"0\"/>";
   const XmlTreePtr tree = Parse(xml);
   ASSERT_TRUE(tree);
-  const std::vector<RibbonPath> hidden = HiddenRibbonPaths(tree.get());
-  ASSERT_EQ(hidden.size(), 1u);
-  EXPECT_EQ(hidden[0].size(), static_cast<std::size_t>(depth) + 1);
-  EXPECT_EQ(hidden[0].back(), u"last");
+  int visits = 0;
+  VisitHiddenRibbonPaths(tree.get(), [&](std::span<const std::u16string> path) {
+    ++visits;
+    ASSERT_EQ(path.size(), static_cast<std::size_t>(depth) + 1);
+    EXPECT_EQ(path.front(), u"n");
+    EXPECT_EQ(path.back(), u"last");
+  });
+  EXPECT_EQ(visits, 1);
+}
+
+TEST(LoadedSections, AHiddenControlAtEveryLevelIsVisitedWithItsOwnPath) {
+  std::string xml = "<R><Profstore><RibbonUI>";
+  const int depth = 3000;
+  for (int i = 0; i < depth; ++i) xml += "<C Name=\"" + std::to_string(i) + "\"><H Name=\"h\" Visible=\"0\"/>";
+  const XmlTreePtr tree = Parse(xml);
+  ASSERT_TRUE(tree);
+  std::size_t visits = 0;
+  VisitHiddenRibbonPaths(tree.get(), [&](std::span<const std::u16string> path) {
+    // Document order: the control under level i comes i-th, below all i + 1 levels.
+    ASSERT_EQ(path.size(), visits + 2);
+    const std::string level = std::to_string(visits);
+    EXPECT_EQ(path[visits], std::u16string(level.begin(), level.end()));
+    EXPECT_EQ(path.back(), u"h");
+    ++visits;
+  });
+  EXPECT_EQ(visits, static_cast<std::size_t>(depth));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -7,14 +8,16 @@
 #include <QTabBar>
 #include <QTest>
 
+#include <map>
+
 #include "framework/ComboBox.h"
 #include "framework/ListBox.h"
 #include "framework/MultilineCheckBox.h"
 #include "framework/ProgramIcon.h"
-#include "resources/IconResource.h"
 #include "framework/RadioButton.h"
 #include "framework/TabControl.h"
 #include "framework/TreeView.h"
+#include "resources/IconResource.h"
 
 namespace cadmira::framework {
 namespace {
@@ -154,6 +157,31 @@ TEST_F(TreeViewTest, SpaceTogglesTheCurrentItemOnly) {
   EXPECT_FALSE(tree.Checked(top));
 }
 
+TEST_F(TreeViewTest, ScreenReadersSeeCheckableItemsAndTheirState) {
+  tree.SetChecked(child, true);
+  QAccessibleInterface* view = QAccessible::queryAccessibleInterface(&tree);
+  ASSERT_NE(view, nullptr);
+  std::map<QString, QAccessible::State> cells;
+  for (int i = 0; i < view->childCount(); ++i) {
+    const QAccessibleInterface* cell = view->child(i);
+    if (cell != nullptr && cell->role() == QAccessible::TreeItem) cells[cell->text(QAccessible::Name)] = cell->state();
+  }
+  ASSERT_EQ(cells.size(), 2u);
+  EXPECT_TRUE(cells[QStringLiteral("Home")].checkable);
+  EXPECT_FALSE(cells[QStringLiteral("Home")].checked);
+  EXPECT_TRUE(cells[QStringLiteral("Save")].checkable);
+  EXPECT_TRUE(cells[QStringLiteral("Save")].checked);
+
+  TreeView plain(false);
+  plain.InsertItem(QStringLiteral("x"));
+  QAccessibleInterface* plainView = QAccessible::queryAccessibleInterface(&plain);
+  for (int i = 0; i < plainView->childCount(); ++i) {
+    if (plainView->child(i)->role() == QAccessible::TreeItem) {
+      EXPECT_FALSE(plainView->child(i)->state().checkable);
+    }
+  }
+}
+
 TEST_F(TreeViewTest, TheDropHighlightMovesAndGoesWithItsItem) {
   EXPECT_EQ(tree.DropHighlight(), nullptr);
   tree.SetDropHighlight(child);
@@ -246,6 +274,11 @@ TEST(ProgramIconTest, EveryDrawnSizeIsThere) {
   const QIcon icon = ProgramIcon();
   ASSERT_FALSE(icon.isNull());
   EXPECT_EQ(icon.availableSizes().size(), static_cast<qsizetype>(resources::kIconSizes.size()));
+  const std::pair<int, int> drawn[] = {{16, 16}, {48, 48}, {256, 256}, {20, 20}, {512, 256}};
+  for (const auto& [asked, side] : drawn) {
+    EXPECT_EQ(icon.pixmap(QSize(asked, asked)).size(), QSize(side, side)) << asked;
+  }
+  EXPECT_EQ(ProgramWindowIcon().availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
 }
 
 }  // namespace

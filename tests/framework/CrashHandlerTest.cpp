@@ -8,8 +8,12 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <cstdint>
 #include <cstdlib>
 #include <optional>
+
+#include <signal.h>
+#include <unistd.h>
 
 namespace cadmira::framework {
 namespace {
@@ -67,7 +71,7 @@ QStringList DumpFiles(const QString& folder) {
   return QDir(folder).entryList({QStringLiteral("ERLOG_*.dmp")}, QDir::Files);
 }
 
-void CheckDump(const QString& folder, const char* signalName) {
+void CheckDump(const QString& folder, const char* signalName, const QByteArray& origin) {
   const QStringList dumps = DumpFiles(folder);
   ASSERT_EQ(dumps.size(), 1);
   EXPECT_TRUE(QRegularExpression(QStringLiteral("^ERLOG_\\d{14}\\d{2,3}\\d{2}\\.dmp$")).match(dumps[0]).hasMatch())
@@ -80,6 +84,7 @@ void CheckDump(const QString& folder, const char* signalName) {
   ASSERT_TRUE(dump.open(QIODevice::ReadOnly));
   const QByteArray report = dump.readAll();
   EXPECT_TRUE(report.contains(signalName)) << report.left(200).toStdString();
+  EXPECT_TRUE(report.contains(origin)) << report.left(200).toStdString();
   EXPECT_TRUE(report.contains("backtrace"));
   EXPECT_TRUE(report.contains("memory map"));
   EXPECT_TRUE(report.contains("r-xp"));  // a mapped code segment
@@ -110,14 +115,26 @@ class CrashHandlerDeathTest : public ::testing::Test {
   QString m_path;
 };
 
-TEST_F(CrashHandlerDeathTest, ASegmentationFaultLeavesADumpAndExitsWith128PlusTheSignal) {
+TEST_F(CrashHandlerDeathTest, ASegmentationFaultLeavesADumpWithTheFaultAddress) {
   EXPECT_EXIT(
       {
         InstallCrashHandler(Folder());
-        std::raise(SIGSEGV);
+        volatile std::uintptr_t unmapped = 8;
+        *reinterpret_cast<volatile int*>(unmapped) = 1;
       },
       ::testing::ExitedWithCode(128 + SIGSEGV), "");
-  CheckDump(m_path, "SEGV");
+  CheckDump(m_path, "SEGV", QByteArrayLiteral("si_code 1\nfault address 0x8\n"));
+}
+
+TEST_F(CrashHandlerDeathTest, ASignalFromAProcessNamesItsSender) {
+  EXPECT_EXIT(
+      {
+        InstallCrashHandler(Folder());
+        ::kill(::getpid(), SIGSEGV);
+      },
+      ::testing::ExitedWithCode(128 + SIGSEGV), "");
+  // The dying process is the test's child, and it sent the signal itself.
+  CheckDump(m_path, "SEGV", QByteArrayLiteral("si_code 0\nsent by pid "));
 }
 
 TEST_F(CrashHandlerDeathTest, AnAbortIsHandledTheSameWay) {
@@ -127,7 +144,7 @@ TEST_F(CrashHandlerDeathTest, AnAbortIsHandledTheSameWay) {
         std::abort();
       },
       ::testing::ExitedWithCode(128 + SIGABRT), "");
-  CheckDump(m_path, "ABRT");
+  CheckDump(m_path, "ABRT", QByteArrayLiteral("\nsent by pid "));
 }
 
 TEST_F(CrashHandlerDeathTest, AFolderThatCannotTakeTheDumpStillGivesTheExitStatus) {

@@ -1,7 +1,10 @@
 #include "framework/Dialog.h"
+#include "framework/PageDialog.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -148,18 +151,56 @@ TEST(DialogTest, ThePassThroughKeepsEnterAndEscapeFromTheDialog) {
   EXPECT_TRUE(dialog.isVisible());
 }
 
-TEST(DialogTest, AChildPageStaysInsideItsParentAndLeavesKeysToIt) {
-  QWidget window;
-  CountingDialog page(kPreferencesPage);
+// Counts the keys and context-menu requests that reach the window a page sits in.
+class OwnerWindow : public QWidget {
+ public:
+  int keys = 0;
+  int menus = 0;
+
+ protected:
+  void keyPressEvent(QKeyEvent*) override { ++keys; }
+  void contextMenuEvent(QContextMenuEvent*) override { ++menus; }
+};
+
+TEST(PageDialogTest, APageIsAWidgetInsideItsOwnerWithTheDialogsApi) {
+  OwnerWindow window;
+  PageDialog page(kPreferencesPage);
   ASSERT_TRUE(page.Create(&window));
   EXPECT_EQ(page.parentWidget(), &window);
   EXPECT_FALSE(page.isWindow());
+  EXPECT_EQ(qobject_cast<QDialog*>(&page), nullptr);
   EXPECT_TRUE(page.isHidden());
+  EXPECT_EQ(ControlId(&page), 0);
+  EXPECT_EQ(page.TemplateId(), kPreferencesPage);
+
+  const resources::DialogTemplateData* data = resources::DialogTemplate(kPreferencesPage);
+  const BaseUnits& base = page.DialogBaseUnits();
+  EXPECT_EQ(page.size(), QSize(DialogUnitsToPixelsX(data->width, base, 96), DialogUnitsToPixelsY(data->height, base, 96)));
+  for (const resources::ControlTemplate& control : data->controls) {
+    if (control.id == -1) continue;
+    ASSERT_NE(page.item(control.id), nullptr) << control.id;
+    EXPECT_EQ(page.item(control.id)->pos(), page.MapDialogRect(QRect(control.x, control.y, 1, 1)).topLeft());
+  }
+}
+
+TEST(PageDialogTest, RightClicksAndUnusedKeysReachTheOwner) {
+  OwnerWindow window;
+  window.resize(800, 800);
+  PageDialog page(kPreferencesPage);
+  ASSERT_TRUE(page.Create(&window));
   window.show();
   page.show();
+  QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(2, 2), page.mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(&page, &rightClick);
+  EXPECT_EQ(window.menus, 1);
   QTest::keyClick(&page, Qt::Key_Escape);
-  EXPECT_EQ(page.cancels, 0);
-  EXPECT_TRUE(page.isVisible());
+  EXPECT_EQ(window.keys, 1);
+
+  page.SetKeyPassThrough(true);
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(&page, key);
+  EXPECT_EQ(window.keys, 1);
+  QTest::keyClick(&page, Qt::Key_A);
+  EXPECT_EQ(window.keys, 2);
 }
 
 TEST(DialogTest, ModalRunsGoThroughTheHost) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "framework/Dialog.h"
 #include "framework/QtHost.h"
 #include "framework/ScriptedHost.h"
 
@@ -46,6 +47,50 @@ TEST(ScriptedHostTest, AnUnscriptedCallGetsTheAnswerOfClosingTheWindow) {
   }
   EXPECT_EQ(host.FileDialog(nullptr, {}), std::nullopt);
   EXPECT_EQ(host.UnansweredCount(), 5);
+  EXPECT_EQ(host.Problems().size(), 5);
+  host.Clear();
+}
+
+TEST(ScriptedHostTest, UnexpectedCallsMismatchedBoxesAndUnusedAnswersReachTheFailureHandler) {
+  QStringList reported;
+  const ScriptedHost::FailureHandler previous =
+      ScriptedHost::SetFailureHandler([&](const QString& problem) { reported << problem; });
+  {
+    ScriptedHost host;
+    host.ExpectMessageBox(QStringLiteral("Save Succeed"), QStringLiteral("Notice"), MessageIcon::Information,
+                          MessageButtons::Ok, MessageAnswer::Ok);
+    host.ExpectMessageBox(QStringLiteral("Overwrite?"), QString(), MessageIcon::Question, MessageButtons::YesNo,
+                          MessageAnswer::Yes);
+    host.AnswerFileDialog(QStringLiteral("/tmp/unused.xml"));
+    host.AnswerModal(kIdOk);
+    EXPECT_EQ(host.MessageBox(nullptr, QStringLiteral("Save Succeed"), QStringLiteral("Notice"),
+                              MessageIcon::Information, MessageButtons::Ok),
+              MessageAnswer::Ok);
+    EXPECT_EQ(host.MessageBox(nullptr, QStringLiteral("Overwrite?"), QString(), MessageIcon::Warning,
+                              MessageButtons::YesNo),
+              MessageAnswer::Yes);
+    host.MessageBox(nullptr, QStringLiteral("Surprise"), QString(), MessageIcon::Error, MessageButtons::Ok);
+    EXPECT_EQ(host.Problems().size(), 4);
+  }
+  ScriptedHost::SetFailureHandler(previous);
+  ASSERT_EQ(reported.size(), 4);
+  EXPECT_TRUE(reported[0].startsWith(QStringLiteral("expected message box \"Overwrite?\"")));
+  EXPECT_TRUE(reported[1].startsWith(QStringLiteral("unexpected message box \"Surprise\"")));
+  EXPECT_EQ(reported[2], QStringLiteral("1 scripted file dialog answer(s) never used"));
+  EXPECT_EQ(reported[3], QStringLiteral("1 scripted modal dialog answer(s) never used"));
+}
+
+TEST(ScriptedHostTest, AFullyUsedScriptReportsNothing) {
+  QStringList reported;
+  const ScriptedHost::FailureHandler previous =
+      ScriptedHost::SetFailureHandler([&](const QString& problem) { reported << problem; });
+  {
+    ScriptedHost host;
+    host.AnswerMessageBox(MessageAnswer::No);
+    host.MessageBox(nullptr, QStringLiteral("Replace?"), QString(), MessageIcon::Question, MessageButtons::YesNo);
+  }
+  ScriptedHost::SetFailureHandler(previous);
+  EXPECT_TRUE(reported.isEmpty());
 }
 
 TEST(ScriptedHostTest, TheScopeRestoresTheHostBefore) {

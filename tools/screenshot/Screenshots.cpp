@@ -13,17 +13,32 @@
 namespace {
 
 using cadmira::framework::Dialog;
+using cadmira::framework::PageDialog;
 
 bool Save(QWidget& widget, const QString& path) {
   QApplication::processEvents();
   return widget.grab().save(path, "PNG");
 }
 
-// The dialogs that have a class of their own are built by it, so their texts are the program's.
+// Template texts, relabelled for the language as every window of the program is.
+template <class Base>
+class Relabelled : public Base {
+ public:
+  using Base::Base;
+
+ protected:
+  void OnInitDialog() override { cadmira::localization::RelabelDialog(this, this->TemplateId()); }
+};
+
+// The windows and pages that have a class of their own are built by it, so their texts are the
+// program's.
 std::unique_ptr<Dialog> MakeDialog(int id) {
+  if (id == cadmira::app::CAboutDlg::kDialogId) return std::make_unique<cadmira::app::CAboutDlg>();
+  return std::make_unique<Relabelled<Dialog>>(id);
+}
+
+std::unique_ptr<PageDialog> MakePage(int id) {
   switch (id) {
-    case cadmira::app::CAboutDlg::kDialogId:
-      return std::make_unique<cadmira::app::CAboutDlg>();
     case cadmira::pages::CPreferencedlg::kDialogId:
       return std::make_unique<cadmira::pages::CPreferencedlg>();
     case cadmira::pages::CRibbondlg::kDialogId:
@@ -33,32 +48,25 @@ std::unique_ptr<Dialog> MakeDialog(int id) {
     default:
       break;
   }
-  // Template texts, relabelled for the language as every dialog of the program is.
-  class Relabelled : public Dialog {
-   public:
-    using Dialog::Dialog;
-
-   protected:
-    void OnInitDialog() override { cadmira::localization::RelabelDialog(this, TemplateId()); }
-  };
-  return std::make_unique<Relabelled>(id);
+  return std::make_unique<Relabelled<PageDialog>>(id);
 }
 
 bool SaveDialog(int id, const QString& path) {
   const cadmira::resources::DialogTemplateData* data = cadmira::resources::DialogTemplate(id);
   if (data == nullptr) return false;
-  // A page is seen inside a plain window background, as its owner shows it; the frame outlives it.
-  QWidget frame;
-  frame.setAutoFillBackground(true);
-  std::unique_ptr<Dialog> dialog = MakeDialog(id);
   if ((data->style & cadmira::resources::kDialogChild) == 0) {
+    std::unique_ptr<Dialog> dialog = MakeDialog(id);
     if (!dialog->Create()) return false;
     dialog->show();
     return Save(*dialog, path);
   }
-  if (!dialog->Create(&frame)) return false;
-  frame.resize(dialog->size());
-  dialog->show();
+  // A page is seen inside a plain window background, as its owner shows it; the frame outlives it.
+  QWidget frame;
+  frame.setAutoFillBackground(true);
+  std::unique_ptr<PageDialog> page = MakePage(id);
+  if (!page->Create(&frame)) return false;
+  frame.resize(page->size());
+  page->show();
   frame.show();
   return Save(frame, path);
 }
