@@ -94,7 +94,9 @@ bool WrittenAlongside(const RibbonPath& path, const std::vector<RibbonPath>& pat
 // The ribbon page holds each element once, as a check box in a tree of at most four levels: a
 // checked element hides its subtree, and an element without a name is never written itself.
 std::vector<RibbonPath> TickedRibbon(const CXML_TreeElement* root, const MapPageControls& controls) {
-  const std::vector<RibbonPath> hidden = HiddenRibbonPaths(root);
+  std::vector<RibbonPath> hidden;
+  VisitHiddenRibbonPaths(root,
+                         [&](std::span<const std::u16string> path) { hidden.emplace_back(path.begin(), path.end()); });
   std::vector<RibbonPath> ticked;
   for (const RibbonPath& path : hidden) {
     if (path.empty() || path.size() > 4 || path.back().empty()) continue;
