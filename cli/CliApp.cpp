@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/ExitCode.h"
+#include "cli/OutOfMemoryWatch.h"
 #include "resources/Version.h"
 
 #include <CLI/CLI.hpp>
@@ -22,9 +23,9 @@ int RunChecked(CCliCommand& command, CliStreams& streams) {
   try {
     status = command.Run(streams);
   } catch (const std::bad_alloc&) {
-    streams.err << "out of memory\n";
+    streams.err << kOutOfMemory << '\n';
   } catch (const std::length_error&) {
-    streams.err << "out of memory\n";
+    streams.err << kOutOfMemory << '\n';
   }
   streams.out.flush();
   if (!streams.out) {
