@@ -11,6 +11,7 @@
 #include "framework/ListBox.h"
 #include "framework/ProfileStore.h"
 #include "framework/TabControl.h"
+#include "framework/TreeView.h"
 #include "localization/Relabel.h"
 #include "pages/preferences/model/PreferencePageRows.h"
 #include "resources/DialogTemplate.h"
@@ -117,6 +118,20 @@ QStringList SaveScreenshots(const QString& folder) {
         tabs->SetCurFocus(tab);
         const QString path = QStringLiteral("%1/main-tab%2.png").arg(folder).arg(tab);
         if (Save(window, path)) saved << path;
+      }
+      // The ribbon tree opened out, at its top and at the View tab.
+      if (cadmira::framework::TreeView* tree = window.RibbonPage().RibbonTree(); tree != nullptr && tabs != nullptr) {
+        tabs->SetCurFocus(1);
+        cadmira::pages::CRibbondlg& page = window.RibbonPage();
+        for (int node = 0; node < page.Tree().NodeCount(); ++node) {
+          if (page.Tree().FirstChild(node) != cadmira::pages::CRibbonTree::kNoNode) page.Item(node)->setExpanded(true);
+        }
+        const QString top = QStringLiteral("%1/main-tab1-expanded.png").arg(folder);
+        if (Save(window, top)) saved << top;
+        const auto view = page.Tree().FindPath(std::vector<std::u16string>{u"Ribbon_Category_View"});
+        if (QTreeWidgetItem* item = page.Item(view)) tree->scrollToItem(item, QAbstractItemView::PositionAtTop);
+        const QString middle = QStringLiteral("%1/main-tab1-expanded-view.png").arg(folder);
+        if (Save(window, middle)) saved << middle;
       }
     }
   }
