@@ -133,6 +133,8 @@ void CPreferencedlg::ShowPageOf(int key) {
   }
   if (shown == nullptr) return;
   if (shown == &m_checkPage) m_checkPage.ShowOnly(row->checkBoxes);
+  // Screen readers announce the page by the setting it shows.
+  shown->setAccessibleName(LoadUiString(RowTextId(*row, m_nProduct)));
   shown->show();
 }
 

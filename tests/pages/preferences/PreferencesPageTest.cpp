@@ -116,6 +116,7 @@ TEST_F(PageTest, EveryRowShowsItsPageItsBoxesAndItsDescription) {
       SCOPED_TRACE(list->item(index)->text().toStdString());
       EXPECT_EQ(list->item(index)->text(), LoadUiString(RowTextId(*row, product)));
       EXPECT_EQ(ShownPages(preferences), std::vector<int>{row->pageId});
+      EXPECT_EQ(preferences.OptionPage(row->pageId)->accessibleName(), list->item(index)->text());
       EXPECT_EQ(Description(preferences), DescriptionText(RowDescriptionId(*row, product)));
       if (row->pageId == kCheckPageId) {
         EXPECT_EQ(ShownBoxes(preferences), std::vector<int>(row->checkBoxes.begin(), row->checkBoxes.end()));
