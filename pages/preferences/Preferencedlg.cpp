@@ -7,7 +7,6 @@
 #include <QPlainTextEdit>
 
 #include "framework/ComboBox.h"
-#include "framework/Host.h"
 #include "framework/ListBox.h"
 #include "framework/ProfileStore.h"
 #include "framework/Screen.h"
@@ -16,7 +15,6 @@
 #include "localization/UiString.h"
 #include "localization/WindowText.h"
 #include "pages/preferences/model/PreferencePageRows.h"
-#include "pages/preferences/model/ValidateBeforeWrite.h"
 
 namespace cadmira::pages {
 namespace {
@@ -146,14 +144,6 @@ void CPreferencedlg::OnSelChange() {
   const PreferencePageRow* row = FindPreferencePageRow(key);
   auto* description = item<QPlainTextEdit>(kDescriptionEdit);
   if (row != nullptr && description != nullptr) description->setPlainText(LoadUiString(RowDescriptionId(*row, m_nProduct)));
-}
-
-bool CPreferencedlg::ValidateBeforeWrite() {
-  const WriteRefusal refusal = CheckBeforeWrite(*this);
-  if (refusal == WriteRefusal::None) return true;
-  framework::CurrentHost().MessageBox(window(), LoadUiString(RefusalMessageId(refusal)), QString(),
-                                      framework::MessageIcon::Information, framework::MessageButtons::Ok);
-  return false;
 }
 
 QWidget* CPreferencedlg::Control(int dialogId, int controlId) const {
