@@ -90,10 +90,14 @@ def find(root, role_name=None, name=None, showing=None, timeout=10.0):
     return wait_for(lambda: next(iter(find_all(root, role_name, name, showing)), None), what, timeout)
 
 
+# Qt marks a view's current item focused even while the focus is elsewhere.
+ITEM_ROLES = {"page tab", "list item", "tree item", "table cell"}
+
+
 def focused(root):
-    """The accessible that has the keyboard focus, or None."""
+    """The control that has the keyboard focus, or None."""
     for accessible in descendants(root):
-        if pyatspi.STATE_FOCUSED in states(accessible) and role(accessible) != "page tab":
+        if pyatspi.STATE_FOCUSED in states(accessible) and role(accessible) not in ITEM_ROLES:
             return accessible
     return None
 
