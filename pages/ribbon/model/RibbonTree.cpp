@@ -30,11 +30,23 @@ bool Shown(const RibbonItem& item) {
   return !item.Title.empty() && !AsciiEqualNoCase(item.Title, u"Upgrade to Business");
 }
 
+std::size_t ElementCount(const CXML_TreeElement* parent) {
+  std::size_t count = 0;
+  const int children = ChildCount(parent);
+  for (int i = 0; i < children; ++i) {
+    if (const CXML_TreeElement* child = ChildElement(parent, i)) count += 1 + ElementCount(child);
+  }
+  return count;
+}
+
 }  // namespace
 
 void CRibbonTree::Fill(const CXML_TreeElement* definition, int langid) {
   m_records.clear();
   m_nodes.clear();
+  const std::size_t elements = ElementCount(definition);
+  m_records.reserve(elements);
+  m_nodes.reserve(elements);
   Node previous = kNoNode;
   const int count = ChildCount(definition);
   for (int i = 0; i < count; ++i) {
