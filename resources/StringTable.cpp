@@ -266,6 +266,7 @@ constexpr StringEntry kEnglishStrings[] = {
     {270, u"Disable Security Warning "},
     {271, u"Enable this option to disable the security warning when Zandor Reader is launched "
           u"by a third-party application without a valid digital signature."},
+    {275, u"The plugin file name should not contain \";\"."},
     {282, u"Plugin Edit"},
     {288, u"Lock Read Mode in web browsers"},
     {289, u"User Experience Improvement"},
@@ -296,6 +297,8 @@ constexpr StringEntry kEnglishStrings[] = {
           u"Choose 'Enabled' to enable all features which require internet connection.\r\n"
           u"\r\n"
           u"This will change the corresponding setting in Preferences > General."},
+    {299, u"The program could not be restarted. The interface change will take effect the next time "
+          u"you start it."},
 };
 
 // Strictly increasing ids, so that the binary search finds the one entry of an id.

@@ -2,22 +2,24 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "document/PluginList.h"
-#include "document/SectionLookup.h"
+#include "document/DocumentWriter.h"
+#include "framework/Host.h"
 #include "framework/ProfileStore.h"
 #include "framework/TreeView.h"
 #include "localization/Relabel.h"
 #include "localization/UiString.h"
+#include "pages/plugins/model/DefaultPluginList.h"
 
 namespace cadmira::pages {
 namespace {
 
+using framework::MessageButtons;
+using framework::MessageIcon;
 using localization::LoadUiString;
-
-constexpr int kPluginTree = 1031;
 
 void SetLabel(framework::TemplateWindow& page, int id, int stringId) {
   QWidget* control = page.item(id);
@@ -26,52 +28,136 @@ void SetLabel(framework::TemplateWindow& page, int id, int stringId) {
   if (auto* box = qobject_cast<QGroupBox*>(control)) box->setTitle(LoadUiString(stringId));
 }
 
+// Notices of this page carry an empty caption.
+void Notify(QWidget* owner, int stringId) {
+  framework::CurrentHost().MessageBox(owner, LoadUiString(stringId), QString(), MessageIcon::Information,
+                                      MessageButtons::Ok);
+}
+
 }  // namespace
 
 CPluginsdlg::CPluginsdlg(QWidget* parent) : PageDialog(kDialogId, parent) { SetKeyPassThrough(true); }
 
-CPluginsdlg::~CPluginsdlg() = default;
+CPluginsdlg::~CPluginsdlg() { m_model.RewriteStore(); }
 
 framework::TreeView* CPluginsdlg::PluginTree() const { return item<framework::TreeView>(kPluginTree); }
 
 void CPluginsdlg::OnInitDialog() {
   localization::RelabelDialog(this, kDialogId);
+  const int verid = framework::ProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), 0);
+  const int product = verid == document::kReaderProduct ? document::kReaderProduct : document::kOrvantaProduct;
+  const int language = framework::ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), kEnglishLangId);
+  SetTexts(product);
+  const std::u16string_view section = AddedPluginSection(product);
+  m_store = CProfilePluginStore(QString::fromUtf16(section.data(), static_cast<qsizetype>(section.size())));
+  m_model.SetObserver(this);
+  m_model.Fill(product, language, &m_store);
+  ConnectControls();
+  if (auto* add = item<QPushButton>(kAddButton)) add->setEnabled(false);
+}
+
+void CPluginsdlg::SetTexts(int product) {
   SetLabel(*this, 1029, 148);
-  SetLabel(*this, 1023, 150);
-  SetLabel(*this, 1005, 224);
+  SetLabel(*this, kAddButton, 150);
+  SetLabel(*this, kDeleteButton, 224);
   SetLabel(*this, 1026, 145);
   SetLabel(*this, 1078, 282);
   SetLabel(*this, 1077, 220);
-  SetLabel(*this, 1027, 186);
-  const bool reader = framework::ProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), 0) == 1;
-  if (auto* description = item<QPlainTextEdit>(1025)) description->setPlainText(LoadUiString(reader ? 152 : 245));
+  SetLabel(*this, kBrowseButton, 186);
+  const int description = product == document::kReaderProduct ? 152 : 245;
+  if (auto* edit = item<QPlainTextEdit>(1025)) edit->setPlainText(LoadUiString(description));
+}
+
+void CPluginsdlg::ConnectControls() {
+  if (auto* browse = item<QPushButton>(kBrowseButton)) connect(browse, &QPushButton::clicked, this, &CPluginsdlg::OnBrowse);
+  if (auto* add = item<QPushButton>(kAddButton)) connect(add, &QPushButton::clicked, this, &CPluginsdlg::OnAdd);
+  if (auto* remove = item<QPushButton>(kDeleteButton)) {
+    connect(remove, &QPushButton::clicked, this, &CPluginsdlg::OnDelete);
+  }
+  if (framework::TreeView* tree = PluginTree()) {
+    connect(tree, &framework::TreeView::Clicked, this, &CPluginsdlg::OnTreeClicked);
+    connect(tree, &QTreeWidget::itemChanged, this, &CPluginsdlg::OnTreeItemChanged);
+  }
 }
 
 QTreeWidgetItem* CPluginsdlg::InsertPluginItem(const std::u16string& name, const std::u16string& piPath) {
+  m_model.AppendAdded({name, piPath});
   framework::TreeView* tree = PluginTree();
-  if (tree == nullptr) return nullptr;
-  m_records.push_back(std::make_unique<PluginItem>(PluginItem{name, piPath}));
-  QTreeWidgetItem* added = tree->InsertItem(QString::fromStdU16String(name));
-  tree->SetItemData(added, reinterpret_cast<quintptr>(m_records.back().get()));
-  return added;
+  return tree != nullptr ? tree->topLevelItem(tree->topLevelItemCount() - 1) : nullptr;
 }
 
-const PluginItem* CPluginsdlg::Record(const QTreeWidgetItem* item) const {
-  const framework::TreeView* tree = PluginTree();
-  return tree != nullptr ? reinterpret_cast<const PluginItem*>(tree->ItemData(item)) : nullptr;
+void CPluginsdlg::OnBrowse() {
+  framework::FileDialogRequest request;
+  request.mode = framework::FileDialogRequest::Mode::Open;
+  request.filter = QStringLiteral("zpi (*.zpi)|*.zpi||");
+  request.readOnlyBoxHidden = true;
+  const std::optional<QString> path = framework::CurrentHost().FileDialog(this, request);
+  if (!path) return;
+  if (auto* edit = item<QLineEdit>(kPathEdit)) edit->setText(*path);
+  if (auto* add = item<QPushButton>(kAddButton)) add->setEnabled(true);
 }
 
-void CPluginsdlg::ApplyPluginSection(const CXML_TreeElement* root) {
-  framework::TreeView* tree = PluginTree();
-  const std::optional<std::u16string> value = document::ReadUnloadPluginArray(root);
-  if (tree == nullptr || !value) return;
-  const std::vector<std::u16string> names = document::SplitUnloadPluginArray(*value);
-  const document::CHiddenPluginSet hidden(names);
-  for (int i = 0; i < tree->topLevelItemCount(); ++i) {
-    QTreeWidgetItem* row = tree->topLevelItem(i);
-    const PluginItem* record = Record(row);
-    tree->SetChecked(row, record != nullptr && hidden.Contains(record->PIPath));
+void CPluginsdlg::OnAdd() {
+  auto* edit = item<QLineEdit>(kPathEdit);
+  if (edit == nullptr) return;
+  const PluginAddResult result = m_model.Add(edit->text().toStdU16String());
+  switch (result.outcome) {
+    case PluginAddOutcome::Duplicate:
+      Notify(this, 230);
+      return;
+    case PluginAddOutcome::BadFileName:
+      Notify(this, 275);
+      return;
+    case PluginAddOutcome::Added:
+      break;
   }
+  Notify(this, 231);
+  if (framework::TreeView* tree = PluginTree()) tree->setCurrentItem(tree->topLevelItem(static_cast<int>(result.row)));
+  edit->clear();
+  if (auto* add = item<QPushButton>(kAddButton)) add->setEnabled(false);
+}
+
+void CPluginsdlg::OnDelete() {
+  framework::TreeView* tree = PluginTree();
+  QTreeWidgetItem* highlighted = tree != nullptr ? tree->DropHighlight() : nullptr;
+  if (highlighted == nullptr) return;
+  const auto row = static_cast<std::size_t>(tree->indexOfTopLevelItem(highlighted));
+  framework::Host& host = framework::CurrentHost();
+  if (m_model.IsInitialized(row)) {
+    host.MessageBox(this, LoadUiString(247), QString(), MessageIcon::None, MessageButtons::Ok);
+    return;
+  }
+  const QString question = LoadUiString(228) + highlighted->text(0) + QLatin1Char('?');
+  if (host.MessageBox(this, question, LoadUiString(229), MessageIcon::Question, MessageButtons::YesNo) ==
+      framework::MessageAnswer::Yes) {
+    m_model.Remove(row);
+  }
+}
+
+void CPluginsdlg::OnTreeClicked(const QPoint& point) {
+  if (framework::TreeView* tree = PluginTree()) tree->SetDropHighlight(tree->HitTest(point).item);
+}
+
+void CPluginsdlg::OnTreeItemChanged(QTreeWidgetItem* changed) {
+  framework::TreeView* tree = PluginTree();
+  const int row = tree->indexOfTopLevelItem(changed);
+  if (row >= 0 && static_cast<std::size_t>(row) < m_model.Count()) {
+    m_model.SetChecked(static_cast<std::size_t>(row), tree->Checked(changed));
+  }
+}
+
+void CPluginsdlg::OnPluginInserted(std::size_t row) {
+  framework::TreeView* tree = PluginTree();
+  if (tree == nullptr) return;
+  tree->InsertItem(QString::fromStdU16String(m_model.Item(row).Name));
+}
+
+void CPluginsdlg::OnPluginRemoved(std::size_t row) {
+  if (framework::TreeView* tree = PluginTree()) delete tree->takeTopLevelItem(static_cast<int>(row));
+}
+
+void CPluginsdlg::OnPluginChecked(std::size_t row, bool checked) {
+  if (framework::TreeView* tree = PluginTree()) tree->SetChecked(tree->topLevelItem(static_cast<int>(row)), checked);
 }
 
 }  // namespace cadmira::pages

@@ -1,13 +1,18 @@
 #pragma once
 
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "framework/PageDialog.h"
+#include "pages/plugins/ProfilePluginStore.h"
+#include "pages/plugins/model/PluginListModel.h"
 
 struct CXML_TreeElement;
+class QPoint;
 class QTreeWidgetItem;
+
+namespace cadmira::document {
+class CDomDocument;
+}
 
 namespace cadmira::framework {
 class TreeView;
@@ -15,37 +20,56 @@ class TreeView;
 
 namespace cadmira::pages {
 
-// One plug-in row: its caption and the file name that identifies it on this page.
-struct PluginItem {
-  std::u16string Name;
-  std::u16string PIPath;
-};
-
-// The Plugins page (dialog 150): the plug-in tree, whose checked items are the hidden plug-ins.
-class CPluginsdlg : public framework::PageDialog {
+// The Plugins page (dialog 150): the product's plug-ins, whose checked items are hidden, and the
+// box that adds a plug-in of this workstation. The page shows its list model; every change of
+// the model, from the page or from elsewhere, shows at once.
+class CPluginsdlg : public framework::PageDialog, private IPluginListObserver {
   Q_OBJECT
 
  public:
   static constexpr int kDialogId = 150;
+  static constexpr int kPluginTree = 1031;
+  static constexpr int kPathEdit = 1024;
+  static constexpr int kAddButton = 1023;
+  static constexpr int kDeleteButton = 1005;
+  static constexpr int kBrowseButton = 1027;
 
   explicit CPluginsdlg(QWidget* parent = nullptr);
+  // Keeps the plug-ins added on this workstation, less the deleted ones, for the next run.
   ~CPluginsdlg() override;
 
   framework::TreeView* PluginTree() const;
+  CPluginListModel& Model() { return m_model; }
+  const CPluginListModel& Model() const { return m_model; }
 
-  // Appends an unchecked top-level item for the plug-in; its record lives as long as the page.
+  // Lists a plug-in added elsewhere, with the added ones; the item that shows it.
   QTreeWidgetItem* InsertPluginItem(const std::u16string& name, const std::u16string& piPath);
-  const PluginItem* Record(const QTreeWidgetItem* item) const;
 
-  // Checks exactly the items that the loaded document hides; a document without a plug-in list
-  // leaves every check as it is.
-  void ApplyPluginSection(const CXML_TreeElement* root);
+  void ApplyPluginSection(const CXML_TreeElement* root) { m_model.ApplyPluginSection(root); }
+  void WritePluginSection(document::CDomDocument& document, bool disableTessadoc) const {
+    m_model.WritePluginSection(document, disableTessadoc);
+  }
+
+  void OnBrowse();
+  void OnAdd();
+  void OnDelete();
+  // A click at `point` (tree viewport coordinates) highlights the plug-in there for Delete.
+  void OnTreeClicked(const QPoint& point);
 
  protected:
   void OnInitDialog() override;
 
  private:
-  std::vector<std::unique_ptr<PluginItem>> m_records;
+  void SetTexts(int product);
+  void ConnectControls();
+  void OnTreeItemChanged(QTreeWidgetItem* item);
+
+  void OnPluginInserted(std::size_t row) override;
+  void OnPluginRemoved(std::size_t row) override;
+  void OnPluginChecked(std::size_t row, bool checked) override;
+
+  CProfilePluginStore m_store;
+  CPluginListModel m_model;
 };
 
 }  // namespace cadmira::pages

@@ -293,8 +293,8 @@ TEST_F(CadmiraDlgTest, ATabClickAppliesAPendingLoadOnce) {
   plugins.PluginTree()->SetChecked(shown, true);
 
   CDocumentState& document = window->Document();
-  document.m_pRootElement = Parse(kLoaded);
-  ASSERT_NE(document.m_pRootElement, nullptr);
+  document.m_xmlManager.SetRoot(Parse(kLoaded).release());
+  ASSERT_NE(document.RootElement(), nullptr);
   document.m_bRibbonPending = document.m_bPluginsPending = true;
 
   ClickTab(*window, 1);

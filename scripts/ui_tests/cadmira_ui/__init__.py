@@ -138,15 +138,20 @@ class Program:
 
     main_title = None
 
-    def __init__(self, langid=None, verid=None, arguments=(), environment=None):
+    def __init__(self, langid=None, verid=None, arguments=(), environment=None, settings=""):
         self.langid = langid
         self.verid = verid
+        self.settings = settings  # more of the settings file, as QSettings writes it
         self.arguments = list(arguments)
         self.environment = dict(environment or {})
         self.process = None
         self.app = None
         self.window = None
         self.folder = None
+
+    @property
+    def settings_file(self):
+        return os.path.join(self.folder, "config", "Cadmira", os.path.basename(PROGRAM) + ".conf")
 
     def __enter__(self):
         self.folder = tempfile.mkdtemp(prefix="cadmira-ui-")
@@ -157,6 +162,7 @@ class Program:
                 conf.write("[Languages]\nlangid=%d\n" % self.langid)
             if self.verid is not None:
                 conf.write("[Versions]\nverid=%d\n" % self.verid)
+            conf.write(self.settings)
         environment = dict(os.environ, XDG_CONFIG_HOME=os.path.join(self.folder, "config"),
                            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", LANG="C.UTF-8")
         environment.update(self.environment)

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "pages/plugins/model/PluginItem.h"
+
+struct CXML_TreeElement;
+
+namespace cadmira::pages {
+
+inline constexpr int kEnglishLangId = 49001;
+inline constexpr int kChineseLangId = 49007;
+
+// The embedded default list of a product (1 is the reader, any other value the editor) in an
+// interface language; 0 for a language that has none.
+int DefaultPluginResource(int product, int language);
+
+// The plug-ins a default list's root names, in document order: every child element, whatever its
+// tag, with its Name and PIPath (an absent attribute reads as empty).
+std::vector<PluginItem> DefaultPluginsOf(const CXML_TreeElement* root);
+
+// The plug-ins of an embedded default list; empty when the resource is missing, empty or does
+// not parse.
+std::vector<PluginItem> ReadDefaultPlugins(int resourceId);
+
+// The settings section that keeps the plug-ins added for a product on this workstation.
+std::u16string_view AddedPluginSection(int product);
+
+}  // namespace cadmira::pages
