@@ -90,6 +90,19 @@ void CPluginListModel::ApplyPluginSection(const CXML_TreeElement* root) {
   for (std::size_t row = 0; row < m_rows.size(); ++row) SetChecked(row, hidden.Contains(m_rows[row].plugin.PIPath));
 }
 
+std::size_t CPluginListModel::AdoptHiddenNames(const CXML_TreeElement* root) {
+  const std::optional<std::u16string> value = document::ReadUnloadPluginArray(root);
+  if (!value) return 0;
+  std::size_t adopted = 0;
+  for (std::u16string& name : document::SplitUnloadPluginArray(*value)) {
+    if (!IsListableFileName(name) || FindFileName(name)) continue;
+    std::u16string caption(PluginCaption(name));
+    AppendAdded({std::move(caption), std::move(name)});
+    ++adopted;
+  }
+  return adopted;
+}
+
 std::vector<std::u16string> CPluginListModel::HiddenFileNames() const {
   std::vector<std::u16string> names;
   for (const Row& row : m_rows) {

@@ -176,6 +176,19 @@ TEST_F(PluginListModelTest, ADocumentWithoutAPluginListKeepsEveryCheck) {
   EXPECT_FALSE(model.Checked(1));
 }
 
+TEST_F(PluginListModelTest, HiddenNamesNoRowHasAreAdoptedOnceAndThenChecked) {
+  const XmlTreePtr root = Hiding("b.zpi;Extra.Tool.zpi;EXTRA.tool.zpi;;nodot;plain;trailing");
+  EXPECT_EQ(model.AdoptHiddenNames(root.get()), 2u);
+  EXPECT_EQ(model.Item(5), (PluginItem{u"Extra.Tool", u"Extra.Tool.zpi"}));
+  EXPECT_EQ(model.Item(6), (PluginItem{u"", u"plain"}));
+  EXPECT_EQ(model.AddedPlugins().size(), 4u);
+  EXPECT_EQ(store.writes, 0);
+  model.ApplyPluginSection(root.get());
+  EXPECT_EQ(model.HiddenFileNames(), (std::vector<std::u16string>{u"B.zpi", u"NoDot", u"Extra.Tool.zpi", u"plain"}));
+  EXPECT_EQ(model.AdoptHiddenNames(root.get()), 0u);
+  EXPECT_EQ(model.AdoptHiddenNames(nullptr), 0u);
+}
+
 TEST_F(PluginListModelTest, CheckingByFileNameReachesEveryRowOfThatFile) {
   observer.events.clear();
   EXPECT_EQ(model.SetCheckedByFileName(u"a.ZPI", true), 2u);
