@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include "app/AboutDlg.h"
+#include "app/InterfaceChange.h"
 #include "app/VersionText.h"
 #include "framework/Host.h"
 #include "framework/ProfileStore.h"
@@ -87,6 +88,9 @@ void CCadmiraDlg::SetButtonTexts() {
     connect(cancel, &QPushButton::clicked, this, [this] { EndDialog(framework::kIdCancel); });
   }
   if (QPushButton* help = Button(kHelpButton)) connect(help, &QPushButton::clicked, this, &CCadmiraDlg::OnHelp);
+  if (QPushButton* change = Button(kInterfaceButton)) {
+    connect(change, &QPushButton::clicked, this, [this] { InterfaceChange(this); });
+  }
 }
 
 void CCadmiraDlg::BuildSystemMenu() {
@@ -170,7 +174,7 @@ void CCadmiraDlg::OnTabSelectionChanged() {
 void CCadmiraDlg::OnTabClicked() {
   const framework::TabControl* tabs = TabControl();
   const int selected = tabs != nullptr ? tabs->CurSel() : -1;
-  const CXML_TreeElement* root = m_document.m_pRootElement.get();
+  const CXML_TreeElement* root = m_document.RootElement();
   if (selected == kRibbonTab && m_document.m_bRibbonPending) {
     m_ribbonPage.ApplyRibbonSection(root);
     m_ribbonPage.update();

@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "cli/LintCommand.h"
 #include "cli/NewCommand.h"
 #include "cli/SealCommand.h"
 #include "cli/ShowCommand.h"
@@ -14,6 +15,7 @@ std::vector<std::unique_ptr<CCliCommand>> MakeCommands() {
   commands.push_back(std::make_unique<CSealCommand>(CSealCommand::Direction::kUnseal));
   commands.push_back(std::make_unique<CShowCommand>());
   commands.push_back(std::make_unique<CNewCommand>());
+  commands.push_back(std::make_unique<CLintCommand>());
   return commands;
 }
 

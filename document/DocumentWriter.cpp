@@ -23,6 +23,15 @@ void WriteVersion(CDomDocument& document, int product, const std::u16string& ver
   if (CDomAttribute attribute = document.AttributeNode(root, u"version")) document.SetAttributeValue(attribute, version);
 }
 
+// The skeleton, the preference values and the root's version: what every build starts with.
+CDomDocument& FillPreferencesAndVersion(CWriteContext& context, int product, const IPageControls& controls) {
+  if (!BuildDocument(context, product)) throw CDomError(kE_POINTER, "the document could not be created");
+  CDomDocument& document = *context.m_spXmlDoc;
+  FillPreferenceSection(context, controls);
+  WriteVersion(document, product, controls.Text(kPreferencesDialog, kVersionEdit));
+  return document;
+}
+
 }  // namespace
 
 bool BuildDocument(CWriteContext& context, int product) {
@@ -53,13 +62,16 @@ bool BuildDocument(CWriteContext& context, int product) {
 
 void FillDocument(CWriteContext& context, int product, const IPageControls& controls,
                   std::span<const std::u16string> hiddenPlugins, std::span<const RibbonPath> hiddenRibbon) {
-  if (!BuildDocument(context, product)) throw CDomError(kE_POINTER, "the document could not be created");
-  CDomDocument& document = *context.m_spXmlDoc;
-  FillPreferenceSection(context, controls);
-  WriteVersion(document, product, controls.Text(kPreferencesDialog, kVersionEdit));
+  CDomDocument& document = FillPreferencesAndVersion(context, product, controls);
   const bool disableTessadoc = controls.Checked(kTessadocDialog, kDisableTessadocCheck);
   WritePluginSection(document, JoinUnloadPluginArray(hiddenPlugins, disableTessadoc));
   for (const RibbonPath& path : hiddenRibbon) HideRibbonPath(context, path);
+}
+
+void FillDocument(CWriteContext& context, int product, const IDocumentPages& pages) {
+  CDomDocument& document = FillPreferencesAndVersion(context, product, pages.Controls());
+  pages.WritePluginSection(document);
+  pages.WriteRibbonSection(context);
 }
 
 }  // namespace cadmira::document

@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 
+#include "document/DocumentPages.h"
 #include "document/PageControls.h"
 #include "document/ProductTable.h"
 #include "document/RibbonPath.h"
@@ -22,5 +23,8 @@ namespace cadmira::document {
 // and the context holds no document afterwards.
 void FillDocument(CWriteContext& context, int product, const IPageControls& controls,
                   std::span<const std::u16string> hiddenPlugins, std::span<const RibbonPath> hiddenRibbon);
+
+// The same build from the pages themselves: they write their own plug-in and ribbon sections.
+void FillDocument(CWriteContext& context, int product, const IDocumentPages& pages);
 
 }  // namespace cadmira::document

@@ -11,6 +11,14 @@ ComboBox::ComboBox(bool withEditField, QWidget* parent) : QComboBox(parent) {
     setCompleter(nullptr);
     // Qt would select an item whose text matches the field when editing ends.
     disconnect(field, &QLineEdit::editingFinished, this, nullptr);
+    // A typed text is not an item: the selection ends until one is picked from the list.
+    connect(field, &QLineEdit::textEdited, this, [this](const QString& text) {
+      if (currentIndex() == -1) return;
+      const int caret = lineEdit()->cursorPosition();
+      setCurrentIndex(-1);
+      setEditText(text);
+      lineEdit()->setCursorPosition(caret);
+    });
   }
 }
 

@@ -5,7 +5,8 @@
 namespace cadmira::framework {
 
 // A drop-down list, with an edit field when asked. The field may show a text while no item is
-// selected; typing in it never selects an item, only picking from the list does; adding items
+// selected; typing in it never selects an item and ends any selection, only picking from the list
+// selects one; adding items
 // keeps the selection and the field as they were.
 class ComboBox : public QComboBox {
   Q_OBJECT

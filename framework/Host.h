@@ -42,7 +42,8 @@ class Host {
   // The dialog has been created already; the answer is what it ended with.
   virtual int RunModal(Dialog& dialog) = 0;
   // Starts the program's executable again, without arguments, and ends this process at once.
-  virtual void Restart() = 0;
+  // Returns false, and this process keeps running, when the new instance could not be started.
+  virtual bool Restart() = 0;
   // Ends the process at once with `code`; no destructor runs.
   virtual void Exit(int code) = 0;
 };

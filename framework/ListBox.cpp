@@ -14,12 +14,16 @@ ListBox::ListBox(bool sorted, QWidget* parent) : QListWidget(parent), m_sorted(s
   setUniformItemSizes(true);
 }
 
+int ListBox::Compare(const QString& a, const QString& b) const {
+  return m_collator ? m_collator->compare(a, b) : QString::compare(a, b, Qt::CaseInsensitive);
+}
+
 int ListBox::AddString(const QString& text) {
   int index = count();
   if (m_sorted) {
     // After every row that sorts before or equal to it.
     index = 0;
-    while (index < count() && QString::compare(item(index)->text(), text, Qt::CaseInsensitive) <= 0) ++index;
+    while (index < count() && Compare(item(index)->text(), text) <= 0) ++index;
   }
   insertItem(index, text);
   return index;

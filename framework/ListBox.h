@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QCollator>
 #include <QListWidget>
+
+#include <optional>
 
 namespace cadmira::framework {
 
@@ -12,6 +15,9 @@ class ListBox : public QListWidget {
 
  public:
   explicit ListBox(bool sorted, QWidget* parent = nullptr);
+
+  // Rows added from now on sort by `collator` instead.
+  void SetCollator(const QCollator& collator) { m_collator = collator; }
 
   // The index the row landed at.
   int AddString(const QString& text);
@@ -26,7 +32,10 @@ class ListBox : public QListWidget {
   void updateGeometries() override;
 
  private:
+  int Compare(const QString& a, const QString& b) const;
+
   bool m_sorted;
+  std::optional<QCollator> m_collator;
   int m_horizontalExtent = 0;
 };
 

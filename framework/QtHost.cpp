@@ -109,9 +109,8 @@ std::optional<QString> QtHost::FileDialog(QWidget* owner, const FileDialogReques
 
 int QtHost::RunModal(Dialog& dialog) { return dialog.exec(); }
 
-void QtHost::Restart() {
-  // Whether or not the new instance starts, this one ends.
-  QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
+bool QtHost::Restart() {
+  if (!QProcess::startDetached(QCoreApplication::applicationFilePath(), {})) return false;
   EndProcess(0);
 }
 

@@ -14,7 +14,7 @@ class QtHost : public Host {
                            MessageButtons buttons) override;
   std::optional<QString> FileDialog(QWidget* owner, const FileDialogRequest& request) override;
   int RunModal(Dialog& dialog) override;
-  [[noreturn]] void Restart() override;
+  bool Restart() override;
   [[noreturn]] void Exit(int code) override;
 };
 

@@ -94,6 +94,8 @@ void ScriptedHost::AnswerModal(int result) {
   m_modalAnswers.push_back([result](Dialog&) { return result; });
 }
 
+void ScriptedHost::AnswerRestart(bool started) { m_restartAnswers.push_back(started); }
+
 std::vector<HostCall> ScriptedHost::MessageBoxes() const {
   std::vector<HostCall> boxes;
   std::copy_if(m_calls.begin(), m_calls.end(), std::back_inserter(boxes),
@@ -106,7 +108,7 @@ int ScriptedHost::UnansweredCount() const {
 }
 
 bool ScriptedHost::ScriptUsedUp() const {
-  return m_messageAnswers.empty() && m_fileAnswers.empty() && m_modalAnswers.empty();
+  return m_messageAnswers.empty() && m_fileAnswers.empty() && m_modalAnswers.empty() && m_restartAnswers.empty();
 }
 
 QStringList ScriptedHost::Problems() const {
@@ -120,6 +122,7 @@ QStringList ScriptedHost::Problems() const {
   unused(m_messageAnswers.size(), "message box");
   unused(m_fileAnswers.size(), "file dialog");
   unused(m_modalAnswers.size(), "modal dialog");
+  unused(m_restartAnswers.size(), "restart");
   return problems;
 }
 
@@ -128,6 +131,7 @@ void ScriptedHost::Clear() {
   m_messageAnswers.clear();
   m_fileAnswers.clear();
   m_modalAnswers.clear();
+  m_restartAnswers.clear();
   m_calls.clear();
 }
 
@@ -174,10 +178,14 @@ int ScriptedHost::RunModal(Dialog& dialog) {
   return script(dialog);
 }
 
-void ScriptedHost::Restart() {
+bool ScriptedHost::Restart() {
   HostCall call;
   call.kind = HostCall::Kind::Restart;
   m_calls.push_back(call);
+  if (m_restartAnswers.empty()) return true;
+  const bool started = m_restartAnswers.front();
+  m_restartAnswers.pop_front();
+  return started;
 }
 
 void ScriptedHost::Exit(int code) {

@@ -57,6 +57,8 @@ class ScriptedHost : public Host {
   // `script` sees the created dialog (its OnInitDialog has run) and returns the modal result.
   void AnswerModal(ModalScript script);
   void AnswerModal(int result);
+  // Whether the next restart starts the new instance; a restart with no such answer does.
+  void AnswerRestart(bool started);
 
   const std::vector<HostCall>& Calls() const { return m_calls; }
   std::vector<HostCall> MessageBoxes() const;
@@ -72,7 +74,7 @@ class ScriptedHost : public Host {
                            MessageButtons buttons) override;
   std::optional<QString> FileDialog(QWidget* owner, const FileDialogRequest& request) override;
   int RunModal(Dialog& dialog) override;
-  void Restart() override;
+  bool Restart() override;
   void Exit(int code) override;
 
  private:
@@ -84,6 +86,7 @@ class ScriptedHost : public Host {
   std::deque<ScriptedBox> m_messageAnswers;
   std::deque<std::optional<QString>> m_fileAnswers;
   std::deque<ModalScript> m_modalAnswers;
+  std::deque<bool> m_restartAnswers;
   std::vector<HostCall> m_calls;
   QStringList m_mismatches;
   ScopedHost m_installed;

@@ -297,6 +297,8 @@ constexpr StringEntry kEnglishStrings[] = {
           u"Choose 'Enabled' to enable all features which require internet connection.\r\n"
           u"\r\n"
           u"This will change the corresponding setting in Preferences > General."},
+    {299, u"The program could not be restarted. The interface change will take effect the next time "
+          u"you start it."},
 };
 
 // Strictly increasing ids, so that the binary search finds the one entry of an id.

@@ -1,40 +1,206 @@
 #include "pages/preferences/Preferencedlg.h"
 
+#include <QCheckBox>
+#include <QCollator>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "framework/ComboBox.h"
+#include "framework/Host.h"
+#include "framework/ListBox.h"
 #include "framework/ProfileStore.h"
+#include "framework/Screen.h"
+#include "localization/LanguageFile.h"
 #include "localization/Relabel.h"
 #include "localization/UiString.h"
+#include "localization/WindowText.h"
+#include "pages/preferences/model/PreferencePageRows.h"
+#include "pages/preferences/model/ValidateBeforeWrite.h"
 
 namespace cadmira::pages {
 namespace {
 
 using localization::LoadUiString;
 
-constexpr int kVersionLabel = 1010;
-constexpr int kVersionEdit = 1075;
-constexpr int kOptionsBox = 1027;
-constexpr int kDescriptionBox = 1026;
-constexpr int kDescriptionEdit = 1025;
+QString ToQString(const std::u16string& text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::u16string ToU16(const QString& text) { return text.toStdU16String(); }
+
+// Rows sort as a reader of the interface language expects: English by the alphabet ignoring
+// case, Chinese by pinyin.
+QCollator InterfaceCollator() {
+  const int langid = framework::ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), 49001);
+  const bool chinese = (langid & 0xFFFF) == localization::kChineseLangId;
+  QCollator collator(chinese ? QLocale(QLocale::Chinese, QLocale::China) : QLocale(QLocale::English, QLocale::UnitedStates));
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  return collator;
+}
 
 }  // namespace
 
-CPreferencedlg::CPreferencedlg(QWidget* parent) : PageDialog(kDialogId, parent) { SetKeyPassThrough(true); }
+CPreferencedlg::CPreferencedlg(QWidget* parent)
+    : PageDialog(kDialogId, parent),
+      m_pages{&m_aboutPage,      &m_rmsPage,          &m_readModePage,  &m_commentsFilterPage, &m_sendCrashPage,
+              &m_internetPage,   &m_notifyPage,       &m_collectDataPage, &m_advertisePage,    &m_checkPage,
+              &m_languagePage,   &m_programNamePage,  &m_safeReadingPage, &m_linkPage,         &m_statusPage,
+              &m_tessadocPage,   &m_serverPage,       &m_checkAppPage} {
+  SetKeyPassThrough(true);
+}
+
+CPreferencedlg::~CPreferencedlg() = default;
 
 QLineEdit* CPreferencedlg::VersionEdit() const { return item<QLineEdit>(kVersionEdit); }
 
+framework::ListBox* CPreferencedlg::SettingList() const { return item<framework::ListBox>(kSettingList); }
+
 void CPreferencedlg::OnInitDialog() {
   localization::RelabelDialog(this, kDialogId);
-  const bool reader = framework::ProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), 0) == 1;
-  if (auto* label = item<QLabel>(kVersionLabel)) label->setText(LoadUiString(reader ? 144 : 217));
+  m_nProduct = framework::ProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), 0) == 1 ? 1 : 0;
+  if (QWidget* label = item(kVersionLabel)) localization::SetWindowText(label, LoadUiString(VersionLabelId(m_nProduct)));
   if (auto* description = item<QPlainTextEdit>(kDescriptionEdit)) {
-    description->setPlainText(LoadUiString(reader ? 154 : 241));
+    description->setPlainText(LoadUiString(InitialDescriptionId(m_nProduct)));
   }
+  AddRows();
   if (auto* options = item<QGroupBox>(kOptionsBox)) options->setTitle(LoadUiString(146));
   if (auto* box = item<QGroupBox>(kDescriptionBox)) box->setTitle(LoadUiString(145));
+  SetListExtent();
+  PlacePages();
+  ShowPageOf(kAboutKey);
+  if (framework::ListBox* list = SettingList()) {
+    connect(list, &QListWidget::currentRowChanged, this, &CPreferencedlg::OnSelChange);
+  }
+}
+
+void CPreferencedlg::AddRows() {
+  framework::ListBox* list = SettingList();
+  if (list == nullptr) return;
+  list->SetCollator(InterfaceCollator());
+  for (const PreferencePageRow* row : ListedPreferenceRows(m_nProduct)) {
+    const int index = list->AddString(LoadUiString(RowTextId(*row, m_nProduct)));
+    list->SetItemData(index, row->key);
+  }
+  // The About row, which the page opens on; in English it is also the first.
+  for (int index = 0; index < list->count(); ++index) {
+    if (list->ItemData(index) == kAboutKey) list->setCurrentRow(index);
+  }
+}
+
+void CPreferencedlg::SetListExtent() {
+  framework::ListBox* list = SettingList();
+  if (list == nullptr) return;
+  int widest = 0;
+  for (int index = 0; index < list->count(); ++index) {
+    widest = qMax(widest, list->fontMetrics().horizontalAdvance(list->item(index)->text()));
+  }
+  list->SetHorizontalExtent(widest + 4);
+}
+
+void CPreferencedlg::PlacePages() {
+  const QWidget* options = item(kOptionsBox);
+  if (options == nullptr) return;
+  const double scale = framework::ScreenDpi() / 96.0;
+  const int side = static_cast<int>(4 * scale);
+  const int top = static_cast<int>(30 * scale);
+  const QRect box = options->geometry();
+  m_rcPage = QRect(box.x() + side, box.y() + top, box.width() - 2 * side, box.height() - top - side);
+  for (COptionPage* page : m_pages) {
+    if (page->IsCreated()) page->setGeometry(m_rcPage);
+  }
+}
+
+COptionPage* CPreferencedlg::OptionPage(int dialogId) {
+  for (COptionPage* page : m_pages) {
+    if (page->TemplateId() != dialogId) continue;
+    if (!page->IsCreated()) {
+      if (!page->Create(this)) return nullptr;
+      page->setGeometry(m_rcPage);
+      page->hide();
+      m_pageTable[PageTableKey(dialogId)] = page;
+    }
+    return page;
+  }
+  return nullptr;
+}
+
+void CPreferencedlg::ShowPageOf(int key) {
+  const PreferencePageRow* row = FindPreferencePageRow(key);
+  COptionPage* shown = row != nullptr ? OptionPage(row->pageId) : nullptr;
+  for (const auto& [tableKey, page] : m_pageTable) {
+    if (page != shown) page->hide();
+  }
+  if (shown == nullptr) return;
+  if (shown == &m_checkPage) m_checkPage.ShowOnly(row->checkBoxes);
+  shown->show();
+}
+
+void CPreferencedlg::OnSelChange() {
+  framework::ListBox* list = SettingList();
+  if (list == nullptr || list->currentRow() < 0) return;
+  const int key = static_cast<int>(list->ItemData(list->currentRow()));
+  ShowPageOf(key);
+  const PreferencePageRow* row = FindPreferencePageRow(key);
+  auto* description = item<QPlainTextEdit>(kDescriptionEdit);
+  if (row != nullptr && description != nullptr) description->setPlainText(LoadUiString(RowDescriptionId(*row, m_nProduct)));
+}
+
+bool CPreferencedlg::ValidateBeforeWrite() {
+  const WriteRefusal refusal = CheckBeforeWrite(*this);
+  if (refusal == WriteRefusal::None) return true;
+  framework::CurrentHost().MessageBox(window(), LoadUiString(RefusalMessageId(refusal)), QString(),
+                                      framework::MessageIcon::Information, framework::MessageButtons::Ok);
+  return false;
+}
+
+QWidget* CPreferencedlg::Control(int dialogId, int controlId) const {
+  if (dialogId == kDialogId) return item(controlId);
+  for (const COptionPage* page : m_pages) {
+    if (page->TemplateId() == dialogId) return page->IsCreated() ? page->item(controlId) : nullptr;
+  }
+  return nullptr;
+}
+
+// A page not built yet reads as a fresh one: unchecked, at item 0, empty.
+bool CPreferencedlg::Checked(int dialogId, int controlId) const {
+  const auto* box = qobject_cast<const QCheckBox*>(Control(dialogId, controlId));
+  return box != nullptr && box->isChecked();
+}
+
+void CPreferencedlg::SetChecked(int dialogId, int controlId, bool checked) {
+  OptionPage(dialogId);
+  if (auto* box = qobject_cast<QCheckBox*>(Control(dialogId, controlId))) box->setChecked(checked);
+}
+
+int CPreferencedlg::ComboIndex(int dialogId, int controlId) const {
+  const QWidget* control = Control(dialogId, controlId);
+  if (control == nullptr) return 0;
+  const auto* combo = qobject_cast<const framework::ComboBox*>(control);
+  return combo != nullptr ? combo->CurSel() : 0;
+}
+
+void CPreferencedlg::SetComboIndex(int dialogId, int controlId, int index) {
+  OptionPage(dialogId);
+  if (auto* combo = qobject_cast<framework::ComboBox*>(Control(dialogId, controlId))) combo->SetCurSel(index);
+}
+
+std::u16string CPreferencedlg::Text(int dialogId, int controlId) const {
+  const auto* edit = qobject_cast<const QLineEdit*>(Control(dialogId, controlId));
+  return edit != nullptr ? ToU16(edit->text()) : std::u16string();
+}
+
+void CPreferencedlg::SetText(int dialogId, int controlId, const std::u16string& text) {
+  OptionPage(dialogId);
+  if (auto* edit = qobject_cast<QLineEdit*>(Control(dialogId, controlId))) {
+    edit->setText(ToQString(text));
+    edit->setCursorPosition(0);
+  }
+}
+
+void CPreferencedlg::SetEnabled(int dialogId, int controlId, bool enabled) {
+  OptionPage(dialogId);
+  if (QWidget* control = Control(dialogId, controlId)) control->setEnabled(enabled);
 }
 
 }  // namespace cadmira::pages

@@ -4,14 +4,11 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
-#include <span>
-#include <string>
-
-#include "base/AsciiCase.h"
-#include "document/HiddenRibbonPaths.h"
+#include "framework/ProfileStore.h"
 #include "framework/TreeView.h"
 #include "localization/Relabel.h"
 #include "localization/UiString.h"
+#include "pages/ribbon/model/RibbonDefinition.h"
 
 namespace cadmira::pages {
 namespace {
@@ -20,83 +17,105 @@ using localization::LoadUiString;
 
 constexpr int kRibbonTree = 1022;
 
-void SetSubtree(framework::TreeView& tree, QTreeWidgetItem* item, bool checked) {
-  tree.SetChecked(item, checked);
-  for (int i = 0; i < item->childCount(); ++i) SetSubtree(tree, item->child(i), checked);
-}
-
-void UncheckAll(framework::TreeView& tree) {
-  for (int i = 0; i < tree.topLevelItemCount(); ++i) SetSubtree(tree, tree.topLevelItem(i), false);
-}
-
 }  // namespace
 
 CRibbondlg::CRibbondlg(QWidget* parent) : PageDialog(kDialogId, parent) { SetKeyPassThrough(true); }
 
-CRibbondlg::~CRibbondlg() = default;
+CRibbondlg::~CRibbondlg() { m_tree.SetObserver(nullptr); }
 
 framework::TreeView* CRibbondlg::RibbonTree() const { return item<framework::TreeView>(kRibbonTree); }
+
+QTreeWidgetItem* CRibbondlg::Item(CRibbonTree::Node node) {
+  if (node < 0 || static_cast<std::size_t>(node) >= m_items.size()) return nullptr;
+  if (m_items[node] == nullptr) AddChildren(m_tree.Parent(node));
+  return m_items[node];
+}
+
+CRibbonTree::Node CRibbondlg::NodeOf(const QTreeWidgetItem* item) const {
+  const framework::TreeView* tree = RibbonTree();
+  if (tree == nullptr || item == nullptr) return CRibbonTree::kNoNode;
+  const auto node = static_cast<CRibbonTree::Node>(tree->ItemData(item));
+  const bool known = node >= 0 && static_cast<std::size_t>(node) < m_items.size() && m_items[node] == item;
+  return known ? node : CRibbonTree::kNoNode;
+}
+
+const RibbonItem* CRibbondlg::Record(const QTreeWidgetItem* item) const {
+  const CRibbonTree::Node node = NodeOf(item);
+  return node != CRibbonTree::kNoNode ? &m_tree.Record(node) : nullptr;
+}
 
 void CRibbondlg::OnInitDialog() {
   localization::RelabelDialog(this, kDialogId);
   if (auto* label = item<QLabel>(1028)) label->setText(LoadUiString(147));
   if (auto* box = item<QGroupBox>(1026)) box->setTitle(LoadUiString(145));
   if (auto* description = item<QPlainTextEdit>(1025)) description->setPlainText(LoadUiString(153));
+  FillTree(framework::ProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), 0),
+           framework::ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), kEnglishLanguage));
 }
 
-QTreeWidgetItem* CRibbondlg::InsertRibbonItem(const std::u16string& title, const std::u16string& name,
-                                              QTreeWidgetItem* parent) {
-  framework::TreeView* tree = RibbonTree();
-  if (tree == nullptr) return nullptr;
-  m_records.push_back(std::make_unique<RibbonItem>(RibbonItem{title, name}));
-  QTreeWidgetItem* added = tree->InsertItem(QString::fromStdU16String(title), parent);
-  tree->SetItemData(added, reinterpret_cast<quintptr>(m_records.back().get()));
-  return added;
-}
-
-const RibbonItem* CRibbondlg::Record(const QTreeWidgetItem* item) const {
-  const framework::TreeView* tree = RibbonTree();
-  return tree != nullptr ? reinterpret_cast<const RibbonItem*>(tree->ItemData(item)) : nullptr;
-}
-
-void CRibbondlg::ClearRibbonChecks() {
-  if (framework::TreeView* tree = RibbonTree()) UncheckAll(*tree);
-}
-
-void CRibbondlg::PropagateCheck(QTreeWidgetItem* item, bool checked) {
-  framework::TreeView* tree = RibbonTree();
-  if (tree == nullptr || item == nullptr) return;
-  SetSubtree(*tree, item, checked);
-  for (QTreeWidgetItem* ancestor = item->parent(); ancestor != nullptr; ancestor = ancestor->parent()) {
-    bool all = true;
-    for (int i = 0; i < ancestor->childCount() && all; ++i) all = tree->Checked(ancestor->child(i));
-    tree->SetChecked(ancestor, all);
-  }
-}
-
-void CRibbondlg::ApplyRibbonSection(const CXML_TreeElement* root) {
+void CRibbondlg::FillTree(int verid, int langid) {
   framework::TreeView* tree = RibbonTree();
   if (tree == nullptr) return;
-  document::VisitHiddenRibbonPaths(root, [&](std::span<const std::u16string> path) {
-    QTreeWidgetItem* parent = nullptr;
-    for (std::size_t level = 0; level < path.size(); ++level) {
-      const int count = parent != nullptr ? parent->childCount() : tree->topLevelItemCount();
-      QTreeWidgetItem* match = nullptr;
-      for (int i = 0; i < count && match == nullptr; ++i) {
-        QTreeWidgetItem* candidate = parent != nullptr ? parent->child(i) : tree->topLevelItem(i);
-        const RibbonItem* record = Record(candidate);
-        if (record != nullptr && AsciiEqualNoCase(record->Name, path[level])) match = candidate;
-      }
-      if (match == nullptr) break;
-      if (level + 1 == path.size()) {
-        PropagateCheck(match, true);
-        for (QTreeWidgetItem* ancestor = match->parent(); ancestor != nullptr; ancestor = ancestor->parent()) {
-          ancestor->setExpanded(true);
-        }
-      }
-      parent = match;
-    }
-  });
+  const XmlTreePtr definition = LoadRibbonDefinition(verid, langid);
+  m_tree.Fill(definition.get(), langid);
+  m_items.assign(static_cast<std::size_t>(m_tree.NodeCount()), nullptr);
+  AddChildren(CRibbonTree::kNoNode);
+  m_tree.SetObserver(this);
+  connect(tree, &framework::TreeView::Clicked, this, &CRibbondlg::OnTreeClicked);
+  connect(tree, &QTreeWidget::itemChanged, this, &CRibbondlg::OnItemChanged);
+  connect(tree, &QTreeWidget::itemExpanded, this,
+          [this](QTreeWidgetItem* item) { AddChildren(NodeOf(item)); });
 }
+
+// The view holds the top level and the branches opened so far; the rest of the ribbon lives in
+// the ribbon tree alone until its branch is first opened, so that the page starts quickly.
+void CRibbondlg::AddChildren(CRibbonTree::Node parent) {
+  framework::TreeView* tree = RibbonTree();
+  const CRibbonTree::Node first = parent == CRibbonTree::kNoNode ? m_tree.FirstTopLevel() : m_tree.FirstChild(parent);
+  if (tree == nullptr || first == CRibbonTree::kNoNode || m_items[first] != nullptr) return;
+  QTreeWidgetItem* parentItem = parent == CRibbonTree::kNoNode ? nullptr : Item(parent);
+  m_following = true;
+  for (CRibbonTree::Node node = first; node != CRibbonTree::kNoNode; node = m_tree.NextSibling(node)) {
+    QTreeWidgetItem* added = tree->InsertItem(QString::fromStdU16String(m_tree.Record(node).Title), parentItem);
+    tree->SetItemData(added, static_cast<quintptr>(node));
+    tree->SetChecked(added, m_tree.Checked(node));
+    if (m_tree.FirstChild(node) != CRibbonTree::kNoNode) added->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    m_items[node] = added;
+  }
+  m_following = false;
+}
+
+void CRibbondlg::ClearRibbonChecks() { m_tree.ClearRibbonChecks(); }
+
+void CRibbondlg::ApplyRibbonSection(const CXML_TreeElement* root) { m_tree.ApplyRibbonSection(root); }
+
+void CRibbondlg::WriteRibbonSection(document::CWriteContext& context) const { m_tree.WriteRibbonSection(context); }
+
+void CRibbondlg::OnTreeClicked(const QPoint& point) {
+  framework::TreeView* tree = RibbonTree();
+  const framework::TreeView::HitTestResult hit = tree->HitTest(point);
+  tree->SetDropHighlight(hit.item);
+  const CRibbonTree::Node node = NodeOf(hit.item);
+  // The tree toggles the box itself right after this; the rest of the tree follows here.
+  if (hit.onStateIcon && node != CRibbonTree::kNoNode) m_tree.ClickCheckBox(node);
+}
+
+// A box the view toggled on its own (the mouse, Space, assistive technology) changes that item.
+void CRibbondlg::OnItemChanged(QTreeWidgetItem* item) {
+  const CRibbonTree::Node node = NodeOf(item);
+  if (m_following || node == CRibbonTree::kNoNode) return;
+  const bool checked = RibbonTree()->Checked(item);
+  if (checked != m_tree.Checked(node)) m_tree.SetChecked(node, checked);
+}
+
+// A branch not opened yet takes its states from the ribbon tree when it is.
+void CRibbondlg::CheckChanged(CRibbonTree::Node node, bool checked) {
+  if (m_items[node] == nullptr) return;
+  m_following = true;
+  RibbonTree()->SetChecked(m_items[node], checked);
+  m_following = false;
+}
+
+void CRibbondlg::Expanded(CRibbonTree::Node node) { Item(node)->setExpanded(true); }
 
 }  // namespace cadmira::pages

@@ -1,12 +1,13 @@
 #pragma once
 
-#include <memory>
-#include <string>
 #include <vector>
 
 #include "framework/PageDialog.h"
+#include "pages/ribbon/model/RibbonTree.h"
+#include "pages/ribbon/model/RibbonTreeObserver.h"
 
 struct CXML_TreeElement;
+class QPoint;
 class QTreeWidgetItem;
 
 namespace cadmira::framework {
@@ -15,14 +16,9 @@ class TreeView;
 
 namespace cadmira::pages {
 
-// One ribbon element of the definition: the caption shown and the product's name for it.
-struct RibbonItem {
-  std::u16string Title;
-  std::u16string Name;
-};
-
-// The Ribbon Set page (dialog 149): the ribbon tree, whose checked items are hidden elements.
-class CRibbondlg : public framework::PageDialog {
+// The Ribbon Set page (dialog 149): the product's ribbon as a tree of check boxes, a checked
+// item being an element to hide. The ribbon tree holds the states; the tree view shows them.
+class CRibbondlg : public framework::PageDialog, private IRibbonTreeObserver {
   Q_OBJECT
 
  public:
@@ -32,28 +28,32 @@ class CRibbondlg : public framework::PageDialog {
   ~CRibbondlg() override;
 
   framework::TreeView* RibbonTree() const;
-
-  // Appends an unchecked, collapsed item under `parent` (top level when null); its record lives
-  // as long as the page.
-  QTreeWidgetItem* InsertRibbonItem(const std::u16string& title, const std::u16string& name,
-                                    QTreeWidgetItem* parent = nullptr);
+  const CRibbonTree& Tree() const { return m_tree; }
+  // The view's item of a tree node (made when its branch was never opened), and back; null and
+  // kNoNode when there is none.
+  QTreeWidgetItem* Item(CRibbonTree::Node node);
+  CRibbonTree::Node NodeOf(const QTreeWidgetItem* item) const;
   const RibbonItem* Record(const QTreeWidgetItem* item) const;
 
-  // Unchecks every item.
   void ClearRibbonChecks();
-  // Checks the items that the loaded document hides, with their subtrees, and every ancestor
-  // whose children are then all checked; the checked items' ancestors are expanded.
+  // Checks the items that a loaded document hides and expands their ancestors.
   void ApplyRibbonSection(const CXML_TreeElement* root);
-
-  // Gives `item` and its subtree `checked`, then makes each ancestor checked exactly when all
-  // its children are.
-  void PropagateCheck(QTreeWidgetItem* item, bool checked);
+  void WriteRibbonSection(document::CWriteContext& context) const;
 
  protected:
   void OnInitDialog() override;
 
  private:
-  std::vector<std::unique_ptr<RibbonItem>> m_records;
+  void FillTree(int verid, int langid);
+  void AddChildren(CRibbonTree::Node parent);
+  void OnTreeClicked(const QPoint& point);
+  void OnItemChanged(QTreeWidgetItem* item);
+  void CheckChanged(CRibbonTree::Node node, bool checked) override;
+  void Expanded(CRibbonTree::Node node) override;
+
+  CRibbonTree m_tree;
+  std::vector<QTreeWidgetItem*> m_items;
+  bool m_following = false;
 };
 
 }  // namespace cadmira::pages

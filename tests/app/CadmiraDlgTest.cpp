@@ -227,7 +227,6 @@ TEST_F(CadmiraDlgTest, OnlyTheRibbonTabHandsTheFocusToItsPage) {
   bar->setFocus(Qt::TabFocusReason);
   QTest::keyClick(bar, Qt::Key_Right);
   EXPECT_EQ(QApplication::focusWidget(), window->RibbonPage().RibbonTree());
-  window->RibbonPage().InsertRibbonItem(u"Home", u"Ribbon_Category_Home");
   window->RibbonPage().RibbonTree()->setCurrentItem(window->RibbonPage().RibbonTree()->topLevelItem(0));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
   EXPECT_TRUE(window->RibbonPage().RibbonTree()->Checked(window->RibbonPage().RibbonTree()->topLevelItem(0)));
@@ -274,24 +273,28 @@ XmlTreePtr Parse(const char* text) {
 
 constexpr const char* kLoaded =
     "<Reader><Profstore><Preferences/>"
-    "<RibbonUI><Category Name=\"Cat\"><Panel Name=\"P\"><Control Name=\"SAVE\" Visible=\"0\"/></Panel></Category></RibbonUI>"
+    "<RibbonUI><Category Name=\"Ribbon_Category_View\"><Panel Name=\"View_Panel_ViewSetting\">"
+    "<Control Name=\"VIEW_SETTING_STATUSBAR\" Visible=\"0\"/></Panel></Category></RibbonUI>"
     "<Plugins><Plugin UnloadPluginArray=\"a.zpi;\"/></Plugins></Profstore></Reader>";
 
 TEST_F(CadmiraDlgTest, ATabClickAppliesAPendingLoadOnce) {
   auto window = OpenWindow();
   pages::CRibbondlg& ribbon = window->RibbonPage();
-  QTreeWidgetItem* category = ribbon.InsertRibbonItem(u"Home", u"Cat");
-  QTreeWidgetItem* panel = ribbon.InsertRibbonItem(u"Main", u"P", category);
-  QTreeWidgetItem* save = ribbon.InsertRibbonItem(u"Save", u"Save", panel);
-  QTreeWidgetItem* open = ribbon.InsertRibbonItem(u"Open", u"Open", panel);
+  const pages::CRibbonTree& ribbonTree = ribbon.Tree();
+  QTreeWidgetItem* save = ribbon.Item(ribbonTree.FindPath(
+      std::vector<std::u16string>{u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_StatusBar"}));
+  ASSERT_NE(save, nullptr);
+  QTreeWidgetItem* panel = save->parent();
+  QTreeWidgetItem* category = panel->parent();
+  QTreeWidgetItem* open = panel->child(panel->indexOfChild(save) + 1);
   pages::CPluginsdlg& plugins = window->PluginsPage();
   QTreeWidgetItem* hidden = plugins.InsertPluginItem(u"A", u"A.zpi");
   QTreeWidgetItem* shown = plugins.InsertPluginItem(u"B", u"b.zpi");
   plugins.PluginTree()->SetChecked(shown, true);
 
   CDocumentState& document = window->Document();
-  document.m_pRootElement = Parse(kLoaded);
-  ASSERT_NE(document.m_pRootElement, nullptr);
+  document.m_xmlManager.SetRoot(Parse(kLoaded).release());
+  ASSERT_NE(document.RootElement(), nullptr);
   document.m_bRibbonPending = document.m_bPluginsPending = true;
 
   ClickTab(*window, 1);

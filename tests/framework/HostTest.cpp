@@ -13,6 +13,7 @@ TEST(ScriptedHostTest, AnswersInOrderAndRecordsEveryCall) {
   host.AnswerMessageBox(MessageAnswer::Yes);
   host.AnswerMessageBox(MessageAnswer::No);
   host.AnswerFileDialog(QStringLiteral("/tmp/profstore.xml"));
+  host.AnswerRestart(false);
   EXPECT_EQ(CurrentHost().MessageBox(nullptr, QStringLiteral("a"), QStringLiteral("b"), MessageIcon::Question,
                                      MessageButtons::YesNo),
             MessageAnswer::Yes);
@@ -23,11 +24,12 @@ TEST(ScriptedHostTest, AnswersInOrderAndRecordsEveryCall) {
   request.mode = FileDialogRequest::Mode::Save;
   request.defaultExtension = QStringLiteral("xml");
   EXPECT_EQ(CurrentHost().FileDialog(nullptr, request), QStringLiteral("/tmp/profstore.xml"));
-  CurrentHost().Restart();
+  EXPECT_FALSE(CurrentHost().Restart());
   CurrentHost().Exit(3);
   EXPECT_TRUE(host.ScriptUsedUp());
+  EXPECT_TRUE(CurrentHost().Restart());
   EXPECT_EQ(host.UnansweredCount(), 0);
-  ASSERT_EQ(host.Calls().size(), 5u);
+  ASSERT_EQ(host.Calls().size(), 6u);
   EXPECT_EQ(host.Calls()[0].text, QStringLiteral("a"));
   EXPECT_EQ(host.Calls()[0].caption, QStringLiteral("b"));
   EXPECT_EQ(host.Calls()[2].request.defaultExtension, QStringLiteral("xml"));

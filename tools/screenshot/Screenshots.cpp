@@ -4,10 +4,16 @@
 #include <QDir>
 #include <QPixmap>
 
+#include <algorithm>
+
 #include "app/AboutDlg.h"
 #include "app/CadmiraDlg.h"
+#include "framework/ListBox.h"
+#include "framework/ProfileStore.h"
 #include "framework/TabControl.h"
+#include "framework/TreeView.h"
 #include "localization/Relabel.h"
+#include "pages/preferences/model/PreferencePageRows.h"
 #include "resources/DialogTemplate.h"
 
 namespace {
@@ -71,6 +77,34 @@ bool SaveDialog(int id, const QString& path) {
   return Save(frame, path);
 }
 
+// Every row's option page of both products, as the Preferences page shows it when the row is
+// picked: <folder>/option-<product>-<key>.png.
+QStringList SaveOptionPages(const QString& folder) {
+  QStringList saved;
+  const QString section = QStringLiteral("Versions");
+  const QString entry = QStringLiteral("verid");
+  const int stored = cadmira::framework::ProfileInt(section, entry, 0);
+  for (const int product : {1, 0}) {
+    cadmira::framework::WriteProfileInt(section, entry, product);
+    QWidget frame;
+    cadmira::pages::CPreferencedlg preferences;
+    if (!preferences.Create(&frame)) continue;
+    frame.resize(preferences.size());
+    frame.show();
+    cadmira::framework::ListBox* list = preferences.SettingList();
+    for (int index = 0; index < list->count(); ++index) {
+      list->setCurrentRow(index);
+      const int key = static_cast<int>(list->ItemData(index));
+      const cadmira::pages::PreferencePageRow* row = cadmira::pages::FindPreferencePageRow(key);
+      if (row == nullptr) continue;
+      const QString path = QStringLiteral("%1/option-%2-%3.png").arg(folder).arg(product == 1 ? "reader" : "orvanta").arg(key);
+      if (Save(*preferences.OptionPage(row->pageId), path)) saved << path;
+    }
+  }
+  cadmira::framework::WriteProfileInt(section, entry, stored);
+  return saved;
+}
+
 }  // namespace
 
 QStringList SaveScreenshots(const QString& folder) {
@@ -85,9 +119,26 @@ QStringList SaveScreenshots(const QString& folder) {
         const QString path = QStringLiteral("%1/main-tab%2.png").arg(folder).arg(tab);
         if (Save(window, path)) saved << path;
       }
+      // The ribbon tree opened out, at its top and at the View tab.
+      if (cadmira::framework::TreeView* tree = window.RibbonPage().RibbonTree(); tree != nullptr && tabs != nullptr) {
+        tabs->SetCurFocus(1);
+        cadmira::pages::CRibbondlg& page = window.RibbonPage();
+        for (int node = 0; node < page.Tree().NodeCount(); ++node) {
+          if (page.Tree().FirstChild(node) != cadmira::pages::CRibbonTree::kNoNode) page.Item(node)->setExpanded(true);
+        }
+        const QString top = QStringLiteral("%1/main-tab1-expanded.png").arg(folder);
+        if (Save(window, top)) saved << top;
+        const auto view = page.Tree().FindPath(std::vector<std::u16string>{u"Ribbon_Category_View"});
+        if (QTreeWidgetItem* item = page.Item(view)) tree->scrollToItem(item, QAbstractItemView::PositionAtTop);
+        const QString middle = QStringLiteral("%1/main-tab1-expanded-view.png").arg(folder);
+        if (Save(window, middle)) saved << middle;
+      }
     }
   }
+  saved << SaveOptionPages(folder);
+  const std::span<const int> optionPages = cadmira::pages::OptionPageCreationOrder();
   for (const int id : cadmira::resources::DialogTemplateIds()) {
+    if (std::find(optionPages.begin(), optionPages.end(), id) != optionPages.end()) continue;
     const QString path = QStringLiteral("%1/dialog-%2.png").arg(folder).arg(id);
     if (SaveDialog(id, path)) saved << path;
   }

@@ -1,0 +1,144 @@
+#include "app/FileCommands.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+
+#include "document/LoadDocument.h"
+#include "document/WriteDocument.h"
+#include "framework/Dialog.h"
+#include "framework/Host.h"
+#include "framework/ProfileStore.h"
+#include "localization/UiString.h"
+
+namespace cadmira::app {
+namespace {
+
+using localization::LoadUiString;
+
+constexpr int kSaveButton = 1007;
+constexpr int kNotice = 126;
+constexpr int kImportSucceed = 218;
+constexpr int kExportSucceed = 222;
+constexpr int kSaveSucceed = 223;
+constexpr int kProgramTitle = 114;
+
+const QString kXmlFilter = QStringLiteral("XML (*.xml)|*.xml||");
+
+std::string FileSystemPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+framework::FileDialogRequest ImportRequest() {
+  framework::FileDialogRequest request;
+  request.mode = framework::FileDialogRequest::Mode::Open;
+  request.filter = kXmlFilter;
+  request.readOnlyBoxHidden = true;
+  return request;
+}
+
+framework::FileDialogRequest ExportRequest() {
+  framework::FileDialogRequest request;
+  request.mode = framework::FileDialogRequest::Mode::Save;
+  request.filter = kXmlFilter;
+  request.defaultExtension = QStringLiteral("xml");
+  request.initialName = QStringLiteral("profstore");
+  request.readOnlyBoxChecked = true;
+  request.overwritePrompt = true;
+  request.pathMustExist = true;
+  request.fileMustExist = true;
+  return request;
+}
+
+}  // namespace
+
+int StoredProduct() {
+  return framework::ProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), 0) == 1 ? 1 : 0;
+}
+
+CFileCommands::CFileCommands(framework::Dialog& window, CDocumentState& state, document::IDocumentPages& pages)
+    : m_window(window), m_state(state), m_pages(pages) {}
+
+void CFileCommands::Notice(int stringId, const QString& caption) {
+  framework::CurrentHost().MessageBox(&m_window, LoadUiString(stringId), caption, framework::MessageIcon::Information,
+                                      framework::MessageButtons::Ok);
+}
+
+void CFileCommands::ImportCommand() {
+  // Cleared before the dialog, so even a cancelled Import leaves the ribbon page unticked.
+  m_pages.ClearRibbonChecks();
+  const std::optional<QString> path = framework::CurrentHost().FileDialog(&m_window, ImportRequest());
+  if (path) OpenConfigFile(*path, LoadVariant::Import);
+}
+
+void CFileCommands::OpenDroppedFiles(const QStringList& paths) {
+  for (const QString& path : paths) {
+    m_pages.ClearRibbonChecks();
+    if (!OpenConfigFile(path, LoadVariant::Drop)) return;
+  }
+}
+
+void CFileCommands::OpenStartFile(const QString& path) { OpenConfigFile(path, LoadVariant::StartFile); }
+
+bool CFileCommands::OpenConfigFile(const QString& path, LoadVariant variant) {
+  const auto forms =
+      variant == LoadVariant::Import ? document::ReadForms::PlainThenSealed : document::ReadForms::PlainOnly;
+  document::LoadedDocument loaded = document::LoadDocument(FileSystemPath(path), forms, m_state.m_nProduct);
+  if (loaded.refusal == document::kXmlFormatError) {
+    if (variant != LoadVariant::StartFile) Notice(loaded.refusal, LoadUiString(kNotice));
+    return false;
+  }
+  if (loaded.refusal != 0) {
+    Notice(loaded.refusal, QString());
+    return false;
+  }
+  AcceptLoad(QFileInfo(path).absoluteFilePath(), std::move(loaded.tree));
+  return true;
+}
+
+void CFileCommands::AcceptLoad(const QString& path, document::CReader_XmlManager tree) {
+  m_state.m_strFilePath = path;
+  m_state.m_xmlManager = std::move(tree);
+  m_window.setWindowTitle(path);
+  Notice(kImportSucceed, LoadUiString(kNotice));
+  if (auto* save = m_window.item<QPushButton>(kSaveButton)) save->setEnabled(true);
+  m_state.m_bRibbonPending = true;
+  m_state.m_bPluginsPending = true;
+  document::ApplyDocument(m_state.RootElement(), m_pages);
+}
+
+bool CFileCommands::ValidateBeforeWrite() {
+  const int refusal = m_pages.ValidateBeforeWrite();
+  if (refusal != 0) Notice(refusal, QString());
+  return refusal == 0;
+}
+
+void CFileCommands::ExportCommand() {
+  if (!ValidateBeforeWrite()) return;
+  const std::optional<QString> path = framework::CurrentHost().FileDialog(&m_window, ExportRequest());
+  if (!path) return;
+  // The current file stays: Save keeps writing to the loaded one.
+  Notice(WriteTo(*path) ? kExportSucceed : document::kDocumentNotSaved, LoadUiString(kNotice));
+}
+
+void CFileCommands::SaveCommand() {
+  if (!ValidateBeforeWrite()) return;
+  if (m_state.m_strFilePath.isEmpty()) {
+    m_state.m_nProduct = StoredProduct();
+    return;
+  }
+  Notice(WriteTo(m_state.m_strFilePath) ? kSaveSucceed : document::kDocumentNotSaved, LoadUiString(kNotice));
+}
+
+bool CFileCommands::WriteTo(const QString& path) {
+  // A product changed in the interface dialog governs the next file written, and the product
+  // check of later loads, without a restart.
+  m_state.m_nProduct = StoredProduct();
+  const document::WriteResult result =
+      document::WriteDocument(m_state.m_writeContext, m_state.m_nProduct, m_pages, FileSystemPath(path));
+  if (result.outcome == document::WriteResult::Outcome::DocumentNotCreated) {
+    framework::CurrentHost().MessageBox(&m_window, QStringLiteral("Faild!!"), LoadUiString(kProgramTitle),
+                                        framework::MessageIcon::None, framework::MessageButtons::Ok);
+  }
+  return result.Written();
+}
+
+}  // namespace cadmira::app

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "app/DocumentState.h"
+#include "document/DocumentPages.h"
+
+namespace cadmira::framework {
+class Dialog;
+}
+
+namespace cadmira::app {
+
+// Import, Export and Save, and the loads of dropped files and of the file named at start: they
+// move a configuration file between disk and the pages, through the document state, and report
+// every outcome in a message box.
+class CFileCommands {
+ public:
+  // `window` owns the title and the Save button (1007) and is the owner of every box.
+  CFileCommands(framework::Dialog& window, CDocumentState& state, document::IDocumentPages& pages);
+
+  void ImportCommand();
+  void ExportCommand();
+  void SaveCommand();
+  // Loads the files in order and stops at the first one that is refused.
+  void OpenDroppedFiles(const QStringList& paths);
+  // The file named on the command line: read plain only, and unparsable without a word.
+  void OpenStartFile(const QString& path);
+
+ private:
+  enum class LoadVariant { Import, Drop, StartFile };
+
+  // True when the file was accepted. Only an accepted file changes the document state.
+  bool OpenConfigFile(const QString& path, LoadVariant variant);
+  void AcceptLoad(const QString& path, document::CReader_XmlManager tree);
+  // True when the pages may be written; otherwise their refusal has been shown.
+  bool ValidateBeforeWrite();
+  // The build and the sealed write; shows "Faild!!" when no document could be created.
+  bool WriteTo(const QString& path);
+  void Notice(int stringId, const QString& caption);
+
+  framework::Dialog& m_window;
+  CDocumentState& m_state;
+  document::IDocumentPages& m_pages;
+};
+
+// The product the writer uses: 1 when the stored product is Reader, else 0.
+int StoredProduct();
+
+}  // namespace cadmira::app

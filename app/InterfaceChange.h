@@ -1,0 +1,19 @@
+#pragma once
+
+class QWidget;
+
+namespace cadmira::app {
+
+// The Interface button: runs the interface change dialog; when it is confirmed, stores the choice
+// and asks whether to restart now.
+void InterfaceChange(QWidget* owner);
+
+// Stores a confirmed choice. A language index of 0 stores English, 1 Chinese, anything else the
+// language stored now; a product index of 0 stores Reader, 1 Orvanta, anything else nothing.
+void StoreInterfaceChoice(int languageIndex, int productIndex);
+
+// Starts a new instance of the program and ends this one at once, losing unsaved edits. When the
+// new instance cannot be started, says so and keeps this one running.
+void RestartProgram(QWidget* owner);
+
+}  // namespace cadmira::app

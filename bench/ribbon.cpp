@@ -1,0 +1,182 @@
+// The ribbon tree at its largest (the OrvantaPDF definition, in Chinese): filling the model, filling
+// the page with its tree view, writing a section with every item checked and reading it back, each
+// against the whole main window's start-up in the same run.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/CadmiraDlg.h"
+#include "document/DocumentWriter.h"
+#include "framework/ProfileStore.h"
+#include "framework/ScriptedHost.h"
+#include "pages/ribbon/Ribbondlg.h"
+#include "pages/ribbon/model/RibbonDefinition.h"
+#include "pages/ribbon/model/RibbonTree.h"
+
+namespace {
+
+using cadmira::pages::CRibbonTree;
+using cadmira::pages::kChineseLanguage;
+
+constexpr int kOrvanta = 0;
+
+CRibbonTree AllChecked() {
+  const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, kChineseLanguage);
+  CRibbonTree tree;
+  tree.Fill(definition.get(), kChineseLanguage);
+  for (CRibbonTree::Node node = 0; node < tree.NodeCount(); ++node) tree.SetChecked(node, true);
+  return tree;
+}
+
+// A fresh document to write into; the benchmark stops when none can be made.
+bool NewDocument(cadmira::document::CWriteContext& context, benchmark::State& state) {
+  if (cadmira::document::BuildDocument(context, kOrvanta)) return true;
+  state.SkipWithError("the document cannot be created");
+  return false;
+}
+
+void MainWindow(benchmark::State& state) {
+  for (auto _ : state) {
+    cadmira::app::CCadmiraDlg window;
+    window.Create();
+    QApplication::processEvents();
+    benchmark::DoNotOptimize(window.isVisible());
+  }
+}
+BENCHMARK(MainWindow)->Unit(benchmark::kMillisecond);
+
+void FillModel(benchmark::State& state) {
+  for (auto _ : state) {
+    const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, kChineseLanguage);
+    CRibbonTree tree;
+    tree.Fill(definition.get(), kChineseLanguage);
+    benchmark::DoNotOptimize(tree.NodeCount());
+  }
+}
+BENCHMARK(FillModel)->Unit(benchmark::kMillisecond);
+
+void FillPage(benchmark::State& state) {
+  QWidget owner;
+  for (auto _ : state) {
+    cadmira::pages::CRibbondlg page;
+    page.Create(&owner);
+    benchmark::DoNotOptimize(page.Tree().NodeCount());
+  }
+}
+BENCHMARK(FillPage)->Unit(benchmark::kMillisecond);
+
+// The same page's controls without the tree's items, to tell the filling from the page.
+void EmptyPage(benchmark::State& state) {
+  QWidget owner;
+  for (auto _ : state) {
+    cadmira::framework::Dialog page(cadmira::pages::CRibbondlg::kDialogId);
+    page.Create(&owner);
+    benchmark::DoNotOptimize(page.isVisible());
+  }
+}
+BENCHMARK(EmptyPage)->Unit(benchmark::kMillisecond);
+
+// Every item checked: the walk stops at each top-level item, so this is also the smallest section.
+void WriteAllChecked(benchmark::State& state) {
+  const CRibbonTree tree = AllChecked();
+  for (auto _ : state) {
+    cadmira::document::CWriteContext context;
+    if (!NewDocument(context, state)) break;
+    tree.WriteRibbonSection(context);
+    benchmark::DoNotOptimize(context.m_spXmlDoc.get());
+  }
+}
+BENCHMARK(WriteAllChecked)->Unit(benchmark::kMillisecond);
+
+// Only the items without children checked, as Space leaves them: each is written as its own path.
+CRibbonTree LeavesChecked() {
+  CRibbonTree tree = AllChecked();
+  for (CRibbonTree::Node node = 0; node < tree.NodeCount(); ++node) {
+    if (tree.FirstChild(node) != CRibbonTree::kNoNode) tree.SetChecked(node, false);
+  }
+  return tree;
+}
+
+void WriteEveryLeaf(benchmark::State& state) {
+  const CRibbonTree tree = LeavesChecked();
+  for (auto _ : state) {
+    cadmira::document::CWriteContext context;
+    if (!NewDocument(context, state)) break;
+    tree.WriteRibbonSection(context);
+    benchmark::DoNotOptimize(context.m_spXmlDoc.get());
+  }
+  state.counters["paths"] = static_cast<double>(tree.HiddenPaths().size());
+}
+BENCHMARK(WriteEveryLeaf)->Unit(benchmark::kMillisecond);
+
+void ApplyEveryLeaf(benchmark::State& state) {
+  const CRibbonTree written = LeavesChecked();
+  cadmira::document::CWriteContext context;
+  if (!NewDocument(context, state)) return;
+  written.WriteRibbonSection(context);
+  const std::vector<unsigned char> bytes = context.m_spXmlDoc->Serialize();
+  const XmlTreePtr loaded(ParseDocument(bytes.data(), bytes.size()));
+  const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, kChineseLanguage);
+  CRibbonTree tree;
+  tree.Fill(definition.get(), kChineseLanguage);
+  for (auto _ : state) {
+    tree.ClearRibbonChecks();
+    tree.ApplyRibbonSection(loaded.get());
+    benchmark::DoNotOptimize(tree.Checked(0));
+  }
+}
+BENCHMARK(ApplyEveryLeaf)->Unit(benchmark::kMillisecond);
+
+// Prints each run as usual, then each ribbon step as a share of the main window's start-up, in CPU
+// time, which other work on a busy machine disturbs less.
+class ShareReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) m_times[run.benchmark_name()] = run.GetAdjustedCPUTime();
+    ConsoleReporter::ReportRuns(runs);
+  }
+  void PrintShares() const {
+    const auto window = m_times.find("MainWindow");
+    if (window == m_times.end() || window->second <= 0) return;
+    const auto page = m_times.find("FillPage");
+    const auto empty = m_times.find("EmptyPage");
+    if (page != m_times.end() && empty != m_times.end()) {
+      std::printf("filling the page's tree: %.3f ms CPU, %.1f%% of the main window's start-up\n", page->second - empty->second,
+                  100.0 * (page->second - empty->second) / window->second);
+    }
+    for (const auto& [name, time] : m_times) {
+      if (name != "MainWindow") std::printf("%s: %.3f ms CPU, %.1f%% of the main window's start-up\n", name.c_str(), time,
+                                            100.0 * time / window->second);
+    }
+  }
+
+ private:
+  std::map<std::string, double> m_times;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication application(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("Cadmira"));
+  QTemporaryDir profile;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile.path());
+  cadmira::framework::WriteProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), kChineseLanguage);
+  cadmira::framework::ScriptedHost host;
+  benchmark::Initialize(&argc, argv);
+  ShareReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintShares();
+  benchmark::Shutdown();
+  return 0;
+}

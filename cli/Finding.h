@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace cadmira::cli {
+
+// One thing `lint` found: a stable code for scripts, a message for people and where it is (an
+// element path such as /ZandorReader/Profstore/Preferences/Preference[3], "/@attr" for an
+// attribute, "/" for the file as a whole).
+struct Finding {
+  std::string code;
+  std::string message;
+  std::string where;
+};
+
+}  // namespace cadmira::cli

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <vector>
+
+#include "cli/ElementPaths.h"
+#include "cli/Finding.h"
+#include "cli/Vocabulary.h"
+#include "document/PreferenceCatalogue.h"
+
+struct CXML_TreeElement;
+
+namespace cadmira::cli {
+
+// Finds what the editor would silently misread, ignore or drop in a loaded file of the
+// vocabulary's product: misplaced and repeated sections, text, unknown keys and attributes,
+// values no reading rule matches, settings given twice, plug-in names without their ";" and
+// settings Save would refuse.
+class CLinter {
+ public:
+  CLinter(const CXML_TreeElement* root, const CVocabulary& vocabulary) : m_root(root), m_vocabulary(vocabulary) {}
+
+  std::vector<Finding> Run();
+
+ private:
+  void Add(std::string code, std::string message, std::string where);
+  void CheckSections();
+  void CheckPreferences(const CXML_TreeElement* preferences);
+  void CheckPreference(const CXML_TreeElement* element, const document::PreferenceRow& row);
+  void CheckAttributes(const CXML_TreeElement* element, const document::PreferenceRow& row);
+  void CheckBinding(const CXML_TreeElement* element, const document::PreferenceBinding& binding,
+                    const document::PreferenceRow& row);
+  void CheckPlugins();
+
+  const CXML_TreeElement* m_root;
+  const CVocabulary& m_vocabulary;
+  CElementPaths m_paths;
+  std::vector<Finding> m_findings;
+};
+
+}  // namespace cadmira::cli

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "document/DocumentPages.h"
+#include "document/WriteContext.h"
+
+namespace cadmira::document {
+
+// The message of a write that failed.
+inline constexpr int kDocumentNotSaved = 232;
+
+struct WriteResult {
+  enum class Outcome {
+    Written,
+    // The DOM document could not be created; nothing was written.
+    DocumentNotCreated,
+    // A DOM call failed while the document was built; nothing was written.
+    NotBuilt,
+    // The sealed file could not replace the target, which keeps what it held.
+    NotWritten,
+  };
+  Outcome outcome = Outcome::Written;
+  // Why it failed, or what could not be done after the file was written, in words for a log or a
+  // terminal; empty for a write that went through whole.
+  std::string detail;
+
+  bool Written() const { return outcome == Outcome::Written; }
+};
+
+// Builds a fresh document of `product` from the pages into the context and writes it sealed to
+// `path`. The target is replaced whole or not at all; a document that cannot be built writes
+// nothing. The pages' validation is the caller's, as Export asks before its file dialog.
+WriteResult WriteDocument(CWriteContext& context, int product, const IDocumentPages& pages, const std::string& path);
+
+}  // namespace cadmira::document

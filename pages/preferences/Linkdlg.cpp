@@ -1,0 +1,23 @@
+#include "pages/preferences/Linkdlg.h"
+
+#include <QPushButton>
+
+#include "pages/preferences/BrowseForFile.h"
+
+namespace cadmira::pages {
+namespace {
+
+constexpr OptionPageLabel kLabels[] = {{1067, 199}, {CLinkdlg::kBrowseButton, 186}};
+
+}  // namespace
+
+CLinkdlg::CLinkdlg() : COptionPage(kDialogId, {kLabels, {}}, true) {}
+
+void CLinkdlg::OnInitDialog() {
+  COptionPage::OnInitDialog();
+  if (auto* browse = item<QPushButton>(kBrowseButton)) connect(browse, &QPushButton::clicked, this, &CLinkdlg::OnBrowse);
+}
+
+void CLinkdlg::OnBrowse() { BrowseForFile(*this, QStringLiteral("PDF Files (*.PDF)|*.PDF|"), kLinkEdit); }
+
+}  // namespace cadmira::pages

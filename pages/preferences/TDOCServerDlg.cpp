@@ -1,0 +1,7 @@
+#include "pages/preferences/TDOCServerDlg.h"
+
+namespace cadmira::pages {
+
+TDOCServerDlg::TDOCServerDlg() : COptionPage(kDialogId, {{}, {}}, true) {}
+
+}  // namespace cadmira::pages

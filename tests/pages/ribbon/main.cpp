@@ -1,0 +1,14 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  // Test discovery runs this binary at build time too: never ask for a display.
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  ::testing::InitGoogleTest(&argc, argv);
+  QApplication application(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("Cadmira"));
+  return RUN_ALL_TESTS();
+}
