@@ -63,10 +63,17 @@ bool CPluginListModel::IsInitialized(std::size_t row) const {
                      [&](const std::u16string& defaultFile) { return AsciiEqualNoCase(defaultFile, fileName); });
 }
 
+PluginAddOutcome CPluginListModel::CheckAdd(std::u16string_view chosenPath) const {
+  const std::u16string_view fileName = PluginFileName(chosenPath);
+  if (!IsListableFileName(fileName)) return PluginAddOutcome::BadFileName;
+  if (FindFileName(fileName)) return PluginAddOutcome::Duplicate;
+  return PluginAddOutcome::Added;
+}
+
 PluginAddResult CPluginListModel::Add(std::u16string_view chosenPath) {
+  const PluginAddOutcome outcome = CheckAdd(chosenPath);
+  if (outcome != PluginAddOutcome::Added) return {outcome};
   PluginItem plugin = PluginFromPath(chosenPath);
-  if (!IsListableFileName(plugin.PIPath)) return {PluginAddOutcome::BadFileName};
-  if (FindFileName(plugin.PIPath)) return {PluginAddOutcome::Duplicate};
   if (m_store != nullptr) m_store->Store(plugin);
   AppendAdded(std::move(plugin));
   return {PluginAddOutcome::Added, m_rows.size() - 1};

@@ -71,6 +71,8 @@ class CPluginListModel {
   // A row whose file name is one of the default list's (ignoring case) cannot be deleted.
   bool IsInitialized(std::size_t row) const;
 
+  // What Add would answer for a chosen path: Added, or why it refuses.
+  PluginAddOutcome CheckAdd(std::u16string_view chosenPath) const;
   // Adds the plug-in a chosen path names (its caption and file name), unchecked and last, and
   // stores it at once; a file name already listed or unfit for the hidden list is refused.
   PluginAddResult Add(std::u16string_view chosenPath);

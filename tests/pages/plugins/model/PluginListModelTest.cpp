@@ -97,6 +97,9 @@ TEST_F(PluginListModelTest, AddingTakesTheFileNameAndCaptionAndStoresAtOnce) {
 
 TEST_F(PluginListModelTest, AFileAlreadyListedOrUnfitForTheListIsRefusedWithNothingChanged) {
   const std::size_t count = model.Count();
+  EXPECT_EQ(model.CheckAdd(u"C:\\x\\TOOL.ZPI"), PluginAddOutcome::Duplicate);
+  EXPECT_EQ(model.CheckAdd(u"/x/a;b.zpi"), PluginAddOutcome::BadFileName);
+  EXPECT_EQ(model.CheckAdd(u"/x/New.zpi"), PluginAddOutcome::Added);
   EXPECT_EQ(model.Add(u"C:\\x\\TOOL.ZPI").outcome, PluginAddOutcome::Duplicate);
   EXPECT_EQ(model.Add(u"/defaults/a.zpi").outcome, PluginAddOutcome::Duplicate);
   EXPECT_EQ(model.Add(u"nodot").outcome, PluginAddOutcome::Duplicate);
