@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -149,6 +151,23 @@ Screenshots SaveScreenshots(const QString& folder) {
         if (QTreeWidgetItem* item = page.Item(view)) tree->scrollToItem(item, QAbstractItemView::PositionAtTop);
         const QString middle = QStringLiteral("%1/main-tab1-expanded-view.png").arg(folder);
         record(Save(window, middle), middle);
+      }
+      // The plug-in list at its end: checked items, one added on this workstation and
+      // highlighted, and a chosen path waiting for Add.
+      if (cadmira::framework::TreeView* tree = window.PluginsPage().PluginTree(); tree != nullptr && tabs != nullptr) {
+        tabs->SetCurFocus(2);
+        cadmira::pages::CPluginsdlg& page = window.PluginsPage();
+        QTreeWidgetItem* added = page.InsertPluginItem(u"My.Tool", u"My.Tool.zpi");
+        page.Model().SetCheckedByFileName(u"TessadocPlugin.zpi", true);
+        page.Model().SetCheckedByFileName(u"My.Tool.zpi", true);
+        tree->SetDropHighlight(added);
+        tree->scrollToBottom();
+        if (auto* path = page.item<QLineEdit>(cadmira::pages::CPluginsdlg::kPathEdit)) {
+          path->setText(QStringLiteral("/opt/zandor/plugins/Stamp.Extra.zpi"));
+        }
+        if (auto* add = page.item<QPushButton>(cadmira::pages::CPluginsdlg::kAddButton)) add->setEnabled(true);
+        const QString edited = QStringLiteral("%1/main-tab2-edited.png").arg(folder);
+        if (Save(window, edited)) saved << edited;
       }
     }
   }
