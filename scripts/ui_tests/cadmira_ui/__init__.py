@@ -138,7 +138,9 @@ class Program:
 
     main_title = None
 
-    def __init__(self, langid=None, verid=None, arguments=(), environment=None, settings=""):
+    def __init__(self, langid=None, verid=None, arguments=(), environment=None, settings="", title="Cadmira"):
+        # How the main window's title begins: an accepted file's path replaces the product's name.
+        self.title = title
         self.langid = langid
         self.verid = verid
         self.settings = settings  # more of the settings file, as QSettings writes it
@@ -169,7 +171,7 @@ class Program:
         self.process = subprocess.Popen([PROGRAM, *self.arguments], env=environment)
         self.app = wait_for(self._application, "the program on the accessibility bus")
         self.window = wait_for(lambda: next((child for child in self.app if child is not None
-                                             and child.name.startswith("Cadmira")), None), "the main window")
+                                             and child.name.startswith(self.title)), None), "the main window")
         Program.main_title = self.window.name
         self.focus_window()
         return self
@@ -183,7 +185,8 @@ class Program:
 
     def focus_window(self):
         """Gives the main window the X input focus, as a click on it would."""
-        window_ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid), "--name", "^Cadmira"],
+        window_ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid), "--name",
+                                     "^" + re.escape(self.title)],
                                     capture_output=True, text=True).stdout.split()
         check(window_ids, "no X window of the program")
         subprocess.run(["xdotool", "windowfocus", "--sync", window_ids[-1]], check=False)
