@@ -2,6 +2,7 @@
 // the files on disk checked byte for byte.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -235,6 +236,37 @@ TEST_F(EndToEndTest, TheStartFileIsLoadedByTheWindowsInitialisation) {
   Open(Write(QStringLiteral("sealed.xml"), Example("orvanta-profstore.sealed.xml")));
   EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Cadmira-Zandor OrvantaPDF"));
   EXPECT_FALSE(m_window->Button(CCadmiraDlg::kSaveButton)->isEnabled());
+}
+
+TEST_F(EndToEndTest, AProductChosenInTheInterfaceDialogWithoutRestartGovernsSaveAndTheNextImport) {
+  const QString path = Write(QStringLiteral("profstore.xml"), Example("orvanta-profstore.xml"));
+  Import(path);
+  m_host.AnswerModal([](framework::Dialog& dialog) {
+    dialog.item<QAbstractButton>(1009)->click();  // Reader
+    dialog.item<QPushButton>(framework::kIdOk)->click();
+    return dialog.result();
+  });
+  m_host.ExpectMessageBox(QStringLiteral("The program will restart when the interface changes. However,\r\nit will "
+                                         "cause the data in the window loss. Do you agree with?"),
+                          QStringLiteral("Interface Change"), framework::MessageIcon::Question,
+                          framework::MessageButtons::YesNo, MessageAnswer::No);
+  Press(CCadmiraDlg::kInterfaceButton);
+  EXPECT_EQ(m_window->windowTitle(), path);
+
+  ExpectNotice(QStringLiteral("Save Succeed"));
+  Press(CCadmiraDlg::kSaveButton);
+  Result<document::ConfigFile> saved =
+      document::ReadConfigFile(QFile::encodeName(path).toStdString(), document::ReadForms::PlainThenSealed);
+  ASSERT_TRUE(saved.ok());
+  EXPECT_EQ(saved.value().product, std::optional<int>(1));
+
+  m_host.AnswerFileDialog(Write(QStringLiteral("orvanta.xml"), Example("orvanta-profstore.xml")));
+  ExpectNotice(QString::fromUtf8("Both Zandor Reader and Zandor OrvantaPDF have this configuration tool, Please go "
+                                 "to \u201cInterface\u201d to choose the product Reader or Orvanta firstly. "),
+               QString());
+  Press(CCadmiraDlg::kImportButton);
+  EXPECT_TRUE(m_host.ScriptUsedUp());
+  EXPECT_EQ(m_window->Document().m_strFilePath, path);
 }
 
 TEST_F(EndToEndTest, CancelWithUnsavedChangesClosesWithoutAQuestionOrAWrite) {

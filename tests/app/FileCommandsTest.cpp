@@ -272,6 +272,29 @@ TEST_F(FileCommandsTest, AFailedWriteShowsNotSavedAndChangesNothingOnDisk) {
   EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("loaded.xml")});
 }
 
+// Pages whose ribbon section fails as a DOM call can.
+class FailingRibbonPages : public document::FakeDocumentPages {
+ public:
+  void WriteRibbonSection(document::CWriteContext&) const override {
+    throw document::CDomError(document::kE_FAIL, "appendChild failed");
+  }
+};
+
+TEST_F(FileCommandsTest, ADocumentThatCannotBeBuiltIsNotSavedAndTheProgramGoesOn) {
+  const QString loaded = Write(QStringLiteral("loaded.xml"), kOrvantaFile);
+  LoadAccepted(loaded);
+  FailingRibbonPages failing;
+  CFileCommands commands(m_window, m_state, failing);
+  Expect(kNotSaved);
+  commands.SaveCommand();
+  m_host.AnswerFileDialog(m_folder.filePath(QStringLiteral("new.xml")));
+  Expect(kNotSaved);
+  commands.ExportCommand();
+  EXPECT_TRUE(Shown());
+  EXPECT_EQ(Read(loaded), kOrvantaFile);
+  EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("loaded.xml")});
+}
+
 TEST_F(FileCommandsTest, AProductChangedWithoutRestartGovernsTheNextWriteAndLoad) {
   const QString orvanta = Write(QStringLiteral("orvanta.xml"), kOrvantaFile);
   LoadAccepted(orvanta);
