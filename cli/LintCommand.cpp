@@ -48,8 +48,8 @@ void WriteJson(const std::vector<Finding>& findings, std::ostream& out) {
 }  // namespace
 
 std::vector<Finding> LintConfigFile(const document::ConfigFile& file, std::optional<int> product) {
-  if (!file.tree) return {{"unparsable", English(kXmlFormatError) + " (neither as plain nor as sealed XML)", "/"}};
-  const CXML_TreeElement* root = file.tree.get();
+  if (file.Root() == nullptr) return {{"unparsable", English(kXmlFormatError) + " (neither as plain nor as sealed XML)", "/"}};
+  const CXML_TreeElement* root = file.Root();
   const std::string rootPath = '/' + std::string(TagName(root, true).View());
   if (!file.product) return {{"unknown-root", English(document::kNotAConfigurationFile), rootPath}};
   if (product && *product != *file.product) {
