@@ -7,6 +7,7 @@
 #include "base/XmlTree.h"
 #include "cli/ConfigInput.h"
 #include "cli/ExitCode.h"
+#include "cli/CliPages.h"
 #include "cli/JsonWriter.h"
 #include "cli/Linter.h"
 #include "cli/ProductWords.h"
@@ -16,8 +17,6 @@
 
 namespace cadmira::cli {
 namespace {
-
-constexpr int kXmlFormatError = 246;
 
 std::string English(int id) { return document::ToUtf8(resources::EnglishString(id)); }
 
@@ -48,8 +47,8 @@ void WriteJson(const std::vector<Finding>& findings, std::ostream& out) {
 }  // namespace
 
 std::vector<Finding> LintConfigFile(const document::ConfigFile& file, std::optional<int> product) {
-  if (!file.tree) return {{"unparsable", English(kXmlFormatError) + " (neither as plain nor as sealed XML)", "/"}};
-  const CXML_TreeElement* root = file.tree.get();
+  if (!file.Root()) return {{"unparsable", English(document::kXmlFormatError) + " (neither as plain nor as sealed XML)", "/"}};
+  const CXML_TreeElement* root = file.Root();
   const std::string rootPath = '/' + std::string(TagName(root, true).View());
   if (!file.product) return {{"unknown-root", English(document::kNotAConfigurationFile), rootPath}};
   if (product && *product != *file.product) {
@@ -58,7 +57,8 @@ std::vector<Finding> LintConfigFile(const document::ConfigFile& file, std::optio
              rootPath}};
   }
   const CVocabulary vocabulary(*file.product);
-  return CLinter(root, vocabulary).Run();
+  const CCliPages pages(*file.product);
+  return CLinter(root, vocabulary, pages.Ribbon()).Run();
 }
 
 CLI::App* CLintCommand::Register(CLI::App& app) {
@@ -67,12 +67,12 @@ CLI::App* CLintCommand::Register(CLI::App& app) {
   command->add_option("--product", m_strProduct, "The product the file must be for")
       ->check(CLI::IsMember({"reader", "orvanta"}));
   command->add_flag("--json", m_bJson, "Print one JSON object");
-  command->add_option("FILE", m_strPath, "The configuration file (plain or sealed)")->required();
+  command->add_option("FILE", m_strPath, "The configuration file (plain or sealed), or - for standard input")->required();
   return command;
 }
 
 int CLintCommand::Run(CliStreams& streams) {
-  const Result<document::ConfigFile> file = ReadConfigInput(m_strPath);
+  const Result<document::ConfigFile> file = ReadConfigInput(m_strPath, streams.in);
   if (!file) {
     streams.err << file.error().message << '\n';
     return kExitUsage;

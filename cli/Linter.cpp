@@ -6,6 +6,8 @@
 #include "base/AsciiCase.h"
 #include "base/XmlTree.h"
 #include "cli/ProductWords.h"
+#include "cli/CliPages.h"
+#include "document/HiddenRibbonPaths.h"
 #include "document/PluginList.h"
 #include "document/PreferenceReader.h"
 #include "document/SectionLookup.h"
@@ -74,6 +76,7 @@ std::vector<Finding> CLinter::Run() {
   CheckSections();
   CheckPreferences(document::PreferencesElement(m_root));
   CheckPlugins();
+  CheckRibbon();
   return std::move(m_findings);
 }
 
@@ -243,6 +246,20 @@ void CLinter::CheckPlugins() {
     Add("plugin-without-semicolon", Quoted(rest) + " has no \";\" after it, so the editor ignores it",
         m_paths.OfAttribute(plugin, "UnloadPluginArray"));
   }
+}
+
+void CLinter::CheckRibbon() {
+  const CXML_TreeElement* section = document::ProfstoreSection(m_root, "RibbonUI");
+  if (!section) return;
+  const std::string where = m_paths.Of(section);
+  document::VisitHiddenRibbonPaths(m_root, [&](std::span<const std::u16string> path) {
+    if (m_ribbon.FindPath(path) != pages::CRibbonTree::kNoNode) return;
+    Add("unknown-ribbon-name",
+        "the ribbon of " + ProductName(m_vocabulary.Product()) + " has no " +
+            '"' + document::ToUtf8(RibbonPathText(document::RibbonPath(path.begin(), path.end()))) +
+            "\", so the editor drops it",
+        where);
+  });
 }
 
 }  // namespace cadmira::cli
