@@ -20,45 +20,39 @@ namespace {
 
 std::string English(int id) { return document::ToUtf8(resources::EnglishString(id)); }
 
-void WriteText(const std::vector<Finding>& findings, std::ostream& out) {
-  for (const Finding& finding : findings) out << finding.where << ": " << finding.code << ": " << finding.message << '\n';
-}
-
-void WriteJson(const std::vector<Finding>& findings, std::ostream& out) {
-  CJsonWriter json(out);
+void WriteJsonFinding(CJsonWriter& json, const Finding& finding) {
   json.BeginObject();
-  json.Key("findings");
-  json.BeginArray();
-  for (const Finding& finding : findings) {
-    json.BeginObject();
-    json.Key("code");
-    json.ByteName(finding.code);
-    json.Key("message");
-    json.ByteName(finding.message);
-    json.Key("where");
-    json.ByteName(finding.where);
-    json.EndObject();
-  }
-  json.EndArray();
+  json.Key("code");
+  json.ByteName(finding.code);
+  json.Key("message");
+  json.ByteName(finding.message);
+  json.Key("where");
+  json.ByteName(finding.where);
   json.EndObject();
-  out << '\n';
 }
 
 }  // namespace
 
-std::vector<Finding> LintConfigFile(const document::ConfigFile& file, std::optional<int> product) {
-  if (!file.Root()) return {{"unparsable", English(document::kXmlFormatError) + " (neither as plain nor as sealed XML)", "/"}};
+std::size_t LintConfigFile(const document::ConfigFile& file, std::optional<int> product, const FindingSink& sink) {
+  if (!file.Root()) {
+    sink({"unparsable", English(document::kXmlFormatError) + " (neither as plain nor as sealed XML)", "/"});
+    return 1;
+  }
   const CXML_TreeElement* root = file.Root();
   const std::string rootPath = '/' + std::string(TagName(root, true).View());
-  if (!file.product) return {{"unknown-root", English(document::kNotAConfigurationFile), rootPath}};
+  if (!file.product) {
+    sink({"unknown-root", English(document::kNotAConfigurationFile), rootPath});
+    return 1;
+  }
   if (product && *product != *file.product) {
-    return {{"wrong-product",
-             "a file of " + ProductName(*file.product) + ", which the editor for " + ProductName(*product) + " refuses",
-             rootPath}};
+    sink({"wrong-product",
+          "a file of " + ProductName(*file.product) + ", which the editor for " + ProductName(*product) + " refuses",
+          rootPath});
+    return 1;
   }
   const CVocabulary vocabulary(*file.product);
   const CCliPages pages(*file.product);
-  return CLinter(root, vocabulary, pages.Ribbon()).Run();
+  return CLinter(root, vocabulary, pages.Ribbon()).Run(sink);
 }
 
 CLI::App* CLintCommand::Register(CLI::App& app) {
@@ -78,13 +72,22 @@ int CLintCommand::Run(CliStreams& streams) {
     return kExitUsage;
   }
   const std::optional<int> product = m_strProduct.empty() ? std::nullopt : ProductFromWord(m_strProduct);
-  const std::vector<Finding> findings = LintConfigFile(file.value(), product);
+  std::size_t found = 0;
   if (m_bJson) {
-    WriteJson(findings, streams.out);
+    CJsonWriter json(streams.out);
+    json.BeginObject();
+    json.Key("findings");
+    json.BeginArray();
+    found = LintConfigFile(file.value(), product, [&](const Finding& finding) { WriteJsonFinding(json, finding); });
+    json.EndArray();
+    json.EndObject();
+    streams.out << '\n';
   } else {
-    WriteText(findings, streams.out);
+    found = LintConfigFile(file.value(), product, [&](const Finding& finding) {
+      streams.out << finding.where << ": " << finding.code << ": " << finding.message << '\n';
+    });
   }
-  return findings.empty() ? kExitOk : kExitBadInput;
+  return found == 0 ? kExitOk : kExitBadInput;
 }
 
 }  // namespace cadmira::cli

@@ -72,16 +72,20 @@ int IntegerOrZero(const CXML_TreeElement* element, std::string_view name) {
 
 }  // namespace
 
-std::vector<Finding> CLinter::Run() {
+std::size_t CLinter::Run(const FindingSink& sink) {
+  m_sink = &sink;
+  m_count = 0;
   CheckSections();
   CheckPreferences(document::PreferencesElement(m_root));
   CheckPlugins();
   CheckRibbon();
-  return std::move(m_findings);
+  m_sink = nullptr;
+  return m_count;
 }
 
 void CLinter::Add(std::string code, std::string message, std::string where) {
-  m_findings.push_back({std::move(code), std::move(message), std::move(where)});
+  ++m_count;
+  (*m_sink)(Finding{std::move(code), std::move(message), std::move(where)});
 }
 
 void CLinter::CheckSections() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <vector>
 
 #include "cli/ElementPaths.h"
 #include "cli/Finding.h"
@@ -21,7 +20,8 @@ class CLinter {
   CLinter(const CXML_TreeElement* root, const CVocabulary& vocabulary, const pages::CRibbonTree& ribbon)
       : m_root(root), m_vocabulary(vocabulary), m_ribbon(ribbon) {}
 
-  std::vector<Finding> Run();
+  // Reports every finding to `sink`, in the order of the checks; returns how many there were.
+  std::size_t Run(const FindingSink& sink);
 
  private:
   void Add(std::string code, std::string message, std::string where);
@@ -38,7 +38,8 @@ class CLinter {
   const CVocabulary& m_vocabulary;
   const pages::CRibbonTree& m_ribbon;
   CElementPaths m_paths;
-  std::vector<Finding> m_findings;
+  const FindingSink* m_sink = nullptr;
+  std::size_t m_count = 0;
 };
 
 }  // namespace cadmira::cli

@@ -70,9 +70,9 @@ int CSetCommand::Run(CliStreams& streams) {
   if (written != kExitOk) return written;
   // What the file held that the pages could not show is gone now; say so, once each.
   const CVocabulary vocabulary(input.pages->Product());
-  for (const Finding& finding : CLinter(input.file.Root(), vocabulary, input.pages->Ribbon()).Run()) {
+  CLinter(input.file.Root(), vocabulary, input.pages->Ribbon()).Run([&](const Finding& finding) {
     streams.err << "note: " << finding.where << ": " << finding.message << '\n';
-  }
+  });
   return kExitOk;
 }
 
