@@ -18,10 +18,14 @@ CLI::App* CSetCommand::Register(CLI::App& app) {
       "set", "Change settings, hidden plug-ins and hidden ribbon elements of a file, as the editor's pages would");
   command->add_option("FILE", m_strPath, "The configuration file (plain or sealed); replaced unless -o")->required();
   command->add_option("NAME=VALUE", m_assignments, "A setting and its value (cadmira-cli settings lists them)");
-  command->add_option("--hide-plugin", m_hidePlugins, "Hide a plug-in by its file name (NAME.zpi)");
-  command->add_option("--show-plugin", m_showPlugins, "Show a plug-in again (after every --hide-plugin)");
-  command->add_option("--hide-ribbon", m_hideRibbon, "Hide a ribbon element and everything under it (Name/Name/...)");
-  command->add_option("--show-ribbon", m_showRibbon, "Show a ribbon element again (after every --hide-ribbon)");
+  // Each of these takes one value and may be repeated, so that NAME=VALUE after one stays a setting.
+  command->add_option("--hide-plugin", m_hidePlugins, "Hide a plug-in by its file name (NAME.zpi)")->allow_extra_args(false);
+  command->add_option("--show-plugin", m_showPlugins, "Show a plug-in again (after every --hide-plugin)")
+      ->allow_extra_args(false);
+  command->add_option("--hide-ribbon", m_hideRibbon, "Hide a ribbon element and everything under it (Name/Name/...)")
+      ->allow_extra_args(false);
+  command->add_option("--show-ribbon", m_showRibbon, "Show a ribbon element again (after every --hide-ribbon)")
+      ->allow_extra_args(false);
   command->add_option("--doc-version", m_version, "The document's version text");
   command->add_option("--product", m_strProduct, "Refuse a file of the other product")
       ->check(CLI::IsMember({"reader", "orvanta"}));

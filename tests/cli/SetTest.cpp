@@ -76,6 +76,18 @@ TEST(Set, KeepsEveryPluginTheFileHidesAndAcceptsNewOnes) {
   EXPECT_EQ(Pages(file)["hiddenPlugins"], nlohmann::json::array({"Stamps.zpi", "Own.zpi", "Extra.zpi"}));
 }
 
+TEST(Set, SettingsMayFollowTheRepeatableOptions) {
+  TempFolder folder;
+  const std::string file = NewFile(folder, "a.xml");
+  ASSERT_EQ(RunCommand({"set", file, "--hide-plugin", "a.zpi", "StartPage=on", "--hide-ribbon", "/File_Main_Save",
+                        "DisableUpdate=on"}).status, 0);
+  const nlohmann::json pages = Pages(file);
+  EXPECT_EQ(pages["settings"]["StartPage"], "on");
+  EXPECT_EQ(pages["settings"]["DisableUpdate"], "on");
+  EXPECT_EQ(pages["hiddenPlugins"], nlohmann::json::array({"a.zpi"}));
+  EXPECT_EQ(pages["hiddenRibbon"], nlohmann::json::array({"/File_Main_Save"}));
+}
+
 TEST(Set, WritesToAnotherFileWithOutput) {
   TempFolder folder;
   const std::string file = NewFile(folder, "a.xml");
