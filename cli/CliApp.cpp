@@ -39,7 +39,7 @@ int RunChecked(CCliCommand& command, CliStreams& streams) {
 }  // namespace
 
 int RunCli(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err) {
-  CLI::App app("Reads, seals and unseals the configuration files of Zandor Reader and Zandor OrvantaPDF.",
+  CLI::App app("Reads, checks and writes the configuration files of Zandor Reader and Zandor OrvantaPDF as the editor does.",
                "cadmira-cli");
   app.set_version_flag("--version", std::string("cadmira-cli ") + resources::kFileVersion);
   app.require_subcommand(1);

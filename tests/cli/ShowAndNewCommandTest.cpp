@@ -68,8 +68,8 @@ TEST_F(ShowAndNew, ShowPrintsOneKeyPerSectionOfTheFile) {
   const nlohmann::json json = nlohmann::json::parse(run.out);
   std::vector<std::string> keys;
   for (const auto& item : json.items()) keys.push_back(item.key());
-  EXPECT_EQ(keys, (std::vector<std::string>{"UnloadPluginArray", "form", "hiddenPlugins", "hiddenRibbon", "preferences",
-                                            "product", "root", "version"}));
+  EXPECT_EQ(keys, (std::vector<std::string>{"UnloadPluginArray", "form", "hiddenPlugins", "hiddenRibbon", "pages",
+                                            "preferences", "product", "root", "version"}));
   EXPECT_EQ(json["root"], "ZandorOrvantaPDF");
   EXPECT_EQ(json["version"], "12.0.1");
   ASSERT_EQ(json["preferences"].size(), 27u);
