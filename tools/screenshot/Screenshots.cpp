@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -79,7 +81,8 @@ bool SaveDialog(int id, const QString& path) {
 
 // Every row's option page of both products, as the Preferences page shows it when the row is
 // picked: <folder>/option-<product>-<key>.png.
-void SaveOptionPages(const QString& folder, Screenshots& result) {
+template <class Record>
+void SaveOptionPages(const QString& folder, const Record& record) {
   const QString section = QStringLiteral("Versions");
   const QString entry = QStringLiteral("verid");
   const int stored = cadmira::framework::ProfileInt(section, entry, 0);
@@ -88,7 +91,7 @@ void SaveOptionPages(const QString& folder, Screenshots& result) {
     QWidget frame;
     cadmira::pages::CPreferencedlg preferences;
     if (!preferences.Create(&frame)) {
-      result.failed << QStringLiteral("%1/option-*.png").arg(folder);
+      record(false, QStringLiteral("%1/option-*.png").arg(folder));
       continue;
     }
     frame.resize(preferences.size());
@@ -100,7 +103,7 @@ void SaveOptionPages(const QString& folder, Screenshots& result) {
       const cadmira::pages::PreferencePageRow* row = cadmira::pages::FindPreferencePageRow(key);
       if (row == nullptr) continue;
       const QString path = QStringLiteral("%1/option-%2-%3.png").arg(folder).arg(product == 1 ? "reader" : "orvanta").arg(key);
-      (Save(*preferences.OptionPage(row->pageId), path) ? result.saved : result.failed) << path;
+      record(Save(*preferences.OptionPage(row->pageId), path), path);
     }
   }
   cadmira::framework::WriteProfileInt(section, entry, stored);
@@ -138,9 +141,26 @@ Screenshots SaveScreenshots(const QString& folder) {
         const QString middle = QStringLiteral("%1/main-tab1-expanded-view.png").arg(folder);
         record(Save(window, middle), middle);
       }
+      // The plug-in list at its end: checked items, one added on this workstation and
+      // highlighted, and a chosen path waiting for Add.
+      if (cadmira::framework::TreeView* tree = window.PluginsPage().PluginTree(); tree != nullptr && tabs != nullptr) {
+        tabs->SetCurFocus(2);
+        cadmira::pages::CPluginsdlg& page = window.PluginsPage();
+        QTreeWidgetItem* added = page.InsertPluginItem(u"My.Tool", u"My.Tool.zpi");
+        page.Model().SetCheckedByFileName(u"TessadocPlugin.zpi", true);
+        page.Model().SetCheckedByFileName(u"My.Tool.zpi", true);
+        tree->SetDropHighlight(added);
+        tree->scrollToBottom();
+        if (auto* path = page.item<QLineEdit>(cadmira::pages::CPluginsdlg::kPathEdit)) {
+          path->setText(QStringLiteral("/opt/zandor/plugins/Stamp.Extra.zpi"));
+        }
+        if (auto* add = page.item<QPushButton>(cadmira::pages::CPluginsdlg::kAddButton)) add->setEnabled(true);
+        const QString edited = QStringLiteral("%1/main-tab2-edited.png").arg(folder);
+        record(Save(window, edited), edited);
+      }
     }
   }
-  SaveOptionPages(folder, result);
+  SaveOptionPages(folder, record);
   const std::span<const int> optionPages = cadmira::pages::OptionPageCreationOrder();
   for (const int id : cadmira::resources::DialogTemplateIds()) {
     if (std::find(optionPages.begin(), optionPages.end(), id) != optionPages.end()) continue;
