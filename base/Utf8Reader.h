@@ -70,8 +70,6 @@ class CZD_Utf8Reader {
       AppendCodePoint(codePoint);
     }
   }
-  // The same as Input for each byte of a run of bytes below 0x80.
-  void InputAscii(const unsigned char* bytes, int count);
   // Appends a code point as EncodeUtf16 does.
   void AppendCodePoint(std::uint32_t codePoint);
   // Forgets a partly read sequence.

@@ -11,8 +11,6 @@ inline constexpr std::uint8_t kNameStart = 2;
 inline constexpr std::uint8_t kNameChar = 4;
 inline constexpr std::uint8_t kDigit = 8;
 inline constexpr std::uint8_t kHexDigit = 16;
-// Bytes that end a plain run inside a quoted value: quotes, '&' and everything from 0x80.
-inline constexpr std::uint8_t kSpecialInValue = 32;
 
 constexpr std::array<std::uint8_t, 256> MakeTable() {
   std::array<std::uint8_t, 256> table{};
@@ -26,7 +24,6 @@ constexpr std::array<std::uint8_t, 256> MakeTable() {
     if (c == '-' || c == '.' || c == '_' || digit || letter || high) bits |= kNameChar;
     if (digit) bits |= kDigit;
     if (digit || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')) bits |= kHexDigit;
-    if (c == '"' || c == '\'' || c == '&' || c >= 0x80) bits |= kSpecialInValue;
     table[static_cast<std::size_t>(c)] = bits;
   }
   return table;

@@ -1,6 +1,6 @@
 // Parses one input once with our reader or with pugixml, for callgrind to count the instructions
 // of the parse alone: scripts/bench runs it with --toggle-collect=cadmira_measured_*.
-//   bench_reader_instructions ours|pugixml|pugixml-utf16 typical|large
+//   bench_reader_instructions ours|pugixml|pugixml-utf16 typical|large|attributes|names
 #include <pugixml.hpp>
 
 #include <cstdio>
@@ -36,11 +36,14 @@ __attribute__((noinline)) std::size_t cadmira_measured_pugixml_utf16(const std::
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: %s ours|pugixml|pugixml-utf16 typical|large\n", argv[0]);
+    std::fprintf(stderr, "usage: %s ours|pugixml|pugixml-utf16 typical|large|attributes|names\n", argv[0]);
     return 2;
   }
-  const std::string xml = std::strcmp(argv[2], "typical") == 0 ? bench::TypicalConfig(40 << 10)
-                                                                : bench::LargeConfig(1 << 20);
+  const std::string input = argv[2];
+  const std::string xml = input == "typical"    ? bench::TypicalConfig(40 << 10)
+                          : input == "large"    ? bench::LargeConfig(1 << 20)
+                          : input == "attributes" ? bench::ManyAttributes(40000)
+                                                  : bench::ManyDistinctNames(40000);
   std::size_t result = 0;
   if (std::strcmp(argv[1], "ours") == 0) {
     result = cadmira_measured_ours(xml);
