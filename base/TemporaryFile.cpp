@@ -33,7 +33,9 @@ void RemoveAndDie(int signal) {
   for (int i = 0; i < kSignalCount; ++i) {
     if (g_installed[i]) sigaction(kTerminatingSignals[i], &g_previous[i], nullptr);
   }
-  // The signal is blocked inside its handler: it is delivered, with its default action, on return.
+  // This handler only ever replaces the default action, so that is what the signal gets back,
+  // whatever the bookkeeping says. It is blocked inside its handler: it is delivered on return.
+  std::signal(signal, SIG_DFL);
   raise(signal);
 }
 

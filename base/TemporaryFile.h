@@ -11,7 +11,7 @@ namespace cadmira {
 // still has room for it; the first number stands for the target's name, so that the stale
 // temporaries of one target can be found again. While it exists the file is locked, and it is
 // removed when this object goes, unless Commit() was called, and when the process is ended by a
-// terminating signal that the program does not handle itself.
+// terminating signal that the program does not handle itself. One is made at a time.
 class CTemporaryFile {
  public:
   CTemporaryFile() = default;
