@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/ExitCode.h"
+#include "cli/OutOfMemoryWatch.h"
 #include "resources/Version.h"
 
 #include <CLI/CLI.hpp>
@@ -22,13 +23,14 @@ int RunChecked(CCliCommand& command, CliStreams& streams) {
   try {
     status = command.Run(streams);
   } catch (const std::bad_alloc&) {
-    streams.err << "out of memory\n";
+    streams.err << kOutOfMemory << '\n';
   } catch (const std::length_error&) {
-    streams.err << "out of memory\n";
+    streams.err << kOutOfMemory << '\n';
   }
   streams.out.flush();
   if (!streams.out) {
-    streams.err << "cannot write the standard output\n";
+    // A command that failed has said why already.
+    if (status == kExitOk) streams.err << "cannot write the standard output\n";
     return kExitUsage;
   }
   return status;
@@ -37,7 +39,7 @@ int RunChecked(CCliCommand& command, CliStreams& streams) {
 }  // namespace
 
 int RunCli(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err) {
-  CLI::App app("Reads, seals and unseals the configuration files of Zandor Reader and Zandor OrvantaPDF.",
+  CLI::App app("Reads, checks and writes the configuration files of Zandor Reader and Zandor OrvantaPDF as the editor does.",
                "cadmira-cli");
   app.set_version_flag("--version", std::string("cadmira-cli ") + resources::kFileVersion);
   app.require_subcommand(1);

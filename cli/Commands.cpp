@@ -1,8 +1,12 @@
 #include "cli/Commands.h"
 
+#include "cli/ApplyCommand.h"
+#include "cli/DiffCommand.h"
 #include "cli/LintCommand.h"
 #include "cli/NewCommand.h"
 #include "cli/SealCommand.h"
+#include "cli/SetCommand.h"
+#include "cli/SettingsCommand.h"
 #include "cli/ShowCommand.h"
 #include "cli/TreeCommand.h"
 
@@ -15,6 +19,10 @@ std::vector<std::unique_ptr<CCliCommand>> MakeCommands() {
   commands.push_back(std::make_unique<CSealCommand>(CSealCommand::Direction::kUnseal));
   commands.push_back(std::make_unique<CShowCommand>());
   commands.push_back(std::make_unique<CNewCommand>());
+  commands.push_back(std::make_unique<CSettingsCommand>());
+  commands.push_back(std::make_unique<CSetCommand>());
+  commands.push_back(std::make_unique<CApplyCommand>());
+  commands.push_back(std::make_unique<CDiffCommand>());
   commands.push_back(std::make_unique<CLintCommand>());
   return commands;
 }

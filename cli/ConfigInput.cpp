@@ -1,22 +1,13 @@
 #include "cli/ConfigInput.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
+#include "cli/InputFile.h"
 
 namespace cadmira::cli {
 
-Result<document::ConfigFile> ReadConfigInput(const std::string& path) {
-  // The reader is silent about files it cannot open; say why here.
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  struct stat info {};
-  const int code = fd < 0 ? errno : fstat(fd, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
-  if (fd >= 0) close(fd);
-  if (code != 0) return Error{"cannot read " + path + ": " + std::strerror(code)};
-  return document::ReadConfigFile(path, document::ReadForms::PlainThenSealed);
+Result<document::ConfigFile> ReadConfigInput(const std::string& path, std::istream& in) {
+  Result<std::vector<unsigned char>> bytes = ReadInputFile(path, in);
+  if (!bytes) return bytes.error();
+  return document::ReadConfigBytes(std::move(bytes).value(), document::ReadForms::PlainThenSealed);
 }
 
 }  // namespace cadmira::cli

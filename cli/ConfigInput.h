@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
 
 #include "base/Result.h"
@@ -7,9 +8,9 @@
 
 namespace cadmira::cli {
 
-// Reads a configuration file as Import does (plain, then sealed). A file that cannot be opened
-// or is a folder is an error ("cannot read PATH: REASON"); one that does not parse gives a
+// Reads a configuration file (standard input for "-") as Import does: plain, then sealed. A file
+// that cannot be read is an error ("cannot read PATH: REASON"); one that does not parse gives a
 // file without a tree.
-Result<document::ConfigFile> ReadConfigInput(const std::string& path);
+Result<document::ConfigFile> ReadConfigInput(const std::string& path, std::istream& in);
 
 }  // namespace cadmira::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace cadmira::cli {
@@ -12,5 +13,8 @@ struct Finding {
   std::string message;
   std::string where;
 };
+
+// Takes each finding as it is made, so that a file with countless faults needs no list of them.
+using FindingSink = std::function<void(const Finding&)>;
 
 }  // namespace cadmira::cli

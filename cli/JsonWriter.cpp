@@ -77,6 +77,11 @@ void CJsonWriter::Null() {
   m_out << "null";
 }
 
+void CJsonWriter::Bool(bool value) {
+  BeforeValue();
+  m_out << (value ? "true" : "false");
+}
+
 void CJsonWriter::BeforeValue() {
   if (m_afterKey) {
     m_afterKey = false;

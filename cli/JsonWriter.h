@@ -28,6 +28,7 @@ class CJsonWriter {
   void Utf16(std::u16string_view text);
   void Integer(long long value);
   void Null();
+  void Bool(bool value);
 
   // Appends the UTF-16 text, JSON-escaped without quotes, to `out`.
   static void EscapeUtf16(std::u16string_view text, std::string& out);

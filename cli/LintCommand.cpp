@@ -7,6 +7,7 @@
 #include "base/XmlTree.h"
 #include "cli/ConfigInput.h"
 #include "cli/ExitCode.h"
+#include "cli/CliPages.h"
 #include "cli/JsonWriter.h"
 #include "cli/Linter.h"
 #include "cli/ProductWords.h"
@@ -17,48 +18,41 @@
 namespace cadmira::cli {
 namespace {
 
-constexpr int kXmlFormatError = 246;
-
 std::string English(int id) { return document::ToUtf8(resources::EnglishString(id)); }
 
-void WriteText(const std::vector<Finding>& findings, std::ostream& out) {
-  for (const Finding& finding : findings) out << finding.where << ": " << finding.code << ": " << finding.message << '\n';
-}
-
-void WriteJson(const std::vector<Finding>& findings, std::ostream& out) {
-  CJsonWriter json(out);
+void WriteJsonFinding(CJsonWriter& json, const Finding& finding) {
   json.BeginObject();
-  json.Key("findings");
-  json.BeginArray();
-  for (const Finding& finding : findings) {
-    json.BeginObject();
-    json.Key("code");
-    json.ByteName(finding.code);
-    json.Key("message");
-    json.ByteName(finding.message);
-    json.Key("where");
-    json.ByteName(finding.where);
-    json.EndObject();
-  }
-  json.EndArray();
+  json.Key("code");
+  json.ByteName(finding.code);
+  json.Key("message");
+  json.ByteName(finding.message);
+  json.Key("where");
+  json.ByteName(finding.where);
   json.EndObject();
-  out << '\n';
 }
 
 }  // namespace
 
-std::vector<Finding> LintConfigFile(const document::ConfigFile& file, std::optional<int> product) {
-  if (file.Root() == nullptr) return {{"unparsable", English(kXmlFormatError) + " (neither as plain nor as sealed XML)", "/"}};
+std::size_t LintConfigFile(const document::ConfigFile& file, std::optional<int> product, const FindingSink& sink) {
+  if (!file.Root()) {
+    sink({"unparsable", English(document::kXmlFormatError) + " (neither as plain nor as sealed XML)", "/"});
+    return 1;
+  }
   const CXML_TreeElement* root = file.Root();
   const std::string rootPath = '/' + std::string(TagName(root, true).View());
-  if (!file.product) return {{"unknown-root", English(document::kNotAConfigurationFile), rootPath}};
+  if (!file.product) {
+    sink({"unknown-root", English(document::kNotAConfigurationFile), rootPath});
+    return 1;
+  }
   if (product && *product != *file.product) {
-    return {{"wrong-product",
-             "a file of " + ProductName(*file.product) + ", which the editor for " + ProductName(*product) + " refuses",
-             rootPath}};
+    sink({"wrong-product",
+          "a file of " + ProductName(*file.product) + ", which the editor for " + ProductName(*product) + " refuses",
+          rootPath});
+    return 1;
   }
   const CVocabulary vocabulary(*file.product);
-  return CLinter(root, vocabulary).Run();
+  const CCliPages pages(*file.product);
+  return CLinter(root, vocabulary, pages.Ribbon()).Run(sink);
 }
 
 CLI::App* CLintCommand::Register(CLI::App& app) {
@@ -67,24 +61,33 @@ CLI::App* CLintCommand::Register(CLI::App& app) {
   command->add_option("--product", m_strProduct, "The product the file must be for")
       ->check(CLI::IsMember({"reader", "orvanta"}));
   command->add_flag("--json", m_bJson, "Print one JSON object");
-  command->add_option("FILE", m_strPath, "The configuration file (plain or sealed)")->required();
+  command->add_option("FILE", m_strPath, "The configuration file (plain or sealed), or - for standard input")->required();
   return command;
 }
 
 int CLintCommand::Run(CliStreams& streams) {
-  const Result<document::ConfigFile> file = ReadConfigInput(m_strPath);
+  const Result<document::ConfigFile> file = ReadConfigInput(m_strPath, streams.in);
   if (!file) {
     streams.err << file.error().message << '\n';
     return kExitUsage;
   }
   const std::optional<int> product = m_strProduct.empty() ? std::nullopt : ProductFromWord(m_strProduct);
-  const std::vector<Finding> findings = LintConfigFile(file.value(), product);
+  std::size_t found = 0;
   if (m_bJson) {
-    WriteJson(findings, streams.out);
+    CJsonWriter json(streams.out);
+    json.BeginObject();
+    json.Key("findings");
+    json.BeginArray();
+    found = LintConfigFile(file.value(), product, [&](const Finding& finding) { WriteJsonFinding(json, finding); });
+    json.EndArray();
+    json.EndObject();
+    streams.out << '\n';
   } else {
-    WriteText(findings, streams.out);
+    found = LintConfigFile(file.value(), product, [&](const Finding& finding) {
+      streams.out << finding.where << ": " << finding.code << ": " << finding.message << '\n';
+    });
   }
-  return findings.empty() ? kExitOk : kExitBadInput;
+  return found == 0 ? kExitOk : kExitBadInput;
 }
 
 }  // namespace cadmira::cli

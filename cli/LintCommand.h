@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "cli/CliCommand.h"
 #include "cli/Finding.h"
@@ -23,7 +22,8 @@ class CLintCommand final : public CCliCommand {
   bool m_bJson = false;
 };
 
-// The findings of a file as Import reads it; `product` empty takes the file's own.
-std::vector<Finding> LintConfigFile(const document::ConfigFile& file, std::optional<int> product);
+// Reports the findings of a file as Import reads it to `sink`; `product` empty takes the file's
+// own. Returns how many there were.
+std::size_t LintConfigFile(const document::ConfigFile& file, std::optional<int> product, const FindingSink& sink);
 
 }  // namespace cadmira::cli

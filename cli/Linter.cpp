@@ -6,6 +6,8 @@
 #include "base/AsciiCase.h"
 #include "base/XmlTree.h"
 #include "cli/ProductWords.h"
+#include "cli/CliPages.h"
+#include "document/HiddenRibbonPaths.h"
 #include "document/PluginList.h"
 #include "document/PreferenceReader.h"
 #include "document/SectionLookup.h"
@@ -70,15 +72,20 @@ int IntegerOrZero(const CXML_TreeElement* element, std::string_view name) {
 
 }  // namespace
 
-std::vector<Finding> CLinter::Run() {
+std::size_t CLinter::Run(const FindingSink& sink) {
+  m_sink = &sink;
+  m_count = 0;
   CheckSections();
   CheckPreferences(document::PreferencesElement(m_root));
   CheckPlugins();
-  return std::move(m_findings);
+  CheckRibbon();
+  m_sink = nullptr;
+  return m_count;
 }
 
 void CLinter::Add(std::string code, std::string message, std::string where) {
-  m_findings.push_back({std::move(code), std::move(message), std::move(where)});
+  ++m_count;
+  (*m_sink)(Finding{std::move(code), std::move(message), std::move(where)});
 }
 
 void CLinter::CheckSections() {
@@ -243,6 +250,20 @@ void CLinter::CheckPlugins() {
     Add("plugin-without-semicolon", Quoted(rest) + " has no \";\" after it, so the editor ignores it",
         m_paths.OfAttribute(plugin, "UnloadPluginArray"));
   }
+}
+
+void CLinter::CheckRibbon() {
+  const CXML_TreeElement* section = document::ProfstoreSection(m_root, "RibbonUI");
+  if (!section) return;
+  const std::string where = m_paths.Of(section);
+  document::VisitHiddenRibbonPaths(m_root, [&](std::span<const std::u16string> path) {
+    if (m_ribbon.FindPath(path) != pages::CRibbonTree::kNoNode) return;
+    Add("unknown-ribbon-name",
+        "the ribbon of " + ProductName(m_vocabulary.Product()) + " has no " +
+            '"' + document::ToUtf8(RibbonPathText(document::RibbonPath(path.begin(), path.end()))) +
+            "\", so the editor drops it",
+        where);
+  });
 }
 
 }  // namespace cadmira::cli

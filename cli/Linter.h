@@ -1,11 +1,11 @@
 #pragma once
 
-#include <vector>
 
 #include "cli/ElementPaths.h"
 #include "cli/Finding.h"
 #include "cli/Vocabulary.h"
 #include "document/PreferenceCatalogue.h"
+#include "pages/ribbon/model/RibbonTree.h"
 
 struct CXML_TreeElement;
 
@@ -14,12 +14,14 @@ namespace cadmira::cli {
 // Finds what the editor would silently misread, ignore or drop in a loaded file of the
 // vocabulary's product: misplaced and repeated sections, text, unknown keys and attributes,
 // values no reading rule matches, settings given twice, plug-in names without their ";" and
-// settings Save would refuse.
+// hidden ribbon elements the product's ribbon does not have.
 class CLinter {
  public:
-  CLinter(const CXML_TreeElement* root, const CVocabulary& vocabulary) : m_root(root), m_vocabulary(vocabulary) {}
+  CLinter(const CXML_TreeElement* root, const CVocabulary& vocabulary, const pages::CRibbonTree& ribbon)
+      : m_root(root), m_vocabulary(vocabulary), m_ribbon(ribbon) {}
 
-  std::vector<Finding> Run();
+  // Reports every finding to `sink`, in the order of the checks; returns how many there were.
+  std::size_t Run(const FindingSink& sink);
 
  private:
   void Add(std::string code, std::string message, std::string where);
@@ -30,11 +32,14 @@ class CLinter {
   void CheckBinding(const CXML_TreeElement* element, const document::PreferenceBinding& binding,
                     const document::PreferenceRow& row);
   void CheckPlugins();
+  void CheckRibbon();
 
   const CXML_TreeElement* m_root;
   const CVocabulary& m_vocabulary;
+  const pages::CRibbonTree& m_ribbon;
   CElementPaths m_paths;
-  std::vector<Finding> m_findings;
+  const FindingSink* m_sink = nullptr;
+  std::size_t m_count = 0;
 };
 
 }  // namespace cadmira::cli

@@ -1,7 +1,7 @@
 #include "cli/ProductWords.h"
 
 #include "base/AsciiCase.h"
-#include "document/DocumentWriter.h"
+#include "document/ProductTable.h"
 
 namespace cadmira::cli {
 

@@ -13,6 +13,8 @@
 #include "cli/ExitCode.h"
 #include "cli/InputFile.h"
 #include "cli/JsonWriter.h"
+#include "cli/OutOfMemoryWatch.h"
+#include "cli/PageView.h"
 #include "document/CheckProduct.h"
 #include "document/HiddenRibbonPaths.h"
 #include "document/PluginList.h"
@@ -43,6 +45,7 @@ struct ShowReport {
   // The hidden ribbon paths are printed straight from the tree: a deep section has far too many
   // long paths to hold at once.
   const CXML_TreeElement* tree = nullptr;
+  std::optional<PageView> pages;  // what the editor's pages show, for a file of either product
 };
 
 
@@ -88,6 +91,7 @@ ShowReport MakeShowReport(const document::ConfigFile& file) {
   report.unloadPluginArray = document::ReadUnloadPluginArray(root);
   if (report.unloadPluginArray) report.hiddenPlugins = document::SplitUnloadPluginArray(*report.unloadPluginArray);
   report.tree = root;
+  if (file.product) report.pages = ViewOfLoadedTree(root, *file.product);
   return report;
 }
 
@@ -114,6 +118,7 @@ void WriteShowText(const ShowReport& report, std::ostream& out) {
     for (const std::u16string& name : path) out << ' ' << Quoted(name);
     out << '\n';
   });
+  if (report.pages) WritePageViewText(*report.pages, out);
 }
 
 void WriteStringList(CJsonWriter& json, std::span<const std::u16string> items) {
@@ -168,6 +173,12 @@ void WriteShowJson(const ShowReport& report, std::ostream& out) {
   document::VisitHiddenRibbonPaths(report.tree,
                                    [&](std::span<const std::u16string> path) { WriteStringList(json, path); });
   json.EndArray();
+  json.Key("pages");
+  if (report.pages) {
+    WritePageViewJson(*report.pages, json);
+  } else {
+    json.Null();
+  }
   json.EndObject();
   out << '\n';
 }
@@ -188,8 +199,13 @@ int CShowCommand::Run(CliStreams& streams) {
     streams.err << bytes.error().message << '\n';
     return kExitUsage;
   }
+  const COutOfMemoryWatch memory;
   const document::ConfigFile file =
       document::ReadConfigBytes(std::move(bytes).value(), document::ReadForms::PlainThenSealed);
+  if (!file.Root() && memory.Happened()) {
+    streams.err << kOutOfMemory << '\n';
+    return kExitUsage;
+  }
   if (!file.Root()) {
     streams.err << English(document::kXmlFormatError) << '\n';
     return kExitBadInput;

@@ -127,23 +127,23 @@ std::span<const std::string_view> CVocabulary::Values(ValueKind kind) {
   return {};
 }
 
-std::string CVocabulary::Value(const SettingName& setting, const document::IPageControls& controls) {
+std::u16string CVocabulary::Value(const SettingName& setting, const document::IPageControls& controls) {
   const PreferenceBinding& binding = *setting.binding;
   switch (setting.kind) {
     case ValueKind::Check:
-      return std::string(kCheckValues[controls.Checked(binding.dialogId, binding.controlId) ? 0 : 1]);
+      return document::FromUtf8(kCheckValues[controls.Checked(binding.dialogId, binding.controlId) ? 0 : 1]);
     case ValueKind::ThreeWay:
     case ValueKind::StatusBar: {
       const std::span<const std::string_view> values = Values(setting.kind);
       const int index = controls.ComboIndex(binding.dialogId, binding.controlId);
       // No selection is written as item 0 would be.
       const bool listed = index >= 0 && static_cast<std::size_t>(index) < values.size();
-      return std::string(values[listed ? index : 0]);
+      return document::FromUtf8(values[listed ? index : 0]);
     }
     case ValueKind::Text:
       break;
   }
-  return document::ToUtf8(controls.Text(binding.dialogId, binding.controlId));
+  return controls.Text(binding.dialogId, binding.controlId);
 }
 
 Status CVocabulary::SetValue(const SettingName& setting, std::string_view value, document::IPageControls& controls) {

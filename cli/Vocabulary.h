@@ -48,7 +48,7 @@ class CVocabulary {
   static std::string_view StateWord(ValueKind kind, int state);
 
   // The control's state in words.
-  static std::string Value(const SettingName& setting, const document::IPageControls& controls);
+  static std::u16string Value(const SettingName& setting, const document::IPageControls& controls);
   // Sets the control from words; a value the control does not have is an error.
   static Status SetValue(const SettingName& setting, std::string_view value, document::IPageControls& controls);
 

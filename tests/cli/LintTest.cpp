@@ -1,20 +1,23 @@
 #include <gtest/gtest.h>
 
-#include "tests/cli/CliHarness.h"
+#include "tests/cli/CliRun.h"
+#include "tests/cli/SampleFiles.h"
 
-namespace cadmira::cli::test {
+namespace cadmira::cli {
 namespace {
 
 constexpr const char* kPreferences = "/ZandorReader/Profstore/Preferences";
 
-TEST(Lint, FileTheEditorReadsAsItIsHasNoFinding) {
-  Folder folder;
-  for (const char* example : {"reader-profstore.xml", "orvanta-profstore.sealed.xml"}) {
-    const ToolRun run = RunTool({"lint", std::string(CADMIRA_SOURCE_DIR) + "/examples/" + example});
-    EXPECT_EQ(run.code, 0) << example;
-    EXPECT_EQ(run.out, "") << example;
-    EXPECT_EQ(run.err, "") << example;
-  }
+TEST(Lint, FileTheEditorWroteHasNoFinding) {
+  TempFolder folder;
+  const std::string file = folder.Path("a.xml");
+  ASSERT_EQ(RunCommand({"new", "--product", "orvanta", "--doc-version", "1", file}).status, 0);
+  ASSERT_EQ(RunCommand({"set", file, "StatusBar=hide", "DisableUpdate=on", "disableTessadoc=on", "--hide-plugin", "My.zpi",
+                        "--hide-ribbon", "/File_Main_Save"}).status, 0);
+  const CliRun run = RunCommand({"lint", file});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "");
 }
 
 TEST(Lint, ReportsEachThingTheEditorMisreadsWithItsCodeAndPlace) {
@@ -82,17 +85,17 @@ TEST(Lint, ReportsEachThingTheEditorMisreadsWithItsCodeAndPlace) {
        "/ZandorReader/Profstore/Plugins/Plugin/@UnloadPluginArray: plugin-without-semicolon: \"c.zpi\" has no \";\" "
        "after it, so the editor ignores it\n"},
   };
-  Folder folder;
+  TempFolder folder;
   for (const Row& row : rows) {
-    const ToolRun run = RunTool({"lint", folder.Write("f.xml", row.file)});
+    const CliRun run = RunCommand({"lint", folder.Write("f.xml", row.file)});
     EXPECT_EQ(run.out, row.expected) << row.rule;
-    EXPECT_EQ(run.code, row.expected.empty() ? 0 : 1) << row.rule;
+    EXPECT_EQ(run.status, row.expected.empty() ? 0 : 1) << row.rule;
     EXPECT_EQ(run.err, "") << row.rule;
   }
 }
 
 TEST(Lint, RefusedFilesAreFindingsToo) {
-  Folder folder;
+  TempFolder folder;
   const std::string reader = folder.Write("r.xml", ReaderFile(""));
   const std::string other = folder.Write("o.xml", "<Profile><Profstore/></Profile>");
   const std::string broken = folder.Write("b.xml", "not xml at all");
@@ -109,29 +112,29 @@ TEST(Lint, RefusedFilesAreFindingsToo) {
       {{"lint", broken}, "/: unparsable: The format of xml is error. (neither as plain nor as sealed XML)\n"},
   };
   for (const Row& row : rows) {
-    const ToolRun run = RunTool(row.args);
-    EXPECT_EQ(run.code, 1) << row.expected;
+    const CliRun run = RunCommand(row.args);
+    EXPECT_EQ(run.status, 1) << row.expected;
     EXPECT_EQ(run.out, row.expected);
   }
-  EXPECT_EQ(RunTool({"lint", "--product", "reader", reader}).code, 0);
+  EXPECT_EQ(RunCommand({"lint", "--product", "reader", reader}).status, 0);
 }
 
 TEST(Lint, PrintsJson) {
-  Folder folder;
-  const ToolRun run = RunTool({"lint", "--json", folder.Write("f.xml", ReaderFile("<Preference Text=\"Colour\"/>"))});
-  EXPECT_EQ(run.code, 1);
+  TempFolder folder;
+  const CliRun run = RunCommand({"lint", "--json", folder.Write("f.xml", ReaderFile("<Preference Text=\"Colour\"/>"))});
+  EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "{\"findings\": [{\"code\": \"unknown-key\", \"message\": \"the editor ignores the unknown key "
                      "\\\"Colour\\\"\", \"where\": \"/ZandorReader/Profstore/Preferences/Preference\"}]}\n");
-  EXPECT_EQ(RunTool({"lint", "--json", folder.Write("g.xml", ReaderFile(""))}).out, "{\"findings\": []}\n");
+  EXPECT_EQ(RunCommand({"lint", "--json", folder.Write("g.xml", ReaderFile(""))}).out, "{\"findings\": []}\n");
 }
 
 TEST(Lint, UnreadableFileIsAUsageError) {
-  Folder folder;
-  const ToolRun run = RunTool({"lint", folder.Path("missing.xml")});
-  EXPECT_EQ(run.code, 2);
+  TempFolder folder;
+  const CliRun run = RunCommand({"lint", folder.Path("missing.xml")});
+  EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "cannot read " + folder.Path("missing.xml") + ": No such file or directory\n");
 }
 
 }  // namespace
-}  // namespace cadmira::cli::test
+}  // namespace cadmira::cli

@@ -1,0 +1,82 @@
+#include "cli/PageView.h"
+
+#include <ostream>
+
+#include "cli/CliPages.h"
+#include "cli/JsonWriter.h"
+#include "cli/ProductWords.h"
+#include "cli/Vocabulary.h"
+#include "document/LoadDocument.h"
+#include "document/Utf8Text.h"
+
+namespace cadmira::cli {
+namespace {
+
+void WriteList(CJsonWriter& json, const std::vector<std::u16string>& items) {
+  json.BeginArray();
+  for (const std::u16string& item : items) json.Utf16(item);
+  json.EndArray();
+}
+
+std::string Quoted(std::u16string_view text) {
+  std::string out = "\"";
+  CJsonWriter::EscapeUtf16(text, out);
+  return out + '"';
+}
+
+}  // namespace
+
+PageView ViewOfPages(const CCliPages& pages) {
+  PageView view;
+  view.product = pages.Product();
+  view.version = pages.Controls().Text(document::kPreferencesDialog, document::kVersionEdit);
+  const CVocabulary vocabulary(pages.Product());
+  for (const SettingName& setting : vocabulary.Names()) {
+    view.settings.emplace_back(setting.name, CVocabulary::Value(setting, pages.Controls()));
+  }
+  for (std::u16string& name : pages.Plugins().HiddenFileNames()) view.hiddenPlugins.push_back(std::move(name));
+  for (const document::RibbonPath& path : pages.Ribbon().HiddenPaths()) {
+    view.hiddenRibbon.push_back(RibbonPathText(path));
+  }
+  return view;
+}
+
+PageView ViewOfLoadedTree(const CXML_TreeElement* root, int product) {
+  CCliPages pages(product);
+  document::ApplyDocument(root, pages);
+  return ViewOfPages(pages);
+}
+
+void WritePageViewJson(const PageView& view, CJsonWriter& json) {
+  json.BeginObject();
+  json.Key("product");
+  json.ByteName(ProductWord(view.product));
+  json.Key("version");
+  json.Utf16(view.version);
+  json.Key("settings");
+  json.BeginObject();
+  for (const auto& [name, value] : view.settings) {
+    json.Key(name);
+    json.Utf16(value);
+  }
+  json.EndObject();
+  json.Key("hiddenPlugins");
+  WriteList(json, view.hiddenPlugins);
+  json.Key("hiddenRibbon");
+  WriteList(json, view.hiddenRibbon);
+  json.EndObject();
+}
+
+void WritePageViewText(const PageView& view, std::ostream& out) {
+  out << "pages:\n"
+      << "  product: " << ProductWord(view.product) << '\n'
+      << "  version: " << Quoted(view.version) << '\n'
+      << "  settings:\n";
+  for (const auto& [name, value] : view.settings) out << "    " << name << " = " << Quoted(value) << '\n';
+  out << "  hiddenPlugins: " << view.hiddenPlugins.size() << '\n';
+  for (const std::u16string& name : view.hiddenPlugins) out << "    " << Quoted(name) << '\n';
+  out << "  hiddenRibbon: " << view.hiddenRibbon.size() << '\n';
+  for (const std::u16string& path : view.hiddenRibbon) out << "    " << Quoted(path) << '\n';
+}
+
+}  // namespace cadmira::cli

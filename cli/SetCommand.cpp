@@ -1,0 +1,83 @@
+#include "cli/SetCommand.h"
+
+#include <ostream>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/ExitCode.h"
+#include "cli/Linter.h"
+#include "cli/PagesInput.h"
+#include "cli/PagesOutput.h"
+#include "cli/ProductWords.h"
+#include "cli/Vocabulary.h"
+
+namespace cadmira::cli {
+
+CLI::App* CSetCommand::Register(CLI::App& app) {
+  CLI::App* command = app.add_subcommand(
+      "set", "Change settings, hidden plug-ins and hidden ribbon elements of a file, as the editor's pages would");
+  command->add_option("FILE", m_strPath, "The configuration file (plain or sealed); replaced unless -o")->required();
+  command->add_option("NAME=VALUE", m_assignments, "A setting and its value (cadmira-cli settings lists them)");
+  // Each of these takes one value and may be repeated, so that NAME=VALUE after one stays a setting.
+  command->add_option("--hide-plugin", m_hidePlugins, "Hide a plug-in by its file name (NAME.zpi)")->allow_extra_args(false);
+  command->add_option("--show-plugin", m_showPlugins, "Show a plug-in again (after every --hide-plugin)")
+      ->allow_extra_args(false);
+  command->add_option("--hide-ribbon", m_hideRibbon, "Hide a ribbon element and everything under it (Name/Name/...)")
+      ->allow_extra_args(false);
+  command->add_option("--show-ribbon", m_showRibbon, "Show a ribbon element again (after every --hide-ribbon)")
+      ->allow_extra_args(false);
+  command->add_option("--doc-version", m_version, "The document's version text");
+  command->add_option("--product", m_strProduct, "Refuse a file of the other product")
+      ->check(CLI::IsMember({"reader", "orvanta"}));
+  command->add_option("-o,--output", m_strOutput, "Write here instead of replacing FILE");
+  return command;
+}
+
+Status CSetCommand::Edit(CCliPages& pages) const {
+  const CVocabulary vocabulary(pages.Product());
+  for (const std::string& assignment : m_assignments) {
+    const std::size_t equals = assignment.find('=');
+    if (equals == std::string::npos) return Error{"expected NAME=VALUE, not \"" + assignment + '"'};
+    if (Status set = pages.SetSetting(vocabulary, assignment.substr(0, equals), assignment.substr(equals + 1)); !set) {
+      return set;
+    }
+  }
+  if (m_version) pages.SetVersion(*m_version);
+  // Hiding comes first, so that an element can be shown again inside a hidden one.
+  for (const std::string& name : m_hidePlugins) {
+    if (Status hidden = pages.SetPluginHidden(name, true); !hidden) return hidden;
+  }
+  for (const std::string& name : m_showPlugins) {
+    if (Status shown = pages.SetPluginHidden(name, false); !shown) return shown;
+  }
+  for (const std::string& path : m_hideRibbon) {
+    if (Status hidden = pages.SetRibbonHidden(path, true); !hidden) return hidden;
+  }
+  for (const std::string& path : m_showRibbon) {
+    if (Status shown = pages.SetRibbonHidden(path, false); !shown) return shown;
+  }
+  return {};
+}
+
+int CSetCommand::Run(CliStreams& streams) {
+  const std::optional<int> product = m_strProduct.empty() ? std::nullopt : ProductFromWord(m_strProduct);
+  PagesInput input = LoadPagesInput(m_strPath, product, streams.in);
+  if (!input.pages) {
+    streams.err << input.message << '\n';
+    return input.exitCode;
+  }
+  if (Status edited = Edit(*input.pages); !edited) {
+    streams.err << edited.error().message << '\n';
+    return kExitBadInput;
+  }
+  const int written = WritePages(*input.pages, m_strOutput.empty() ? m_strPath : m_strOutput, true, streams);
+  if (written != kExitOk) return written;
+  // What the file held that the pages could not show is gone now; say so, once each.
+  const CVocabulary vocabulary(input.pages->Product());
+  CLinter(input.file.Root(), vocabulary, input.pages->Ribbon()).Run([&](const Finding& finding) {
+    streams.err << "note: " << finding.where << ": " << finding.message << '\n';
+  });
+  return kExitOk;
+}
+
+}  // namespace cadmira::cli

@@ -1,0 +1,171 @@
+#include "cli/SettingsCommand.h"
+
+#include <ostream>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/ExitCode.h"
+#include "cli/JsonWriter.h"
+#include "cli/ProductWords.h"
+#include "cli/Vocabulary.h"
+#include "document/ProductTable.h"
+#include "document/Utf8Text.h"
+#include "pages/preferences/model/PreferencePageRows.h"
+#include "resources/StringTable.h"
+
+namespace cadmira::cli {
+namespace {
+
+using document::PreferenceBinding;
+
+// One value a control takes and the attribute values it writes.
+struct Meaning {
+  std::string value;
+  std::vector<std::pair<std::u16string_view, std::u16string_view>> writes;
+};
+
+// The page row that shows a control: the row of its option page, or on the check-box page
+// the row of its box.
+const pages::PreferencePageRow* PageRowOf(const PreferenceBinding& binding) {
+  for (const pages::PreferencePageRow& row : pages::PreferencePageRows()) {
+    if (row.pageId != binding.dialogId) continue;
+    if (row.checkBoxes.empty()) return &row;
+    for (int box : row.checkBoxes) {
+      if (box == binding.controlId) return &row;
+    }
+  }
+  return nullptr;
+}
+
+std::vector<Meaning> MeaningsOf(const SettingName& setting) {
+  const PreferenceBinding& binding = *setting.binding;
+  std::vector<Meaning> meanings;
+  if (setting.kind == ValueKind::Text) {
+    meanings.push_back({"text", {{binding.attributes[0], u"the text"}}});
+    return meanings;
+  }
+  const std::span<const std::string_view> values = CVocabulary::Values(setting.kind);
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    // A check box's first word is "on", its checked state.
+    const std::size_t state = setting.kind == ValueKind::Check ? 1 - i : i;
+    Meaning meaning{std::string(values[i]), {}};
+    for (std::size_t a = 0; a < binding.attributes.size(); ++a) {
+      meaning.writes.emplace_back(binding.attributes[a], binding.states[state][a]);
+    }
+    meanings.push_back(std::move(meaning));
+  }
+  return meanings;
+}
+
+std::string Quoted(std::u16string_view text) {
+  std::string out = "\"";
+  CJsonWriter::EscapeUtf16(text, out);
+  return out + '"';
+}
+
+// A description as the page shows it: its line breaks, each line indented, no trailing blanks.
+std::string Indented(std::u16string_view text, std::string_view indent) {
+  std::string out;
+  std::string line;
+  auto flush = [&] {
+    line.erase(line.find_last_not_of(' ') + 1);
+    if (!line.empty()) out.append(indent).append(line);
+    out += '\n';
+    line.clear();
+  };
+  for (char c : document::ToUtf8(text)) {
+    if (c == '\n') {
+      flush();
+    } else if (c != '\r') {
+      line += c;
+    }
+  }
+  flush();
+  return out;
+}
+
+void WriteText(const CVocabulary& vocabulary, std::ostream& out) {
+  for (const SettingName& setting : vocabulary.Names()) {
+    const std::vector<Meaning> meanings = MeaningsOf(setting);
+    out << setting.name << "  ";
+    for (std::size_t i = 0; i < meanings.size(); ++i) out << (i > 0 ? "|" : "") << meanings[i].value;
+    out << '\n';
+    for (const Meaning& meaning : meanings) {
+      out << "    " << meaning.value << ':';
+      for (const auto& [attribute, value] : meaning.writes) out << ' ' << document::ToUtf8(attribute) << '=' << Quoted(value);
+      out << '\n';
+    }
+    if (const pages::PreferencePageRow* row = PageRowOf(*setting.binding)) {
+      out << "  " << document::ToUtf8(resources::EnglishString(pages::RowTextId(*row, vocabulary.Product()))) << '\n'
+          << Indented(resources::EnglishString(pages::RowDescriptionId(*row, vocabulary.Product())), "    ");
+    }
+  }
+}
+
+void WriteJson(const CVocabulary& vocabulary, std::ostream& out) {
+  CJsonWriter json(out);
+  json.BeginObject();
+  json.Key("product");
+  json.ByteName(ProductWord(vocabulary.Product()));
+  json.Key("settings");
+  json.BeginArray();
+  for (const SettingName& setting : vocabulary.Names()) {
+    json.BeginObject();
+    json.Key("name");
+    json.ByteName(setting.name);
+    json.Key("values");
+    if (setting.kind == ValueKind::Text) {
+      json.Null();
+    } else {
+      json.BeginArray();
+      for (std::string_view value : CVocabulary::Values(setting.kind)) json.ByteName(value);
+      json.EndArray();
+    }
+    json.Key("writes");
+    json.BeginObject();
+    for (const Meaning& meaning : MeaningsOf(setting)) {
+      json.Key(meaning.value);
+      json.BeginObject();
+      for (const auto& [attribute, value] : meaning.writes) {
+        json.Key(document::ToUtf8(attribute));
+        json.Utf16(value);
+      }
+      json.EndObject();
+    }
+    json.EndObject();
+    const pages::PreferencePageRow* row = PageRowOf(*setting.binding);
+    json.Key("row");
+    row ? json.Utf16(resources::EnglishString(pages::RowTextId(*row, vocabulary.Product()))) : json.Null();
+    json.Key("description");
+    row ? json.Utf16(resources::EnglishString(pages::RowDescriptionId(*row, vocabulary.Product()))) : json.Null();
+    json.Key("dialog");
+    json.Integer(setting.binding->dialogId);
+    json.Key("control");
+    json.Integer(setting.binding->controlId);
+    json.EndObject();
+  }
+  json.EndArray();
+  json.EndObject();
+  out << '\n';
+}
+
+}  // namespace
+
+CLI::App* CSettingsCommand::Register(CLI::App& app) {
+  CLI::App* command = app.add_subcommand("settings", "List every setting name of a product, its values and what they mean");
+  command->add_option("--product", m_strProduct, "The product (default reader)")->check(CLI::IsMember({"reader", "orvanta"}));
+  command->add_flag("--json", m_bJson, "Print one JSON object");
+  return command;
+}
+
+int CSettingsCommand::Run(CliStreams& streams) {
+  const CVocabulary vocabulary(ProductFromWord(m_strProduct).value_or(document::kReaderProduct));
+  if (m_bJson) {
+    WriteJson(vocabulary, streams.out);
+  } else {
+    WriteText(vocabulary, streams.out);
+  }
+  return kExitOk;
+}
+
+}  // namespace cadmira::cli
