@@ -48,11 +48,12 @@ framework::FileDialogRequest ExportRequest() {
   return request;
 }
 
-}  // namespace
-
+// The product the writer uses: 1 when the stored product is Reader, else 0.
 int StoredProduct() {
   return framework::ProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), 0) == 1 ? 1 : 0;
 }
+
+}  // namespace
 
 CFileCommands::CFileCommands(framework::Dialog& window, CDocumentState& state, document::IDocumentPages& pages)
     : m_window(window), m_state(state), m_pages(pages) {}

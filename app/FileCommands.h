@@ -45,7 +45,4 @@ class CFileCommands {
   document::IDocumentPages& m_pages;
 };
 
-// The product the writer uses: 1 when the stored product is Reader, else 0.
-int StoredProduct();
-
 }  // namespace cadmira::app
