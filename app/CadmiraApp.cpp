@@ -5,6 +5,7 @@
 #include "app/CadmiraDlg.h"
 #include "framework/CrashHandler.h"
 #include "framework/ProfileStore.h"
+#include "framework/Screen.h"
 #include "localization/InterfaceLanguage.h"
 #include "localization/LanguageFile.h"
 
@@ -15,10 +16,7 @@ QString StartFileFromArguments(const QStringList& arguments) {
 }
 
 int& ChooseScreenScaling(int& argc) {
-  // Qt scales a window by whole factors only; the rest of a screen's density reaches the templates
-  // as dots per inch, which they turn into whole pixels. A fractional factor would cut frames
-  // and blur text.
-  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Floor);
+  framework::PrepareScreenScaling();
   return argc;
 }
 

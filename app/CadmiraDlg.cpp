@@ -47,6 +47,8 @@ QStringList DroppedLocalFiles(const QList<QUrl>& urls) {
 CCadmiraDlg::CCadmiraDlg(QString startFile, QWidget* parent)
     : Dialog(kDialogId, parent), m_strStartFile(std::move(startFile)) {
   SetKeyPassThrough(true);
+  connect(this, &CCadmiraDlg::FilesDropped, this, [this](const QStringList& paths) { m_fileCommands.OpenDroppedFiles(paths); });
+  connect(this, &CCadmiraDlg::StartFileNamed, this, [this](const QString& path) { m_fileCommands.OpenStartFile(path); });
 }
 
 CCadmiraDlg::~CCadmiraDlg() = default;
@@ -90,6 +92,14 @@ void CCadmiraDlg::SetButtonTexts() {
   if (QPushButton* help = Button(kHelpButton)) connect(help, &QPushButton::clicked, this, &CCadmiraDlg::OnHelp);
   if (QPushButton* change = Button(kInterfaceButton)) {
     connect(change, &QPushButton::clicked, this, [this] { InterfaceChange(this); });
+  }
+  const std::pair<int, void (CFileCommands::*)()> commands[] = {{kImportButton, &CFileCommands::ImportCommand},
+                                                                {kExportButton, &CFileCommands::ExportCommand},
+                                                                {kSaveButton, &CFileCommands::SaveCommand}};
+  for (const auto& [id, command] : commands) {
+    if (QPushButton* button = Button(id)) {
+      connect(button, &QPushButton::clicked, this, [this, command = command] { (m_fileCommands.*command)(); });
+    }
   }
 }
 

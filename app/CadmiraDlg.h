@@ -3,6 +3,8 @@
 #include <QStringList>
 
 #include "app/DocumentState.h"
+#include "app/FileCommands.h"
+#include "app/WindowPages.h"
 #include "framework/Dialog.h"
 #include "pages/plugins/Pluginsdlg.h"
 #include "pages/preferences/Preferencedlg.h"
@@ -37,6 +39,7 @@ class CCadmiraDlg : public framework::Dialog {
   ~CCadmiraDlg() override;
 
   CDocumentState& Document() { return m_document; }
+  CFileCommands& FileCommands() { return m_fileCommands; }
   pages::CPreferencedlg& PreferencesPage() { return m_preferencesPage; }
   pages::CRibbondlg& RibbonPage() { return m_ribbonPage; }
   pages::CPluginsdlg& PluginsPage() { return m_pluginsPage; }
@@ -80,6 +83,8 @@ class CCadmiraDlg : public framework::Dialog {
   pages::CPreferencedlg m_preferencesPage;
   pages::CRibbondlg m_ribbonPage;
   pages::CPluginsdlg m_pluginsPage;
+  CWindowPages m_windowPages{m_preferencesPage, m_ribbonPage, m_pluginsPage};
+  CFileCommands m_fileCommands{*this, m_document, m_windowPages};
 };
 
 // The local files among dropped URLs, in their order.

@@ -136,7 +136,7 @@ bool CFileCommands::WriteTo(const QString& path) {
       document::WriteDocument(m_state.m_writeContext, m_state.m_nProduct, m_pages, FileSystemPath(path));
   if (result.outcome == document::WriteResult::Outcome::DocumentNotCreated) {
     framework::CurrentHost().MessageBox(&m_window, QStringLiteral("Faild!!"), LoadUiString(kProgramTitle),
-                                        framework::MessageIcon::None, framework::MessageButtons::Ok);
+                                        framework::MessageIcon::Warning, framework::MessageButtons::Ok);
   }
   return result.Written();
 }

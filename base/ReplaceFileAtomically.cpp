@@ -144,20 +144,21 @@ std::string SyncFolder(const std::string& folder, const ReplaceSystemCalls& call
   return {};
 }
 
-Status Fill(CTemporaryFile& temporary, const std::optional<ExistingFile>& existing,
+// Messages name the target: the temporary file means nothing to the user.
+Status Fill(CTemporaryFile& temporary, const std::string& target, const std::optional<ExistingFile>& existing,
             std::span<const unsigned char> bytes, const ReplaceSystemCalls& calls) {
+  if (Status written = WriteAll(temporary.fd(), bytes, target, calls); !written) return written;
   if (existing) {
-    // The owner goes first: a change of owner clears the set-user-id and set-group-id bits,
-    // which the mode then sets again. Only a privileged process may give the file back to its
-    // owner; others keep their own.
+    // Writing and a change of owner both clear the set-user-id and set-group-id bits, so the
+    // mode comes last. Only a privileged process may give the file back to its owner; others
+    // keep their own.
     if (fchown(temporary.fd(), existing->owner, existing->group) != 0 && errno != EPERM) {
-      return SystemError("Cannot set the owner of", temporary.path(), errno);
+      return SystemError("Cannot set the owner of", target, errno);
     }
-    if (fchmod(temporary.fd(), existing->mode) != 0) return SystemError("Cannot set the mode of", temporary.path(), errno);
+    if (fchmod(temporary.fd(), existing->mode) != 0) return SystemError("Cannot set the mode of", target, errno);
   }
-  if (Status written = WriteAll(temporary.fd(), bytes, temporary.path(), calls); !written) return written;
-  if (calls.syncFile(temporary.fd()) != 0) return SystemError("Cannot sync", temporary.path(), errno);
-  return VerifyContent(temporary.fd(), temporary.path(), bytes);
+  if (calls.syncFile(temporary.fd()) != 0) return SystemError("Cannot sync", target, errno);
+  return VerifyContent(temporary.fd(), target, bytes);
 }
 
 }  // namespace
@@ -179,7 +180,7 @@ Result<Replaced> ReplaceFileAtomically(const std::string& path, std::span<const 
   if (Status created = temporary.Create(folder, NameOf(target), existing.value() ? 0600 : 0666); !created) {
     return created.error();
   }
-  if (Status filled = Fill(temporary, existing.value(), bytes, calls); !filled) return filled.error();
+  if (Status filled = Fill(temporary, target, existing.value(), bytes, calls); !filled) return filled.error();
   if (rename(temporary.path().c_str(), target.c_str()) != 0) return SystemError("Cannot replace", target, errno);
   temporary.Commit();
   return Replaced{SyncFolder(folder, calls)};

@@ -1,88 +1,10 @@
 #include "base/TextScanner.h"
 
+#include "base/TextRuns.h"
 #include "base/TextWriter.h"
 #include "base/XmlCharClass.h"
 
-#include <bit>
 #include <cstring>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
-namespace {
-
-#if defined(__SSE2__)
-__m128i Load16(const unsigned char* bytes) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes)); }
-#endif
-
-// Copies the bytes below 0x80 from `p` as units until `stop`, '&' or a higher byte (returned)
-// or `end`, widening 16 at a time.
-const unsigned char* WidenAsciiRun(const unsigned char* p, const unsigned char* end, unsigned char stop,
-                                   CXML_TextWriter& out) {
-#if defined(__SSE2__)
-  const __m128i stops = _mm_set1_epi8(static_cast<char>(stop));
-  const __m128i ampersands = _mm_set1_epi8('&');
-  const __m128i zero = _mm_setzero_si128();
-  while (end - p >= 16) {
-    char16_t* units = out.Room(16);
-    const __m128i bytes = Load16(p);
-    // All 16 are stored; only those before the first special byte are taken.
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(units), _mm_unpacklo_epi8(bytes, zero));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(units + 8), _mm_unpackhi_epi8(bytes, zero));
-    const __m128i special = _mm_or_si128(_mm_cmpeq_epi8(bytes, stops), _mm_cmpeq_epi8(bytes, ampersands));
-    const unsigned mask =
-        static_cast<unsigned>(_mm_movemask_epi8(special)) | static_cast<unsigned>(_mm_movemask_epi8(bytes));
-    if (mask != 0) {
-      const unsigned taken = static_cast<unsigned>(std::countr_zero(mask));
-      out.Advance(taken);
-      return p + taken;
-    }
-    out.Advance(16);
-    p += 16;
-  }
-#endif
-  while (p < end) {
-    const unsigned char c = *p;
-    if (c >= 0x80 || c == stop || c == '&') {
-      break;
-    }
-    *out.Room(1) = c;
-    out.Advance(1);
-    ++p;
-  }
-  return p;
-}
-
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
-
-// Decodes the bytes from 0x80 up from `p` until a lower byte or `end`. Whole two- and three-byte
-// sequences are decoded at once; anything else goes byte by byte through the writer's decoder.
-const unsigned char* DecodeHighRun(const unsigned char* p, const unsigned char* end, CXML_TextWriter& out) {
-  while (p < end && *p >= 0x80) {
-    const unsigned char c = *p;
-    // A lead byte starts a new sequence whatever was pending.
-    if (c >= 0xE0 && c < 0xF0 && end - p >= 3 && IsContinuation(p[1]) && IsContinuation(p[2])) {
-      const std::uint32_t codePoint = ((c & 0x0Fu) << 12) | ((p[1] & 0x3Fu) << 6) | (p[2] & 0x3Fu);
-      *out.Room(1) = static_cast<char16_t>(codePoint != 0 ? codePoint : 0xFFFD);
-      out.Advance(1);
-      out.CancelSequence();
-      p += 3;
-    } else if (c >= 0xC0 && c < 0xE0 && end - p >= 2 && IsContinuation(p[1])) {
-      const std::uint32_t codePoint = ((c & 0x1Fu) << 6) | (p[1] & 0x3Fu);
-      *out.Room(1) = static_cast<char16_t>(codePoint != 0 ? codePoint : 0xFFFD);
-      out.Advance(1);
-      out.CancelSequence();
-      p += 2;
-    } else {
-      out.InputHigh(c);
-      ++p;
-    }
-  }
-  return p;
-}
-
-}  // namespace
 
 bool CXML_TextScanner::Start() {
   if (!m_reader.NextBlock(false)) {
@@ -110,69 +32,13 @@ bool CXML_TextScanner::Refill() {
 
 void CXML_TextScanner::SkipWhitespaceRun() {
   while (HasByte()) {
-    const unsigned char* p = m_data + m_index;
     const unsigned char* end = m_data + m_size;
-#if defined(__SSE2__)
-    // White space is 0x00-0x20, 0xFE and 0xFF: a byte is kept as it is by clamping to 0x21-0xFD
-    // exactly when it is not white space.
-    const __m128i low = _mm_set1_epi8(0x21);
-    const __m128i high = _mm_set1_epi8(static_cast<char>(0xFD));
-    while (end - p >= 16) {
-      const __m128i bytes = Load16(p);
-      const __m128i clamped = _mm_min_epu8(_mm_max_epu8(bytes, low), high);
-      const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(clamped, bytes)));
-      if (mask != 0) {
-        m_index = static_cast<std::size_t>(p - m_data) + static_cast<unsigned>(std::countr_zero(mask));
-        return;
-      }
-      p += 16;
-    }
-#endif
-    while (p < end && IsSpace(*p)) {
-      ++p;
-    }
+    const unsigned char* p = xmlrun::SkipSpaces(m_data + m_index, end);
     m_index = static_cast<std::size_t>(p - m_data);
     if (p < end) {
       return;
     }
   }
-}
-
-bool CXML_TextScanner::SkipName(const CZD_StrBlock<char>* name) {
-  // Name blocks are readable for 8 bytes past their length, so whole words can be compared.
-  const std::size_t length = static_cast<std::size_t>(name->m_nLength);
-  if (m_size - m_index < length + 8) {
-    return false;
-  }
-  const unsigned char* p = m_data + m_index;
-  const char* expected = name->Data();
-  std::size_t i = 0;
-  std::uint64_t a = 0;
-  std::uint64_t b = 0;
-  for (; i + 8 <= length; i += 8) {
-    std::memcpy(&a, p + i, 8);
-    std::memcpy(&b, expected + i, 8);
-    if (a != b) {
-      return false;
-    }
-  }
-  if (i < length) {
-    if constexpr (std::endian::native == std::endian::little) {
-      std::memcpy(&a, p + i, 8);
-      std::memcpy(&b, expected + i, 8);
-      if (((a ^ b) & ((std::uint64_t{1} << (8 * (length - i))) - 1)) != 0) {
-        return false;
-      }
-    } else if (std::memcmp(p + i, expected + i, length - i) != 0) {
-      return false;
-    }
-  }
-  const unsigned char after = p[length];
-  if (after == ':' || xmlchar::Is(after, xmlchar::kNameChar)) {
-    return false;
-  }
-  m_index += length;
-  return true;
 }
 
 void CXML_TextScanner::ReadName(std::string_view& prefix, std::string_view& name) {
@@ -344,11 +210,11 @@ void CXML_TextScanner::ReadText(unsigned char stop, CXML_TextWriter& text) {
   while (HasByte()) {
     const unsigned char* start = m_data + m_index;
     const unsigned char* end = m_data + m_size;
-    const unsigned char* p = WidenAsciiRun(start, end, stop, text);
+    const unsigned char* p = xmlrun::WidenAscii(start, end, stop, text);
     if (p != start) {
       text.CancelSequence();
     }
-    p = DecodeHighRun(p, end, text);
+    p = xmlrun::DecodeHigh(p, end, text);
     m_index = static_cast<std::size_t>(p - m_data);
     if (p < end && (*p == stop || *p == '&')) {
       return;

@@ -2,6 +2,7 @@
 
 #include "base/StrBlock.h"
 #include "base/StreamRead.h"
+#include "base/TextRuns.h"
 #include "base/XmlCharClass.h"
 
 #include <cstdint>
@@ -35,7 +36,18 @@ class CXML_TextScanner {
   void ReadName(std::string_view& prefix, std::string_view& name);
   // When the input is `name` (a block of the name table) without prefix, consumes it and
   // returns true, as ReadName would have read it; otherwise consumes nothing.
-  bool SkipName(const CZD_StrBlock<char>* name);
+  bool SkipName(const CZD_StrBlock<char>* name) {
+    if (!xmlrun::MatchesName(m_data + m_index, m_data + m_size, name)) {
+      return false;
+    }
+    m_index += static_cast<std::size_t>(name->m_nLength);
+    return true;
+  }
+  // The current block from the current byte on, for loops that run inside it.
+  const unsigned char* Cursor() const { return m_data + m_index; }
+  const unsigned char* BlockEnd() const { return m_data + m_size; }
+  // Moves to `p`, a position between Cursor() and BlockEnd().
+  void MoveTo(const unsigned char* p) { m_index = static_cast<std::size_t>(p - m_data); }
   // Stops just after the first occurrence of `literal` (at most 4 bytes), or at the end.
   void SkipLiteral(std::string_view literal);
   // The same for a one-byte literal.

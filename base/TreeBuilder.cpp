@@ -1,17 +1,11 @@
 #include "base/TreeBuilder.h"
 
+#include "base/TextRuns.h"
 #include "base/TreeArena.h"
 #include "base/XmlCharClass.h"
 
 #include <cstring>
 #include <new>
-
-namespace {
-
-// Up to this many attributes on a tag, a scan finds a repeated name fastest.
-constexpr std::size_t kScannedAttributes = 8;
-
-}  // namespace
 
 CXML_TreeBuilder::CXML_TreeBuilder(IZD_BufferRead& reader, bool keepSpaces, IZD_Allocator* allocator,
                                    std::size_t maxTextUnits)
@@ -194,9 +188,14 @@ void CXML_TreeBuilder::ReadTagName(bool lessConsumed, std::string_view& prefix, 
 CXML_TreeElement* CXML_TreeBuilder::ParseStartTag(CXML_TreeElement* parent, bool lessConsumed, bool& closed) {
   NameBlock* prefix = nullptr;
   NameBlock* name = nullptr;
-  // Documents repeat the same tags in a row, so the last tag is mostly the next one.
-  if (lessConsumed && m_pLastTag && m_scanner.HasByte() && m_scanner.SkipName(m_pLastTag)) {
-    name = m_pLastTag;
+  // Siblings mostly share their tag: the last tag started at this depth is the likeliest.
+  const std::size_t depth = m_open.size();
+  if (m_tagGuesses.size() <= depth) {
+    m_tagGuesses.resize(depth + 1, nullptr);
+  }
+  NameBlock* guess = m_tagGuesses[depth] ? m_tagGuesses[depth] : m_pLastTag;
+  if (lessConsumed && guess && m_scanner.SkipName(guess)) {
+    name = guess;
   } else {
     std::string_view prefixText;
     std::string_view nameText;
@@ -209,6 +208,7 @@ CXML_TreeElement* CXML_TreeBuilder::ParseStartTag(CXML_TreeElement* parent, bool
     name = m_names.Intern(nameText);
   }
   m_pLastTag = name;
+  m_tagGuesses[depth] = name;
   m_attributes.clear();
   ReadAttributes();
   m_scanner.SkipWhitespace();
@@ -230,26 +230,78 @@ CXML_TreeElement* CXML_TreeBuilder::ParseStartTag(CXML_TreeElement* parent, bool
 void CXML_TreeBuilder::ReadAttributes() {
   m_nAttributeIndex = 0;
   for (;;) {
-    m_scanner.SkipWhitespace();
-    if (!m_scanner.HasByte() || !xmlchar::Is(m_scanner.Peek(), xmlchar::kNameStart)) {
+    if (ReadAttributesInBlock() == AttributeStep::End || !ReadAttribute()) {
       return;
     }
-    PendingAttribute attribute{nullptr, nullptr, nullptr};
-    attribute.name = ReadAttributeName(attribute.prefix);
-    m_scanner.SkipWhitespace();
-    if (!m_scanner.HasByte() || m_scanner.Peek() != '=') {
-      return;
-    }
-    m_scanner.Next();
-    m_scanner.SkipWhitespace();
-    if (m_scanner.HasByte() && (m_scanner.Peek() == '"' || m_scanner.Peek() == '\'')) {
-      const unsigned char quote = m_scanner.Next();
-      m_text.Open(*m_pArena);
-      m_scanner.ReadQuoted(quote, m_text);
-      attribute.value = m_text.Commit(m_text.Length());
-    }
-    StoreAttribute(attribute);
   }
+}
+
+CXML_TreeBuilder::AttributeStep CXML_TreeBuilder::ReadAttributesInBlock() {
+  // The usual shape, name="value" with the name of the last tag's attribute at this position,
+  // read in one go inside the block; anything else is left to ReadAttribute.
+  constexpr std::ptrdiff_t kEnough = 64;
+  const unsigned char* end = m_scanner.BlockEnd();
+  const unsigned char* p = m_scanner.Cursor();
+  NameBlock* const* guesses = m_attributeGuesses.data();
+  const std::size_t guessCount = m_attributeGuesses.size();
+  for (;;) {
+    while (p < end && xmlchar::Is(*p, xmlchar::kSpace)) {
+      ++p;
+    }
+    m_scanner.MoveTo(p);
+    if (end - p < kEnough || m_nAttributeIndex >= guessCount) {
+      return AttributeStep::Elsewhere;
+    }
+    if (!xmlchar::Is(*p, xmlchar::kNameStart)) {
+      return AttributeStep::End;
+    }
+    NameBlock* name = guesses[m_nAttributeIndex];
+    if (!xmlrun::MatchesName(p, end, name)) {
+      return AttributeStep::Elsewhere;
+    }
+    const unsigned char* q = p + name->m_nLength;
+    if (q[0] != '=' || (q[1] != '"' && q[1] != '\'')) {
+      return AttributeStep::Elsewhere;
+    }
+    const unsigned char quote = q[1];
+    m_text.Open(*m_pArena);
+    q = xmlrun::WidenAscii(q + 2, end, quote, m_text);
+    if (q < end && *q == quote) {
+      p = q + 1;
+    } else {
+      // A reference, a character beyond ASCII or the end of the block: decode the rest as usual.
+      m_text.CancelSequence();
+      m_scanner.MoveTo(q);
+      m_scanner.ReadQuoted(quote, m_text);
+      p = m_scanner.Cursor();
+      end = m_scanner.BlockEnd();
+    }
+    ++m_nAttributeIndex;
+    StoreAttribute(PendingAttribute{nullptr, name, m_text.Commit(m_text.Length())});
+  }
+}
+
+bool CXML_TreeBuilder::ReadAttribute() {
+  m_scanner.SkipWhitespace();
+  if (!m_scanner.HasByte() || !xmlchar::Is(m_scanner.Peek(), xmlchar::kNameStart)) {
+    return false;
+  }
+  PendingAttribute attribute{nullptr, nullptr, nullptr};
+  attribute.name = ReadAttributeName(attribute.prefix);
+  m_scanner.SkipWhitespace();
+  if (!m_scanner.HasByte() || m_scanner.Peek() != '=') {
+    return false;
+  }
+  m_scanner.Next();
+  m_scanner.SkipWhitespace();
+  if (m_scanner.HasByte() && (m_scanner.Peek() == '"' || m_scanner.Peek() == '\'')) {
+    const unsigned char quote = m_scanner.Next();
+    m_text.Open(*m_pArena);
+    m_scanner.ReadQuoted(quote, m_text);
+    attribute.value = m_text.Commit(m_text.Length());
+  }
+  StoreAttribute(attribute);
+  return true;
 }
 
 CXML_TreeBuilder::NameBlock* CXML_TreeBuilder::ReadAttributeName(NameBlock*& prefix) {
@@ -276,23 +328,12 @@ CXML_TreeBuilder::NameBlock* CXML_TreeBuilder::ReadAttributeName(NameBlock*& pre
   return name;
 }
 
-void CXML_TreeBuilder::StoreAttribute(const PendingAttribute& attribute) {
-  // Names are interned, so equal names are the same block.
-  if (m_attributes.size() < kScannedAttributes) {
-    for (PendingAttribute& existing : m_attributes) {
-      if (existing.name == attribute.name && (attribute.prefix == nullptr || existing.prefix == attribute.prefix)) {
-        existing.value = attribute.value;
-        return;
-      }
+void CXML_TreeBuilder::StoreIndexedAttribute(const PendingAttribute& attribute) {
+  if (m_attributes.size() == kScannedAttributes) {
+    m_attributeIndex.Clear();
+    for (std::size_t i = 0; i < m_attributes.size(); ++i) {
+      m_attributeIndex.Add(m_attributes[i].name, m_attributes[i].prefix, i);
     }
-    m_attributes.push_back(attribute);
-    if (m_attributes.size() == kScannedAttributes) {
-      m_attributeIndex.Clear();
-      for (std::size_t i = 0; i < m_attributes.size(); ++i) {
-        m_attributeIndex.Add(m_attributes[i].name, m_attributes[i].prefix, i);
-      }
-    }
-    return;
   }
   const std::ptrdiff_t existing = m_attributeIndex.Find(attribute.name, attribute.prefix);
   if (existing >= 0) {
@@ -303,10 +344,7 @@ void CXML_TreeBuilder::StoreAttribute(const PendingAttribute& attribute) {
   m_attributes.push_back(attribute);
 }
 
-void CXML_TreeBuilder::FlushText() {
-  if (!m_text.IsOpen()) {
-    return;
-  }
+void CXML_TreeBuilder::FlushOpenText() {
   std::size_t units = m_text.Length();
   if (!m_bKeepSpaces) {
     const char16_t* text = m_text.Units();
@@ -341,32 +379,32 @@ void CXML_TreeBuilder::FinishElement() {
 }
 
 CXML_TreeElement* CXML_TreeBuilder::MakeElement(CXML_TreeElement* parent, NameBlock* prefix, NameBlock* name) {
-  if (m_attributes.size() > 0x7FFFFFFF) {
+  const std::size_t count = m_attributes.size();
+  if (count > 0x7FFFFFFF) {
     throw std::bad_alloc();
   }
-  CXML_AttrEntry* attributes = nullptr;
-  if (!m_attributes.empty()) {
-    attributes = static_cast<CXML_AttrEntry*>(Allocate(m_attributes.size() * sizeof(CXML_AttrEntry)));
-    for (std::size_t i = 0; i < m_attributes.size(); ++i) {
-      const PendingAttribute& pending = m_attributes[i];
-      new (&attributes[i]) CXML_AttrEntry{CZD_ByteStr::AdoptBlock(pending.prefix),
-                                          CZD_ByteStr::AdoptBlock(pending.name),
-                                          CZD_WideStr::AdoptBlock(pending.value)};
-    }
+  // The element and its attributes in one piece; the root is preceded by its arena's place.
+  const std::size_t head = parent ? sizeof(CXML_TreeElement) : sizeof(CXML_TreeRoot);
+  static_assert(sizeof(CXML_TreeElement) % alignof(CXML_AttrEntry) == 0);
+  static_assert(sizeof(CXML_TreeRoot) % alignof(CXML_AttrEntry) == 0);
+  char* memory = static_cast<char*>(Allocate(head + count * sizeof(CXML_AttrEntry)));
+  CXML_AttrEntry* attributes = count ? reinterpret_cast<CXML_AttrEntry*>(memory + head) : nullptr;
+  for (std::size_t i = 0; i < count; ++i) {
+    const PendingAttribute& pending = m_attributes[i];
+    new (&attributes[i]) CXML_AttrEntry{CZD_ByteStr::AdoptBlock(pending.prefix), CZD_ByteStr::AdoptBlock(pending.name),
+                                        CZD_WideStr::AdoptBlock(pending.value)};
   }
-  void* memory = nullptr;
-  if (parent) {
-    memory = Allocate(sizeof(CXML_TreeElement));
-  } else {
-    memory = &(new (Allocate(sizeof(CXML_TreeRoot))) CXML_TreeRoot{nullptr, {}})->element;
+  void* element = memory;
+  if (!parent) {
+    element = &(new (memory) CXML_TreeRoot{nullptr, {}})->element;
   }
-  return new (memory) CXML_TreeElement{parent,
-                                       CZD_ByteStr::AdoptBlock(prefix),
-                                       CZD_ByteStr::AdoptBlock(name),
-                                       attributes,
-                                       static_cast<int>(m_attributes.size()),
-                                       0,
-                                       nullptr};
+  return new (element) CXML_TreeElement{parent,
+                                        CZD_ByteStr::AdoptBlock(prefix),
+                                        CZD_ByteStr::AdoptBlock(name),
+                                        attributes,
+                                        static_cast<int>(count),
+                                        0,
+                                        nullptr};
 }
 
 void* CXML_TreeBuilder::Allocate(std::size_t size) {

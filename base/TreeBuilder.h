@@ -31,6 +31,8 @@ class CXML_TreeBuilder {
 
  private:
   using NameBlock = CZD_StrBlock<char>;
+  // Up to this many attributes on a tag, a scan finds a repeated name fastest.
+  static constexpr std::size_t kScannedAttributes = 8;
   using TextBlock = CZD_StrBlock<char16_t>;
   struct PendingAttribute {
     NameBlock* prefix;
@@ -46,11 +48,34 @@ class CXML_TreeBuilder {
   void ParseContent(CXML_TreeElement* root);
   CXML_TreeElement* ParseStartTag(CXML_TreeElement* parent, bool lessConsumed, bool& closed);
   void ReadTagName(bool lessConsumed, std::string_view& prefix, std::string_view& name, bool& endTag);
+  enum class AttributeStep { End, Elsewhere };
   void ReadAttributes();
+  AttributeStep ReadAttributesInBlock();
+  // False when the attribute list has ended.
+  bool ReadAttribute();
   NameBlock* ReadAttributeName(NameBlock*& prefix);
-  void StoreAttribute(const PendingAttribute& attribute);
+  // Names are interned, so equal names are the same block.
+  void StoreAttribute(const PendingAttribute& attribute) {
+    if (m_attributes.size() >= kScannedAttributes) {
+      StoreIndexedAttribute(attribute);
+      return;
+    }
+    for (PendingAttribute& existing : m_attributes) {
+      if (existing.name == attribute.name && (attribute.prefix == nullptr || existing.prefix == attribute.prefix)) {
+        existing.value = attribute.value;
+        return;
+      }
+    }
+    m_attributes.push_back(attribute);
+  }
+  void StoreIndexedAttribute(const PendingAttribute& attribute);
   void SkipMarkupDeclaration();
-  void FlushText();
+  void FlushText() {
+    if (m_text.IsOpen()) {
+      FlushOpenText();
+    }
+  }
+  void FlushOpenText();
   void FinishElement();
 
   CXML_TreeElement* MakeElement(CXML_TreeElement* parent, NameBlock* prefix, NameBlock* name);
@@ -69,6 +94,8 @@ class CXML_TreeBuilder {
   std::vector<CXML_ChildEntry> m_children;
   std::vector<OpenElement> m_open;
   NameBlock* m_pLastTag = nullptr;
+  // By depth, the tag of the last element started there.
+  std::vector<NameBlock*> m_tagGuesses;
   std::vector<NameBlock*> m_attributeGuesses;
   std::size_t m_nAttributeIndex = 0;
 };

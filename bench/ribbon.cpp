@@ -4,6 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -16,7 +19,10 @@
 
 #include "app/CadmiraDlg.h"
 #include "document/DocumentWriter.h"
+#include "framework/PageDialog.h"
 #include "framework/ProfileStore.h"
+#include "localization/Relabel.h"
+#include "localization/UiString.h"
 #include "framework/ScriptedHost.h"
 #include "pages/ribbon/Ribbondlg.h"
 #include "pages/ribbon/model/RibbonDefinition.h"
@@ -74,11 +80,25 @@ void FillPage(benchmark::State& state) {
 }
 BENCHMARK(FillPage)->Unit(benchmark::kMillisecond);
 
-// The same page's controls without the tree's items, to tell the filling from the page.
+// The same page, relabelled and with its texts, but without the tree's items: the difference is
+// the filling.
+class CEmptyRibbonPage : public cadmira::framework::PageDialog {
+ public:
+  CEmptyRibbonPage() : PageDialog(cadmira::pages::CRibbondlg::kDialogId) {}
+
+ protected:
+  void OnInitDialog() override {
+    cadmira::localization::RelabelDialog(this, TemplateId());
+    if (auto* label = item<QLabel>(1028)) label->setText(cadmira::localization::LoadUiString(147));
+    if (auto* box = item<QGroupBox>(1026)) box->setTitle(cadmira::localization::LoadUiString(145));
+    if (auto* text = item<QPlainTextEdit>(1025)) text->setPlainText(cadmira::localization::LoadUiString(153));
+  }
+};
+
 void EmptyPage(benchmark::State& state) {
   QWidget owner;
   for (auto _ : state) {
-    cadmira::framework::Dialog page(cadmira::pages::CRibbondlg::kDialogId);
+    CEmptyRibbonPage page;
     page.Create(&owner);
     benchmark::DoNotOptimize(page.isVisible());
   }

@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/ExitCode.h"
+#include "cli/OutOfMemoryWatch.h"
 #include "resources/Version.h"
 
 #include <CLI/CLI.hpp>
@@ -22,13 +23,14 @@ int RunChecked(CCliCommand& command, CliStreams& streams) {
   try {
     status = command.Run(streams);
   } catch (const std::bad_alloc&) {
-    streams.err << "out of memory\n";
+    streams.err << kOutOfMemory << '\n';
   } catch (const std::length_error&) {
-    streams.err << "out of memory\n";
+    streams.err << kOutOfMemory << '\n';
   }
   streams.out.flush();
   if (!streams.out) {
-    streams.err << "cannot write the standard output\n";
+    // A command that failed has said why already.
+    if (status == kExitOk) streams.err << "cannot write the standard output\n";
     return kExitUsage;
   }
   return status;

@@ -2,6 +2,7 @@
 
 #include "cli/ExitCode.h"
 #include "cli/InputFile.h"
+#include "cli/OutOfMemoryWatch.h"
 #include "cli/OutputFile.h"
 #include "document/ReadConfigFile.h"
 #include "document/Seal.h"
@@ -36,7 +37,12 @@ int CSealCommand::Run(CliStreams& streams) {
   const bool seal = m_direction == Direction::kSeal;
   // Both directions write what a plain configuration file gives; sealing twice would ship a plain one.
   if (!seal) document::SealBuffer(data.data(), data.size());
+  const COutOfMemoryWatch memory;
   if (!m_bForce && !document::ProductOfPlainBytes(data)) {
+    if (memory.Happened()) {
+      streams.err << kOutOfMemory << '\n';
+      return kExitUsage;
+    }
     streams.err << (m_strInput == "-" ? std::string("the standard input") : m_strInput)
                 << (seal ? " is not a plain configuration file of Zandor Reader or Zandor OrvantaPDF"
                          : " does not unseal into a configuration file of Zandor Reader or Zandor OrvantaPDF")

@@ -13,6 +13,7 @@
 #include "cli/ExitCode.h"
 #include "cli/InputFile.h"
 #include "cli/JsonWriter.h"
+#include "cli/OutOfMemoryWatch.h"
 #include "cli/PageView.h"
 #include "document/CheckProduct.h"
 #include "document/HiddenRibbonPaths.h"
@@ -198,8 +199,13 @@ int CShowCommand::Run(CliStreams& streams) {
     streams.err << bytes.error().message << '\n';
     return kExitUsage;
   }
+  const COutOfMemoryWatch memory;
   const document::ConfigFile file =
       document::ReadConfigBytes(std::move(bytes).value(), document::ReadForms::PlainThenSealed);
+  if (!file.Root() && memory.Happened()) {
+    streams.err << kOutOfMemory << '\n';
+    return kExitUsage;
+  }
   if (!file.Root()) {
     streams.err << English(document::kXmlFormatError) << '\n';
     return kExitBadInput;

@@ -3,6 +3,7 @@
 #include "cli/ExitCode.h"
 #include "cli/InputFile.h"
 #include "cli/JsonWriter.h"
+#include "cli/OutOfMemoryWatch.h"
 #include "cli/TreeJson.h"
 #include "cli/TreeText.h"
 #include "document/ReadConfigFile.h"
@@ -29,7 +30,12 @@ int CTreeCommand::Run(CliStreams& streams) {
     streams.err << bytes.error().message << '\n';
     return kExitUsage;
   }
+  const COutOfMemoryWatch memory;
   const document::CReader_XmlManager tree(document::CReader_XmlManager::LoadConfigBytes(bytes.value()));
+  if (!tree.Root() && memory.Happened()) {
+    streams.err << kOutOfMemory << '\n';
+    return kExitUsage;
+  }
   if (!tree.Root()) {
     streams.err << document::ToUtf8(resources::EnglishString(document::kXmlFormatError)) << '\n';
     return kExitBadInput;

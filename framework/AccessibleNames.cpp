@@ -52,7 +52,8 @@ void NameControlsAfterTheirLabels(QWidget* window) {
     }
     if (label == nullptr || !NamedByItsLabel(control) || !control->accessibleName().isEmpty()) continue;
     control->setAccessibleName(WithoutMnemonics(StaticText(label)));
-    if (auto* text = qobject_cast<QLabel*>(label)) text->setBuddy(control);
+    // The label belongs to the first control after it.
+    if (auto* text = qobject_cast<QLabel*>(label); text != nullptr && text->buddy() == nullptr) text->setBuddy(control);
   }
 }
 

@@ -51,7 +51,8 @@ QWidget* CreateIcon(QWidget* dialog) {
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   // The platform's large icon: 32 pixels at 96 dots per inch.
   const int side = MulDiv(32, ScreenDpi(), 96);
-  label->setPixmap(ProgramIcon().pixmap(QSize(side, side)));
+  // Drawn for the screen's pixel ratio, so that a doubled screen gets a sharp icon.
+  label->setPixmap(ProgramIcon().pixmap(QSize(side, side), dialog->devicePixelRatioF()));
   return label;
 }
 

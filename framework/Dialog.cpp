@@ -19,7 +19,9 @@ void Dialog::ApplyFrame(const resources::DialogTemplateData& data, const QSize& 
     ApplyChildFrame(data, client);
     return;
   }
-  Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
+  // An application window has its own taskbar entry; window managers treat a dialog as transient.
+  const Qt::WindowType type = (data.style & resources::kDialogAppWindow) != 0 ? Qt::Window : Qt::Dialog;
+  Qt::WindowFlags flags = type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
   if ((data.style & resources::kDialogSystemMenu) != 0) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if ((data.style & resources::kDialogMinimizeBox) != 0) flags |= Qt::WindowMinimizeButtonHint;
   setWindowFlags(flags);

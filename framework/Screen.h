@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+
+#include <QByteArray>
+
 namespace cadmira::framework {
 
 // The screen's horizontal logical dots per inch (96 on an unscaled screen), or the value of the
@@ -8,6 +12,19 @@ int ScreenDpi();
 
 // The screen's scale against 96 dots per inch.
 double ScreenScale();
+
+// Qt scales windows by whole factors only, so that frames stay whole and text sharp: a fractional
+// factor asked through QT_SCALE_FACTOR keeps its whole part and passes the rest on as font dots per
+// inch (QT_FONT_DPI, 96 unless set), which the templates turn into whole pixels themselves.
+struct ScaleSettings {
+  QByteArray scaleFactor;
+  QByteArray fontDpi;
+};
+// The settings that replace `scaleFactor` and `fontDpi`; none when they need no change.
+std::optional<ScaleSettings> WholeScaleSettings(const QByteArray& scaleFactor, const QByteArray& fontDpi);
+// Applies the above to the environment and chooses Qt's rounding of screen factors. Must run
+// before the application object exists.
+void PrepareScreenScaling();
 
 // Makes ScreenDpi() answer `dpi` for its lifetime, so tests can lay windows out as on a
 // high-density screen; the previous answer comes back when it ends.

@@ -129,9 +129,11 @@ void TreeView::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint point = event->position().toPoint();
   const bool sameItem = QModelIndex(m_pressed) == indexAt(point);
   m_pressed = QPersistentModelIndex();
+  // A press on one item released on another is a drag, not a click: neither reported nor toggled.
+  if (!sameItem) return;
   emit Clicked(point);
   const HitTestResult hit = HitTest(point);
-  if (sameItem && hit.onStateIcon) Toggle(hit.item);
+  if (hit.onStateIcon) Toggle(hit.item);
 }
 
 void TreeView::keyPressEvent(QKeyEvent* event) {

@@ -1,6 +1,8 @@
 #include "localization/InterfaceLanguage.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -30,17 +32,27 @@ void InstallCatalogue() {
   Catalogue() = std::move(catalogue);
 }
 
+// Qt's own windows (message boxes, file dialogs) show the dialog faces too.
+void UseDialogFacesForQtsWindows(bool chinese) {
+  static const QFont original = QApplication::font();
+  QFont font = original;
+  if (chinese) font.setFamilies(framework::DialogFaces());
+  QApplication::setFont(font);
+}
+
 }  // namespace
 
 void PrepareInterfaceLanguage(int langid) {
   RemoveCatalogue();
-  if (static_cast<std::uint16_t>(langid) != kChineseLangId) {
+  const bool chinese = static_cast<std::uint16_t>(langid) == kChineseLangId;
+  if (chinese) {
+    InstallCatalogue();
+    // So that quotation marks and Chinese punctuation come from the same face as the characters.
+    framework::SetDialogFaces({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});
+  } else {
     framework::SetDialogFaces({});
-    return;
   }
-  InstallCatalogue();
-  // So that quotation marks and Chinese punctuation come from the same face as the characters.
-  framework::SetDialogFaces({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});
+  UseDialogFacesForQtsWindows(chinese);
 }
 
 bool QtCatalogueInstalled() { return Catalogue() != nullptr; }

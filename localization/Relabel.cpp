@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QComboBox>
 #include <QFont>
 #include <QWidget>
 
@@ -19,13 +20,32 @@ namespace {
 // arithmetic inside Qt overflows on a hostile language file.
 int Scaled(int value, int dpi) { return std::min(ScaleToDpi(value, dpi), QWIDGETSIZE_MAX); }
 
+// A top-level window's entry gives its outer size: the frame the window manager draws, once it is
+// known, comes off; a fixed size is replaced, not kept.
+void ResizeWindow(QWidget* window, QSize outer) {
+  const QSize frame = window->frameGeometry().size() - window->geometry().size();
+  const QSize client = (outer - frame).expandedTo(QSize(1, 1));
+  if (window->minimumSize() == window->maximumSize()) {
+    window->setFixedSize(client);
+  } else {
+    window->resize(client);
+  }
+}
+
 void ApplyGeometry(QWidget* window, const LayoutEntry& entry) {
   const int dpi = framework::ScreenDpi();
   const int left = Scaled(*entry.left, dpi);
   const int top = Scaled(*entry.top, dpi);
+  QSize size(Scaled(*entry.width, dpi), Scaled(*entry.height, dpi));
+  // A combo box's height is that of its dropped list; the closed field keeps its own.
+  if (qobject_cast<QComboBox*>(window) != nullptr) size.setHeight(window->height());
   // Moving and resizing keeps the stacking order and never activates a window.
   if (left != 0 || top != 0) window->move(left, top);
-  window->resize(Scaled(*entry.width, dpi), Scaled(*entry.height, dpi));
+  if (window->isWindow()) {
+    ResizeWindow(window, size);
+  } else {
+    window->resize(size);
+  }
 }
 
 }  // namespace

@@ -18,14 +18,14 @@ constexpr ControlTemplate kAbout[] = {
     {1023, ControlKind::Edit, u"", 7, 56, 122, 12, kField},
     {1055, ControlKind::Static, u"BackGroundPath:", 7, 78, 122, 8},
     {1071, ControlKind::Edit, u"", 7, 90, 122, 12, kField},
-    {1005, ControlKind::PushButton, u"Browse", 140, 89, 50, 14, kStyleTabStop},
+    {1005, ControlKind::PushButton, u"Browse", 140, 90, 50, 14, kStyleTabStop},
 };
 
 // Dialog 170: two labelled choices, then four wrapping check boxes in two columns.
 constexpr ControlTemplate kRms[] = {
     {1043, ControlKind::Static, u"Add 'protected' to the name of encrypted files", 7, 7, 155, 18},
     {1033, ControlKind::ComboBox, u"", 167, 7, 100, kChoiceHeight, kChoice},
-    {1044, ControlKind::Static, u"Encrypt metadata", 7, 31, 155, 8},
+    {1044, ControlKind::Static, u"Encrypt metadata", 7, 29, 155, 8},
     {1034, ControlKind::ComboBox, u"", 167, 29, 100, kChoiceHeight, kChoice},
     {1035, ControlKind::CheckBox, u"Forbid Web Viewing of Protected Content", 7, 74, 150, 18, kWrappingBox},
     {1041, ControlKind::CheckBox, u"RMS Interoperability", 167, 74, 150, 18, kWrappingBox},

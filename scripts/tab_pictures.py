@@ -17,7 +17,8 @@ def main():
     path, folder = sys.argv[1:3]
     verid = int(sys.argv[3]) if len(sys.argv) > 3 else None
     os.makedirs(folder, exist_ok=True)
-    with Program(verid=verid, arguments=[path]) as program:
+    # An accepted file's path becomes the window's title.
+    with Program(verid=verid, arguments=[path], title=path) as program:
         box = message_box(program.app)
         texts, buttons = box_contents(box)
         print("the load said: %s" % " ".join(texts))

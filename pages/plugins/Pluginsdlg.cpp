@@ -100,8 +100,8 @@ void CPluginsdlg::OnBrowse() {
 void CPluginsdlg::OnAdd() {
   auto* edit = item<QLineEdit>(kPathEdit);
   if (edit == nullptr) return;
-  const PluginAddResult result = m_model.Add(edit->text().toStdU16String());
-  switch (result.outcome) {
+  const std::u16string path = edit->text().toStdU16String();
+  switch (m_model.CheckAdd(path)) {
     case PluginAddOutcome::Duplicate:
       Notify(this, 230);
       return;
@@ -111,7 +111,9 @@ void CPluginsdlg::OnAdd() {
     case PluginAddOutcome::Added:
       break;
   }
+  // The notice comes first; the plug-in is listed once it is acknowledged.
   Notify(this, 231);
+  const PluginAddResult result = m_model.Add(path);
   if (framework::TreeView* tree = PluginTree()) tree->setCurrentItem(tree->topLevelItem(static_cast<int>(result.row)));
   edit->clear();
   if (auto* add = item<QPushButton>(kAddButton)) add->setEnabled(false);

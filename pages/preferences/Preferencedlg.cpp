@@ -7,7 +7,6 @@
 #include <QPlainTextEdit>
 
 #include "framework/ComboBox.h"
-#include "framework/Host.h"
 #include "framework/ListBox.h"
 #include "framework/ProfileStore.h"
 #include "framework/Screen.h"
@@ -16,7 +15,6 @@
 #include "localization/UiString.h"
 #include "localization/WindowText.h"
 #include "pages/preferences/model/PreferencePageRows.h"
-#include "pages/preferences/model/ValidateBeforeWrite.h"
 
 namespace cadmira::pages {
 namespace {
@@ -133,6 +131,8 @@ void CPreferencedlg::ShowPageOf(int key) {
   }
   if (shown == nullptr) return;
   if (shown == &m_checkPage) m_checkPage.ShowOnly(row->checkBoxes);
+  // Screen readers announce the page by the setting it shows.
+  shown->setAccessibleName(LoadUiString(RowTextId(*row, m_nProduct)));
   shown->show();
 }
 
@@ -144,14 +144,6 @@ void CPreferencedlg::OnSelChange() {
   const PreferencePageRow* row = FindPreferencePageRow(key);
   auto* description = item<QPlainTextEdit>(kDescriptionEdit);
   if (row != nullptr && description != nullptr) description->setPlainText(LoadUiString(RowDescriptionId(*row, m_nProduct)));
-}
-
-bool CPreferencedlg::ValidateBeforeWrite() {
-  const WriteRefusal refusal = CheckBeforeWrite(*this);
-  if (refusal == WriteRefusal::None) return true;
-  framework::CurrentHost().MessageBox(window(), LoadUiString(RefusalMessageId(refusal)), QString(),
-                                      framework::MessageIcon::Information, framework::MessageButtons::Ok);
-  return false;
 }
 
 QWidget* CPreferencedlg::Control(int dialogId, int controlId) const {

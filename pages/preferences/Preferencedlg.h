@@ -37,7 +37,7 @@ namespace cadmira::pages {
 // The Preferences page (dialog 152) of the main window's tab control: the version box, the list
 // of the product's settings, the description of the picked one and its option page. The option
 // pages' controls are the only store of the preference values; the document reads and sets them
-// through this page.
+// through this page, and CheckBeforeWrite (model/ValidateBeforeWrite.h) checks them before a write.
 class CPreferencedlg : public framework::PageDialog, public document::IPageControls {
   Q_OBJECT
 
@@ -66,10 +66,6 @@ class CPreferencedlg : public framework::PageDialog, public document::IPageContr
 
   // Shows the page and the description of the row the user picked.
   void OnSelChange();
-
-  // False, after telling the user why, when the page state cannot be written: an empty version,
-  // or a rolling time outside 1 to 60000 seconds.
-  bool ValidateBeforeWrite();
 
   bool Checked(int dialogId, int controlId) const override;
   void SetChecked(int dialogId, int controlId, bool checked) override;

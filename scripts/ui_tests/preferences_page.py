@@ -90,11 +90,11 @@ def selected_row(rows):
     return next((row.name for row in find_all(rows, "list item") if pyatspi.STATE_SELECTED in states(row)), None)
 
 
-def shown_option_page(page):
-    """The one option page on screen: the showing unnamed page among the Preferences page's children."""
-    shown = [child for child in page if child is not None and role(child) == "filler" and not child.name
-             and is_showing(child)]
+def shown_option_page(page, row):
+    """The one option page on screen among the Preferences page's children, named after its row."""
+    shown = [child for child in page if child is not None and role(child) == "filler" and is_showing(child)]
     check(len(shown) == 1, "%d option pages are shown" % len(shown))
+    check(shown[0].name == row, "the page of the %r row is named %r" % (row, shown[0].name))
     return shown[0]
 
 
@@ -128,7 +128,7 @@ def walk_rows(program):
         if index:
             key("Down")
         name = wait_for(lambda: selected_row(rows), "a picked row")
-        yield name, controls(shown_option_page(preferences_page(program)))
+        yield name, controls(shown_option_page(preferences_page(program), name))
 
 
 def test_english_rows_and_their_option_pages():

@@ -334,6 +334,9 @@ TEST_F(CadmiraDlgTest, DroppedFilesAreHandedOnInDropOrder) {
   QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(window.get(), &enter);
   EXPECT_TRUE(enter.isAccepted());
+  // The first file does not exist: its load is refused and the second is not tried.
+  m_host.ExpectMessageBox(QStringLiteral("The format of xml is error."), QStringLiteral("Notice"),
+                          framework::MessageIcon::Information, framework::MessageButtons::Ok, framework::MessageAnswer::Ok);
   QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(window.get(), &drop);
   ASSERT_EQ(drops.count(), 1);

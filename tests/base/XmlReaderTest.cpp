@@ -148,6 +148,49 @@ TEST(XmlReader, GivesTheSameTreeWhenTheInputArrivesByteByByte) {
   }
 }
 
+// Documents long enough for the reader's in-block shortcuts, whose every attribute and tag
+// repeats the shapes those shortcuts guess at, and then departs from them.
+std::vector<std::string> LongDocuments() {
+  std::vector<std::string> documents;
+  for (const ReaderCase& c : Cases()) {
+    documents.push_back(c.input + std::string(80, ' '));
+  }
+  const std::string rows[] = {
+      "<p Name=\"n1\" Visible=\"0\"/>",
+      "<p Name=\"n2\" Visible='0'/>",
+      "<p Name = \"n3\" Visible=\"0\" />",
+      "<p Name=\"a &amp; b\" Visible=\"\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80x\"/>",
+      "<p Name=\"\xC3&amp;\xA9\" Visible=\"0\" Name=\"again\"/>",
+      "<p x:Name=\"1\" Name=\"2\" Visible:x=\"3\"/>",
+      "<p Name=\"&x\" Visible=\"1;\" Other=\"2\"/>",
+      "<p Names=\"1\" Nam=\"2\" Name.x=\"3\"/>",
+      "<p Name=1 Visible=\"0\"/>",
+      "<p Name Visible=\"0\"/>",
+      "<p Name=\"unterminated/>",
+      "<pp Name=\"n\"/>",
+      "<p:p Name=\"n\"/>",
+      "<p Name=\"t\">text \xE4\xB8\xAD &lt;b&gt;<q/>tail</p>",
+      "<p Name=\"t\"></pp ><p></p:p>",
+      "<p Name=\"last\"",
+  };
+  std::string document = "<r>";
+  for (int round = 0; round < 3; ++round) {
+    for (const std::string& row : rows) {
+      document += "\n  " + row;
+      documents.push_back(document + std::string(80, ' '));
+    }
+  }
+  return documents;
+}
+
+TEST(XmlReader, GivesTheSameTreeWithTheWholeInputAsWithOneByteAtATime) {
+  for (const std::string& input : LongDocuments()) {
+    OneByteBlocks reader(input);
+    const XmlTreePtr pieces(ParseFromReader(reader, false, nullptr, nullptr));
+    EXPECT_EQ(Parse(input), DumpTree(pieces.get())) << input;
+  }
+}
+
 TEST(XmlReader, KeepsSpacesWhenAsked) {
   EXPECT_EQ(Parse("<a> x </a>", true), "a{\" x \"}");
   EXPECT_EQ(Parse("<a> x <b/> </a>", true), "a{\" x \",b}");

@@ -157,6 +157,66 @@ TEST(CliSeal, ReportsFilesItCannotReadOrWrite) {
   EXPECT_FALSE(std::filesystem::exists(folder.Path("out")));
 }
 
+TEST(CliSeal, RefusesInputItIsNotMeantForUnlessForced) {
+  TempFolder folder;
+  const std::string plain = "<ZandorOrvantaPDF version=\"1\"><Profstore/></ZandorOrvantaPDF>";
+  const std::string source = folder.Write("plain.xml", plain);
+  ASSERT_EQ(RunCommand({"seal", source, folder.Path("sealed.xml")}).status, 0);
+  const std::string sealed = ReadFile(folder.Path("sealed.xml"));
+
+  struct Row {
+    std::vector<std::string> args;
+    std::string input;
+    std::string error;
+  };
+  const Row rows[] = {
+      {{"seal", folder.Path("sealed.xml"), folder.Path("out")}, "",
+       folder.Path("sealed.xml") + " is not a plain configuration file of Zandor Reader or Zandor OrvantaPDF; "
+                                   "--force seals it all the same\n"},
+      {{"seal", "-", folder.Path("out")}, "<Settings/>",
+       "the standard input is not a plain configuration file of Zandor Reader or Zandor OrvantaPDF; "
+       "--force seals it all the same\n"},
+      {{"unseal", source, folder.Path("out")}, "",
+       source + " does not unseal into a configuration file of Zandor Reader or Zandor OrvantaPDF; "
+                "--force unseals it all the same\n"},
+  };
+  for (const Row& row : rows) {
+    const CliRun run = RunCommand(row.args, row.input);
+    EXPECT_EQ(run.status, 1) << row.error;
+    EXPECT_EQ(run.err, row.error);
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("out")));
+  }
+  // Forced, the raw pass runs either way.
+  ASSERT_EQ(RunCommand({"seal", "--force", folder.Path("sealed.xml"), folder.Path("twice")}).status, 0);
+  EXPECT_EQ(ReadFile(folder.Path("twice")), plain);
+  ASSERT_EQ(RunCommand({"unseal", "--force", source, folder.Path("noise")}).status, 0);
+  EXPECT_EQ(ReadFile(folder.Path("noise")), sealed);
+}
+
+// A stream whose every write fails, like standard output on a full disk or a closed descriptor.
+class FailingBuffer : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+  std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(CliApp, OutputThatCannotBeWrittenIsAFailure) {
+  TempFolder folder;
+  const std::string file = folder.Write("a.xml", "<ZandorReader version=\"1\"><Profstore/></ZandorReader>");
+  for (std::vector<std::string> args : std::vector<std::vector<std::string>>{
+           {"tree", file}, {"tree", "--json", file}, {"show", file}, {"show", "--json", file}, {"unseal", "--force", file, "-"}}) {
+    args.insert(args.begin(), "cadmira-cli");
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    std::istringstream in;
+    FailingBuffer failing;
+    std::ostream out(&failing);
+    std::ostringstream err;
+    EXPECT_EQ(RunCli(static_cast<int>(argv.size()), argv.data(), in, out, err), 2) << args[1];
+    EXPECT_EQ(err.str(), "cannot write the standard output\n");
+  }
+}
+
 TEST(CliApp, AnswersHelpVersionAndUsageErrors) {
   const CliRun version = RunCommand({"--version"});
   EXPECT_EQ(version.status, 0);
@@ -167,7 +227,11 @@ TEST(CliApp, AnswersHelpVersionAndUsageErrors) {
   for (const char* verb : {"tree", "seal", "unseal"}) {
     EXPECT_NE(help.out.find(std::string("  ") + verb + " "), std::string::npos) << verb;
   }
-  EXPECT_NE(RunCommand({"tree", "--help"}).out.find("--json"), std::string::npos);
+  for (const char* verb : {"tree", "show"}) {
+    EXPECT_NE(RunCommand({verb, "--help"}).out.find("valid UTF-8, with U+FFFD in place of a lone surrogate"),
+              std::string::npos)
+        << verb;
+  }
 
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {}, {"tree"}, {"seal", "a"}, {"frobnicate"}, {"tree", "--bogus", "x"}, {"tree", "a", "b"}}) {

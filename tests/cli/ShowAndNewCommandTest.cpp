@@ -1,10 +1,13 @@
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -102,6 +105,21 @@ TEST_F(ShowAndNew, ShowReportsFilesItCannotUse) {
   EXPECT_NE(folder.err.find("Is a directory"), std::string::npos);
 }
 
+TEST_F(ShowAndNew, ShowReadsStandardInputAndPipes) {
+  const std::string file = Content(Example("reader-profstore.sealed.xml"));
+  const CliRun fromFile = RunCommand({"show", Example("reader-profstore.sealed.xml")});
+  const CliRun fromInput = RunCommand({"show", "-"}, file);
+  ASSERT_EQ(fromInput.status, 0) << fromInput.err;
+  EXPECT_EQ(fromInput.out, fromFile.out);
+
+  ASSERT_EQ(mkfifo(PathOf("fifo").c_str(), 0600), 0);
+  std::thread writer([&] { std::ofstream(PathOf("fifo"), std::ios::binary) << file; });
+  const CliRun fromFifo = RunCommand({"show", PathOf("fifo")});
+  writer.join();
+  ASSERT_EQ(fromFifo.status, 0) << fromFifo.err;
+  EXPECT_EQ(fromFifo.out, fromFile.out);
+}
+
 TEST_F(ShowAndNew, ShowEscapesWhatJsonCannotHoldRaw) {
   const CliRun run = RunCommand({"show", "--json",
                        Write("odd.xml", "<ZandorReader version=\"a&#9;&quot;&#0;&#xD800;\"><Profstore><Preferences>"
@@ -131,6 +149,23 @@ TEST_F(ShowAndNew, NewWritesTheUntouchedDocumentSealedOrPlain) {
   EXPECT_EQ(json["preferences"].size(), 27u);
   EXPECT_EQ(json["UnloadPluginArray"], "");
   EXPECT_TRUE(json["hiddenRibbon"].empty());
+}
+
+TEST_F(ShowAndNew, NewRefusesTextThatAFileCannotCarry) {
+  const std::pair<std::string, std::string> rows[] = {
+      {"x\x01y", "cannot build the document: nodeValue: the text holds U+0001, which XML cannot carry\n"},
+      {"x\x1B", "cannot build the document: nodeValue: the text holds U+001B, which XML cannot carry\n"},
+      {"x\xFFy", "the version text is not valid UTF-8\n"},
+      {"\xED\xA0\x80", "the version text is not valid UTF-8\n"},
+  };
+  for (const auto& [version, error] : rows) {
+    const CliRun run = RunCommand({"new", "--product", "reader", "--doc-version", version, PathOf("out.xml")});
+    EXPECT_EQ(run.status, 1) << error;
+    EXPECT_EQ(run.err, error);
+  }
+  EXPECT_FALSE(fs::exists(PathOf("out.xml")));
+  const CliRun tabbed = RunCommand({"new", "--product", "reader", "--doc-version", "1\t\xE4\xB8\xAD", PathOf("out.xml")});
+  EXPECT_EQ(tabbed.status, 0) << tabbed.err;
 }
 
 TEST_F(ShowAndNew, NewRefusesABlankVersionAndWritesNothing) {

@@ -138,6 +138,11 @@ TEST_F(TreeViewTest, AClickOnTheBoxIsReportedBeforeTheTreeTogglesIt) {
   EXPECT_TRUE(tree.Checked(child));
   QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, box);
   EXPECT_FALSE(tree.Checked(child));
+  // Pressed on another item and released on the box: a drag, not a click.
+  QTest::mousePress(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(top).center());
+  QTest::mouseRelease(tree.viewport(), Qt::LeftButton, {}, box);
+  EXPECT_EQ(stateWhenReported.size(), 2u);
+  EXPECT_FALSE(tree.Checked(child));
 }
 
 TEST_F(TreeViewTest, AClickOnTheTextOrOnNothingTogglesNothing) {

@@ -78,6 +78,18 @@ TEST(DialogTest, OnlyTheTemplatesDefaultButtonIsDefault) {
   }
 }
 
+TEST(DialogTest, TheMainWindowIsAnApplicationWindowOfFixedSizeWithoutMaximiseButton) {
+  Dialog main(102);
+  ASSERT_TRUE(main.Create());
+  EXPECT_EQ(main.windowType(), Qt::Window);
+  EXPECT_TRUE(main.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(main.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_EQ(main.minimumSize(), main.maximumSize());
+  Dialog about(147);
+  ASSERT_TRUE(about.Create());
+  EXPECT_EQ(about.windowType(), Qt::Dialog);
+}
+
 TEST(DialogTest, InitialisesOnceAndNotAtAllWithoutATemplate) {
   CountingDialog dialog(kInterfaceDialog);
   EXPECT_TRUE(dialog.Create());
@@ -118,6 +130,34 @@ TEST(DialogTest, DpiOverridesNestAndUnwind) {
     EXPECT_EQ(ScreenDpi(), 120);
   }
   EXPECT_EQ(ScreenDpi(), screen);
+}
+
+TEST(ScreenScalingTest, AFractionalScaleFactorBecomesWholeWithTheRestAsFontDpi) {
+  struct Case {
+    const char* factor;
+    const char* fontDpi;
+    std::optional<std::pair<QByteArray, QByteArray>> settings;
+  };
+  const Case cases[] = {
+      {"1.5", "", std::pair{QByteArrayLiteral("1"), QByteArrayLiteral("144")}},
+      {"1.25", "", std::pair{QByteArrayLiteral("1"), QByteArrayLiteral("120")}},
+      {"2.5", "", std::pair{QByteArrayLiteral("2"), QByteArrayLiteral("120")}},
+      {"1.5", "120", std::pair{QByteArrayLiteral("1"), QByteArrayLiteral("180")}},
+      {"0.5", "", std::pair{QByteArrayLiteral("1"), QByteArrayLiteral("48")}},
+      {"2", "", std::nullopt},
+      {"1", "144", std::nullopt},
+      {"", "", std::nullopt},
+      {"big", "", std::nullopt},
+      {"-1.5", "", std::nullopt},
+      {"1e9", "", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    const auto settings = WholeScaleSettings(c.factor, c.fontDpi);
+    ASSERT_EQ(settings.has_value(), c.settings.has_value()) << c.factor;
+    if (!settings) continue;
+    EXPECT_EQ(settings->scaleFactor, c.settings->first) << c.factor;
+    EXPECT_EQ(settings->fontDpi, c.settings->second) << c.factor;
+  }
 }
 
 TEST(DialogTest, EscapeCancelsAndEnterPressesTheDefaultButton) {

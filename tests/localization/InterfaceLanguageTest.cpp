@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -46,6 +47,7 @@ TEST_F(InterfaceLanguageTest, ChineseBringsQtsOwnTextsAndAChineseFace) {
   EXPECT_TRUE(menu.contains(QStringLiteral("粘贴(&P)"))) << menu.join(u',').toStdString();
   EXPECT_EQ(framework::DialogFaces(), (QStringList{QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
                                                    QStringLiteral("DejaVu Sans")}));
+  EXPECT_EQ(QApplication::font().families(), framework::DialogFaces()) << "Qt's own windows show the faces too";
 }
 
 TEST_F(InterfaceLanguageTest, AnyOtherLanguageKeepsQtsEnglishAndTheLayoutFace) {
@@ -55,6 +57,7 @@ TEST_F(InterfaceLanguageTest, AnyOtherLanguageKeepsQtsEnglishAndTheLayoutFace) {
     EXPECT_FALSE(QtCatalogueInstalled()) << langid;
     EXPECT_EQ(QuestionButtons(), (QStringList{QStringLiteral("&Yes"), QStringLiteral("&No")})) << langid;
     EXPECT_EQ(framework::DialogFaces(), QStringList{QStringLiteral("DejaVu Sans")}) << langid;
+    EXPECT_FALSE(QApplication::font().families().contains(QStringLiteral("WenQuanYi Micro Hei"))) << langid;
   }
 }
 

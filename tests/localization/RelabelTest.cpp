@@ -13,8 +13,10 @@
 #include <QPushButton>
 
 #include "framework/ControlId.h"
+#include "framework/Dialog.h"
 #include "framework/Screen.h"
 #include "LanguageFixture.h"
+#include "localization/LayoutEntry.h"
 
 namespace cadmira::localization {
 namespace {
@@ -90,6 +92,46 @@ TEST_F(RelabelTest, PlacesControlsScaledByDotsPerInch) {
     EXPECT_EQ(t.dialog.size(), c.dialogSize) << c.dpi;
   }
 }
+
+constexpr std::string_view kInterfaceDialogFile = R"xml(<?xml version="1.0" encoding="UTF-8"?>
+<Reader><Dialogs>
+  <Dialog id="130" text="界面" left="0" top="0" width="300" height="150">
+    <dlgitem id="1007" text="" left="20" top="30" width="200" height="90"/>
+  </Dialog>
+</Dialogs></Reader>)xml";
+
+// The interface dialog as the program builds it: a fixed-size top-level window with a combo box.
+class RelabelledInterfaceDialog : public framework::Dialog {
+ public:
+  RelabelledInterfaceDialog() : Dialog(130) {}
+  int closedComboHeight = 0;
+
+ protected:
+  void OnInitDialog() override {
+    closedComboHeight = item(1007)->height();
+    RelabelDialog(this, 130);
+  }
+};
+
+class WindowGeometryTest : public LanguageTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(WindowGeometryTest, ATopLevelDialogTakesTheOuterSizeAndAComboBoxTheWidthOnly) {
+  const int dpi = GetParam();
+  LoadLanguageText(kInterfaceDialogFile);
+  framework::ScopedDpiOverride scale(dpi);
+  RelabelledInterfaceDialog dialog;
+  ASSERT_TRUE(dialog.Create());
+  const QSize expected(ScaleToDpi(300, dpi), ScaleToDpi(150, dpi));
+  EXPECT_EQ(dialog.size(), expected);
+  EXPECT_EQ(dialog.minimumSize(), expected) << "the size stays fixed";
+  EXPECT_EQ(dialog.maximumSize(), expected);
+  const QWidget* combo = dialog.item(1007);
+  EXPECT_EQ(combo->geometry(), QRect(ScaleToDpi(20, dpi), ScaleToDpi(30, dpi), ScaleToDpi(200, dpi),
+                                     dialog.closedComboHeight));
+  EXPECT_LT(combo->height(), ScaleToDpi(90, dpi));
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, WindowGeometryTest, ::testing::Values(96, 120, 144));
 
 TEST_F(RelabelTest, SetsTextsAndSkipsIncompleteEntries) {
   LoadLanguageText(kFile);

@@ -168,6 +168,8 @@ const Placement kFixedPlacements[] = {
     {238, 1097, ControlKind::GroupBox, 8, 27, 230, 116},
     {252, 1046, ControlKind::CheckBox, 7, 7, 119, 10},
     {252, 1045, ControlKind::CheckBox, 7, 28, 107, 10},
+    {151, 1005, ControlKind::PushButton, 140, 90, 50, 14},
+    {170, 1044, ControlKind::Static, 7, 29, 155, 8},
     {261, 1117, ControlKind::Edit, 7, 23, 121, 14},
 };
 

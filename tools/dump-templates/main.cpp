@@ -8,6 +8,7 @@
 
 #include "FitCheck.h"
 #include "TemplateDump.h"
+#include "localization/InterfaceLanguage.h"
 #include "localization/LanguageFile.h"
 
 int main(int argc, char** argv) {
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QByteArray bytes = file.readAll();
+  // The faces the Chinese interface shows, which the texts must fit.
+  cadmira::localization::PrepareInterfaceLanguage(cadmira::localization::kChineseLangId);
   cadmira::localization::LoadLanguageDocument(
       {reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<std::size_t>(bytes.size())});
   const QStringList problems = CheckTextsFit();

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -57,6 +59,19 @@ std::unique_ptr<PageDialog> MakePage(int id) {
   return std::make_unique<Relabelled<PageDialog>>(id);
 }
 
+// A page that offers several settings at one place shows one of them at a time; the picture shows
+// the first control at each place.
+void ShowOneOfEachPlace(QWidget& page) {
+  QList<QRect> taken;
+  for (QWidget* control : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (taken.contains(control->geometry())) {
+      control->hide();
+    } else {
+      taken << control->geometry();
+    }
+  }
+}
+
 bool SaveDialog(int id, const QString& path) {
   const cadmira::resources::DialogTemplateData* data = cadmira::resources::DialogTemplate(id);
   if (data == nullptr) return false;
@@ -71,6 +86,7 @@ bool SaveDialog(int id, const QString& path) {
   frame.setAutoFillBackground(true);
   std::unique_ptr<PageDialog> page = MakePage(id);
   if (!page->Create(&frame)) return false;
+  ShowOneOfEachPlace(*page);
   frame.resize(page->size());
   page->show();
   frame.show();
@@ -79,8 +95,8 @@ bool SaveDialog(int id, const QString& path) {
 
 // Every row's option page of both products, as the Preferences page shows it when the row is
 // picked: <folder>/option-<product>-<key>.png.
-QStringList SaveOptionPages(const QString& folder) {
-  QStringList saved;
+template <class Record>
+void SaveOptionPages(const QString& folder, const Record& record) {
   const QString section = QStringLiteral("Versions");
   const QString entry = QStringLiteral("verid");
   const int stored = cadmira::framework::ProfileInt(section, entry, 0);
@@ -98,26 +114,29 @@ QStringList SaveOptionPages(const QString& folder) {
       const cadmira::pages::PreferencePageRow* row = cadmira::pages::FindPreferencePageRow(key);
       if (row == nullptr) continue;
       const QString path = QStringLiteral("%1/option-%2-%3.png").arg(folder).arg(product == 1 ? "reader" : "orvanta").arg(key);
-      if (Save(*preferences.OptionPage(row->pageId), path)) saved << path;
+      record(Save(*preferences.OptionPage(row->pageId), path), path);
     }
   }
   cadmira::framework::WriteProfileInt(section, entry, stored);
-  return saved;
 }
 
 }  // namespace
 
-QStringList SaveScreenshots(const QString& folder) {
+Screenshots SaveScreenshots(const QString& folder) {
   QDir().mkpath(folder);
-  QStringList saved;
+  Screenshots result;
+  const auto record = [&result](bool saved, const QString& path) { (saved ? result.saved : result.failed) << path; };
   {
     cadmira::app::CCadmiraDlg window;
-    if (window.Create()) {
+    if (!window.Create()) {
+      result.failed << QStringLiteral("%1/main-tab*.png").arg(folder);
+    } else {
+      window.show();
       cadmira::framework::TabControl* tabs = window.TabControl();
       for (int tab = 0; tabs != nullptr && tab < tabs->ItemCount(); ++tab) {
         tabs->SetCurFocus(tab);
         const QString path = QStringLiteral("%1/main-tab%2.png").arg(folder).arg(tab);
-        if (Save(window, path)) saved << path;
+        record(Save(window, path), path);
       }
       // The ribbon tree opened out, at its top and at the View tab.
       if (cadmira::framework::TreeView* tree = window.RibbonPage().RibbonTree(); tree != nullptr && tabs != nullptr) {
@@ -127,20 +146,37 @@ QStringList SaveScreenshots(const QString& folder) {
           if (page.Tree().FirstChild(node) != cadmira::pages::CRibbonTree::kNoNode) page.Item(node)->setExpanded(true);
         }
         const QString top = QStringLiteral("%1/main-tab1-expanded.png").arg(folder);
-        if (Save(window, top)) saved << top;
+        record(Save(window, top), top);
         const auto view = page.Tree().FindPath(std::vector<std::u16string>{u"Ribbon_Category_View"});
         if (QTreeWidgetItem* item = page.Item(view)) tree->scrollToItem(item, QAbstractItemView::PositionAtTop);
         const QString middle = QStringLiteral("%1/main-tab1-expanded-view.png").arg(folder);
-        if (Save(window, middle)) saved << middle;
+        record(Save(window, middle), middle);
+      }
+      // The plug-in list at its end: checked items, one added on this workstation and
+      // highlighted, and a chosen path waiting for Add.
+      if (cadmira::framework::TreeView* tree = window.PluginsPage().PluginTree(); tree != nullptr && tabs != nullptr) {
+        tabs->SetCurFocus(2);
+        cadmira::pages::CPluginsdlg& page = window.PluginsPage();
+        QTreeWidgetItem* added = page.InsertPluginItem(u"My.Tool", u"My.Tool.zpi");
+        page.Model().SetCheckedByFileName(u"TessadocPlugin.zpi", true);
+        page.Model().SetCheckedByFileName(u"My.Tool.zpi", true);
+        tree->SetDropHighlight(added);
+        tree->scrollToBottom();
+        if (auto* path = page.item<QLineEdit>(cadmira::pages::CPluginsdlg::kPathEdit)) {
+          path->setText(QStringLiteral("/opt/zandor/plugins/Stamp.Extra.zpi"));
+        }
+        if (auto* add = page.item<QPushButton>(cadmira::pages::CPluginsdlg::kAddButton)) add->setEnabled(true);
+        const QString edited = QStringLiteral("%1/main-tab2-edited.png").arg(folder);
+        if (Save(window, edited)) saved << edited;
       }
     }
   }
-  saved << SaveOptionPages(folder);
+  SaveOptionPages(folder, record);
   const std::span<const int> optionPages = cadmira::pages::OptionPageCreationOrder();
   for (const int id : cadmira::resources::DialogTemplateIds()) {
     if (std::find(optionPages.begin(), optionPages.end(), id) != optionPages.end()) continue;
     const QString path = QStringLiteral("%1/dialog-%2.png").arg(folder).arg(id);
-    if (SaveDialog(id, path)) saved << path;
+    record(SaveDialog(id, path), path);
   }
-  return saved;
+  return result;
 }

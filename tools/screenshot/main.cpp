@@ -5,12 +5,15 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "app/CadmiraApp.h"
 #include "framework/ProfileStore.h"
+#include "framework/Screen.h"
+#include "localization/InterfaceLanguage.h"
 #include "framework/ScriptedHost.h"
 #include "tools/screenshot/Screenshots.h"
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
+  QApplication application(cadmira::app::ChooseScreenScaling(argc), argv);
   QTextStream err(stderr);
   const QStringList arguments = QApplication::arguments();
   bool numeric = false;
@@ -26,9 +29,13 @@ int main(int argc, char** argv) {
     err << "cannot write the temporary settings\n";
     return 1;
   }
+  cadmira::localization::PrepareInterfaceLanguage(langid);
+  QTextStream(stdout) << "screen: " << cadmira::framework::ScreenDpi() << " dots per inch, device pixel ratio "
+                      << application.devicePixelRatio() << '\n';
   // Nothing here may open a real modal window.
   cadmira::framework::ScriptedHost host;
-  const QStringList saved = SaveScreenshots(arguments[1]);
-  QTextStream(stdout) << saved.join(QLatin1Char('\n')) << '\n';
-  return saved.isEmpty() ? 1 : 0;
+  const Screenshots pictures = SaveScreenshots(arguments[1]);
+  for (const QString& path : pictures.failed) err << "could not draw " << path << '\n';
+  QTextStream(stdout) << pictures.saved.size() << " pictures in " << arguments[1] << '\n';
+  return pictures.saved.isEmpty() || !pictures.failed.isEmpty() ? 1 : 0;
 }

@@ -63,10 +63,17 @@ bool CPluginListModel::IsInitialized(std::size_t row) const {
                      [&](const std::u16string& defaultFile) { return AsciiEqualNoCase(defaultFile, fileName); });
 }
 
+PluginAddOutcome CPluginListModel::CheckAdd(std::u16string_view chosenPath) const {
+  const std::u16string_view fileName = PluginFileName(chosenPath);
+  if (!IsListableFileName(fileName)) return PluginAddOutcome::BadFileName;
+  if (FindFileName(fileName)) return PluginAddOutcome::Duplicate;
+  return PluginAddOutcome::Added;
+}
+
 PluginAddResult CPluginListModel::Add(std::u16string_view chosenPath) {
+  const PluginAddOutcome outcome = CheckAdd(chosenPath);
+  if (outcome != PluginAddOutcome::Added) return {outcome};
   PluginItem plugin = PluginFromPath(chosenPath);
-  if (!IsListableFileName(plugin.PIPath)) return {PluginAddOutcome::BadFileName};
-  if (FindFileName(plugin.PIPath)) return {PluginAddOutcome::Duplicate};
   if (m_store != nullptr) m_store->Store(plugin);
   AppendAdded(std::move(plugin));
   return {PluginAddOutcome::Added, m_rows.size() - 1};
@@ -88,6 +95,19 @@ void CPluginListModel::ApplyPluginSection(const CXML_TreeElement* root) {
   if (!value) return;
   const document::CHiddenPluginSet hidden(document::SplitUnloadPluginArray(*value));
   for (std::size_t row = 0; row < m_rows.size(); ++row) SetChecked(row, hidden.Contains(m_rows[row].plugin.PIPath));
+}
+
+std::size_t CPluginListModel::AdoptHiddenNames(const CXML_TreeElement* root) {
+  const std::optional<std::u16string> value = document::ReadUnloadPluginArray(root);
+  if (!value) return 0;
+  std::size_t adopted = 0;
+  for (std::u16string& name : document::SplitUnloadPluginArray(*value)) {
+    if (!IsListableFileName(name) || FindFileName(name)) continue;
+    std::u16string caption(PluginCaption(name));
+    AppendAdded({std::move(caption), std::move(name)});
+    ++adopted;
+  }
+  return adopted;
 }
 
 std::vector<std::u16string> CPluginListModel::HiddenFileNames() const {

@@ -71,6 +71,8 @@ class CPluginListModel {
   // A row whose file name is one of the default list's (ignoring case) cannot be deleted.
   bool IsInitialized(std::size_t row) const;
 
+  // What Add would answer for a chosen path: Added, or why it refuses.
+  PluginAddOutcome CheckAdd(std::u16string_view chosenPath) const;
   // Adds the plug-in a chosen path names (its caption and file name), unchecked and last, and
   // stores it at once; a file name already listed or unfit for the hidden list is refused.
   PluginAddResult Add(std::u16string_view chosenPath);
@@ -81,6 +83,10 @@ class CPluginListModel {
   // Checks exactly the rows that a loaded document hides; a document without a plug-in list
   // leaves every check as it is.
   void ApplyPluginSection(const CXML_TreeElement* root);
+  // Lists every file name a loaded document hides that no row has yet, as if it had been added on
+  // this workstation (not stored), so that a front end without a workstation list keeps it; the
+  // number of rows listed.
+  std::size_t AdoptHiddenNames(const CXML_TreeElement* root);
   // The file names of the checked rows, in row order.
   std::vector<std::u16string> HiddenFileNames() const;
   // Sets the document's UnloadPluginArray from the checked rows, then the Tessadoc plug-ins when

@@ -6,7 +6,6 @@
 #include "base/XmlTree.h"
 #include "document/HiddenRibbonPaths.h"
 #include "document/HideRibbonPath.h"
-#include "document/PreferenceReader.h"
 #include "pages/ribbon/model/RibbonDefinition.h"
 #include "pages/ribbon/model/RibbonTreeObserver.h"
 
@@ -19,15 +18,34 @@ std::u16string TabElementsTitle(int langid) {
   return {};
 }
 
-RibbonItem ReadItem(const CXML_TreeElement* element, int langid) {
-  if (TagName(element).View() == "TabElements") {
-    return {TabElementsTitle(langid), document::AttributeOrEmpty(element, "Name")};
+// The value of the first attribute of that name, read in place: a definition has hundreds of
+// elements, and copying each value twice showed in the page's start-up.
+std::u16string_view Attribute(const CXML_TreeElement* element, std::string_view name) {
+  const int count = AttributeCount(element);
+  for (int i = 0; i < count; ++i) {
+    const CXML_AttrEntry* entry = AttributeAt(element, i);
+    if (entry != nullptr && entry->name.View() == name) return entry->value.View();
   }
-  return {document::AttributeOrEmpty(element, "Title"), document::AttributeOrEmpty(element, "Name")};
+  return {};
+}
+
+RibbonItem ReadItem(const CXML_TreeElement* element, int langid) {
+  const bool tabElements = TagName(element).View() == "TabElements";
+  return {tabElements ? TabElementsTitle(langid) : std::u16string(Attribute(element, "Title")),
+          std::u16string(Attribute(element, "Name"))};
 }
 
 bool Shown(const RibbonItem& item) {
   return !item.Title.empty() && !AsciiEqualNoCase(item.Title, u"Upgrade to Business");
+}
+
+std::size_t ElementCount(const CXML_TreeElement* parent) {
+  std::size_t count = 0;
+  const int children = ChildCount(parent);
+  for (int i = 0; i < children; ++i) {
+    if (const CXML_TreeElement* child = ChildElement(parent, i)) count += 1 + ElementCount(child);
+  }
+  return count;
 }
 
 }  // namespace
@@ -35,6 +53,9 @@ bool Shown(const RibbonItem& item) {
 void CRibbonTree::Fill(const CXML_TreeElement* definition, int langid) {
   m_records.clear();
   m_nodes.clear();
+  const std::size_t elements = ElementCount(definition);
+  m_records.reserve(elements);
+  m_nodes.reserve(elements);
   Node previous = kNoNode;
   const int count = ChildCount(definition);
   for (int i = 0; i < count; ++i) {

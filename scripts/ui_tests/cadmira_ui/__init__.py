@@ -90,10 +90,14 @@ def find(root, role_name=None, name=None, showing=None, timeout=10.0):
     return wait_for(lambda: next(iter(find_all(root, role_name, name, showing)), None), what, timeout)
 
 
+# Qt marks a view's current item focused even while the focus is elsewhere.
+ITEM_ROLES = {"page tab", "list item", "tree item", "table cell"}
+
+
 def focused(root):
-    """The accessible that has the keyboard focus, or None."""
+    """The control that has the keyboard focus, or None."""
     for accessible in descendants(root):
-        if pyatspi.STATE_FOCUSED in states(accessible) and role(accessible) != "page tab":
+        if pyatspi.STATE_FOCUSED in states(accessible) and role(accessible) not in ITEM_ROLES:
             return accessible
     return None
 
@@ -138,7 +142,9 @@ class Program:
 
     main_title = None
 
-    def __init__(self, langid=None, verid=None, arguments=(), environment=None, settings=""):
+    def __init__(self, langid=None, verid=None, arguments=(), environment=None, settings="", title="Cadmira"):
+        # How the main window's title begins: an accepted file's path replaces the product's name.
+        self.title = title
         self.langid = langid
         self.verid = verid
         self.settings = settings  # more of the settings file, as QSettings writes it
@@ -169,7 +175,7 @@ class Program:
         self.process = subprocess.Popen([PROGRAM, *self.arguments], env=environment)
         self.app = wait_for(self._application, "the program on the accessibility bus")
         self.window = wait_for(lambda: next((child for child in self.app if child is not None
-                                             and child.name.startswith("Cadmira")), None), "the main window")
+                                             and child.name.startswith(self.title)), None), "the main window")
         Program.main_title = self.window.name
         self.focus_window()
         return self
@@ -181,12 +187,20 @@ class Program:
                 return application
         return None
 
+    def x_window(self):
+        """The X window id of the main window."""
+        window_ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid),
+                                     "--name", "^" + re.escape(self.title)], capture_output=True, text=True).stdout.split()
+        check(window_ids, "no X window of the program")
+        return window_ids[-1]
+
+    def x_property(self, name):
+        """What xprop says about a property of the main window's X window."""
+        return subprocess.run(["xprop", "-id", self.x_window(), name], capture_output=True, text=True).stdout.strip()
+
     def focus_window(self):
         """Gives the main window the X input focus, as a click on it would."""
-        window_ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid), "--name", "^Cadmira"],
-                                    capture_output=True, text=True).stdout.split()
-        check(window_ids, "no X window of the program")
-        subprocess.run(["xdotool", "windowfocus", "--sync", window_ids[-1]], check=False)
+        subprocess.run(["xdotool", "windowfocus", "--sync", self.x_window()], check=False)
         time.sleep(0.3)
 
     def __exit__(self, kind, value, trace):

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "base/XmlTree.h"
+#include "document/DocumentWriter.h"
 #include "framework/ProfileStore.h"
 #include "framework/ScriptedHost.h"
 #include "framework/TreeView.h"
@@ -124,6 +125,33 @@ TEST_F(PluginsPageTest, TheReaderInChineseListsItsChineseDefaultsAndItsOwnStored
   EXPECT_EQ(Row(*page, 0)->text(0), QStringLiteral("评论"));
   EXPECT_EQ(Row(*page, 30)->text(0), QStringLiteral("Reader only"));
   EXPECT_TRUE(page->item<QPlainTextEdit>(1025)->toPlainText().contains(QStringLiteral("(..\\Zandor Reader\\plugins)")));
+}
+
+std::u16string Written(const CPluginsdlg& page, bool disableTessadoc) {
+  document::CWriteContext context;
+  EXPECT_TRUE(document::BuildDocument(context, 1));
+  page.WritePluginSection(*context.m_spXmlDoc, disableTessadoc);
+  document::CDomDocument& dom = *context.m_spXmlDoc;
+  return dom.AttributeValue(dom.AttributeNode(dom.FirstChild(dom.FindByTag(u"Plugins")), u"UnloadPluginArray"));
+}
+
+TEST_F(PluginsPageTest, TheReaderListsItsSignaturePluginTwiceAndWritesItForEachCheckedItem) {
+  framework::WriteProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), 1);
+  auto page = OpenPage();
+  framework::TreeView* tree = page->PluginTree();
+  EXPECT_EQ(Row(*page, 7)->text(0), QStringLiteral("Digital Signatures"));
+  EXPECT_EQ(Row(*page, 8)->text(0), QStringLiteral("Signature Validation"));
+  EXPECT_EQ(Written(*page, true), u"TessadocPlugin.zpi;TessadocDRM.zpi;TDOCOCLink.zpi;");
+  tree->SetChecked(Row(*page, 8), true);
+  EXPECT_EQ(Written(*page, false), u"DigitalSignature.zpi;");
+  tree->SetChecked(Row(*page, 7), true);
+  EXPECT_EQ(Written(*page, false), u"DigitalSignature.zpi;DigitalSignature.zpi;");
+  tree->SetChecked(Row(*page, 7), false);
+  tree->SetChecked(Row(*page, 8), false);
+  const XmlTreePtr root =
+      Parse("<Reader><Profstore><Plugins><Plugin UnloadPluginArray=\"digitalsignature.ZPI;\"/></Plugins></Profstore></Reader>");
+  page->ApplyPluginSection(root.get());
+  EXPECT_TRUE(tree->Checked(Row(*page, 7)) && tree->Checked(Row(*page, 8)));
 }
 
 TEST_F(PluginsPageTest, ALanguageWithoutADefaultListShowsTheStoredPluginsOnly) {

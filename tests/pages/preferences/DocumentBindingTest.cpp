@@ -10,6 +10,7 @@
 #include "document/PreferenceReader.h"
 #include "document/ReadConfigFile.h"
 #include "framework/ComboBox.h"
+#include "pages/preferences/model/ValidateBeforeWrite.h"
 #include "tests/pages/preferences/PageFixture.h"
 
 namespace cadmira::pages {
@@ -173,8 +174,7 @@ TEST_F(PageTest, ALoadedDocumentSetsTheControls) {
   EXPECT_TRUE(page.OptionPage(151)->isVisible());
   EXPECT_FALSE(tessadoc->isVisible());
   // A rolling time out of range blocks the write although its row is not listed.
-  host->AnswerMessageBox(framework::MessageAnswer::Ok);
-  EXPECT_FALSE(page.ValidateBeforeWrite());
+  EXPECT_EQ(CheckBeforeWrite(page), WriteRefusal::RollingTimeOutOfRange);
 
   const XmlTreePtr again = Parse(
       "<OrvantaPDF><Profstore><Preferences><Preference Text=\"disableTessadoc\" Mode=\"0\"/>"

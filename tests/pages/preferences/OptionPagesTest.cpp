@@ -173,6 +173,13 @@ TEST_F(PageTest, TheRollingTimeTakesDigitsAndDeletingKeysOnly) {
   edit->selectAll();
   edit->insert(QStringLiteral("ten"));
   EXPECT_EQ(edit->text(), QStringLiteral("ten"));
+  // Tab still leaves the edit.
+  preferences.window()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(preferences.window()));
+  edit->setFocus();
+  ASSERT_TRUE(edit->hasFocus());
+  QTest::keyClick(edit, Qt::Key_Tab);
+  EXPECT_FALSE(edit->hasFocus());
   // Keys for the page's other controls are not filtered.
   auto* check = preferences.OptionPage(171)->item<QCheckBox>(1046);
   check->setFocus();

@@ -97,6 +97,9 @@ TEST_F(PluginListModelTest, AddingTakesTheFileNameAndCaptionAndStoresAtOnce) {
 
 TEST_F(PluginListModelTest, AFileAlreadyListedOrUnfitForTheListIsRefusedWithNothingChanged) {
   const std::size_t count = model.Count();
+  EXPECT_EQ(model.CheckAdd(u"C:\\x\\TOOL.ZPI"), PluginAddOutcome::Duplicate);
+  EXPECT_EQ(model.CheckAdd(u"/x/a;b.zpi"), PluginAddOutcome::BadFileName);
+  EXPECT_EQ(model.CheckAdd(u"/x/New.zpi"), PluginAddOutcome::Added);
   EXPECT_EQ(model.Add(u"C:\\x\\TOOL.ZPI").outcome, PluginAddOutcome::Duplicate);
   EXPECT_EQ(model.Add(u"/defaults/a.zpi").outcome, PluginAddOutcome::Duplicate);
   EXPECT_EQ(model.Add(u"nodot").outcome, PluginAddOutcome::Duplicate);
@@ -174,6 +177,19 @@ TEST_F(PluginListModelTest, ADocumentWithoutAPluginListKeepsEveryCheck) {
   // A Plugin element without the attribute reads as an empty list.
   model.ApplyPluginSection(Parse("<R><Profstore><plugins><Plugin/></plugins></Profstore></R>").get());
   EXPECT_FALSE(model.Checked(1));
+}
+
+TEST_F(PluginListModelTest, HiddenNamesNoRowHasAreAdoptedOnceAndThenChecked) {
+  const XmlTreePtr root = Hiding("b.zpi;Extra.Tool.zpi;EXTRA.tool.zpi;;nodot;plain;trailing");
+  EXPECT_EQ(model.AdoptHiddenNames(root.get()), 2u);
+  EXPECT_EQ(model.Item(5), (PluginItem{u"Extra.Tool", u"Extra.Tool.zpi"}));
+  EXPECT_EQ(model.Item(6), (PluginItem{u"", u"plain"}));
+  EXPECT_EQ(model.AddedPlugins().size(), 4u);
+  EXPECT_EQ(store.writes, 0);
+  model.ApplyPluginSection(root.get());
+  EXPECT_EQ(model.HiddenFileNames(), (std::vector<std::u16string>{u"B.zpi", u"NoDot", u"Extra.Tool.zpi", u"plain"}));
+  EXPECT_EQ(model.AdoptHiddenNames(root.get()), 0u);
+  EXPECT_EQ(model.AdoptHiddenNames(nullptr), 0u);
 }
 
 TEST_F(PluginListModelTest, CheckingByFileNameReachesEveryRowOfThatFile) {

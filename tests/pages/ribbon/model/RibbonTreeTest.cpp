@@ -295,6 +295,25 @@ TEST_F(RibbonTreeTest, ALoadedSectionChecksItsItemsAndOpensTheirBranches) {
   tree.SetObserver(nullptr);
 }
 
+TEST(RibbonTreeApply, OnlyTheFirstSiblingOfAName) {
+  const XmlTreePtr definition = Parse(
+      "<RibbonUI><Category Name=\"Tab\" Title=\"Tab\"><Panel Name=\"Twin\" Title=\"First\"><Control Name=\"A\" "
+      "Title=\"A\"/></Panel><Panel Name=\"TWIN\" Title=\"Second\"><Control Name=\"A\" Title=\"A\"/>"
+      "<Control Name=\"B\" Title=\"B\"/></Panel></Category></RibbonUI>");
+  CRibbonTree tree;
+  tree.Fill(definition.get(), kEnglishLanguage);
+  // B exists only under the second twin, which is never looked at.
+  const XmlTreePtr root = Parse(
+      "<Reader><Profstore><RibbonUI><Category Name=\"tab\"><Panel Name=\"twin\"><Control Name=\"a\" Visible=\"0\"/>"
+      "<Control Name=\"B\" Visible=\"0\"/></Panel></Category></RibbonUI></Profstore></Reader>");
+  tree.ApplyRibbonSection(root.get());
+  std::vector<std::u16string> checked;
+  for (Node node = 0; node < tree.NodeCount(); ++node) {
+    if (tree.Checked(node)) checked.push_back(tree.Record(node).Title);
+  }
+  EXPECT_EQ(checked, (std::vector<std::u16string>{u"First", u"A"}));
+}
+
 TEST_F(RibbonTreeTest, DocumentsWithoutARibbonSectionChangeNothing) {
   tree.CheckPath(std::vector<std::u16string>{u"Ribbon_Category_Format"}, true);
   const std::vector<std::u16string> before = CheckedNames();
