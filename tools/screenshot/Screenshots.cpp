@@ -167,7 +167,7 @@ Screenshots SaveScreenshots(const QString& folder) {
         }
         if (auto* add = page.item<QPushButton>(cadmira::pages::CPluginsdlg::kAddButton)) add->setEnabled(true);
         const QString edited = QStringLiteral("%1/main-tab2-edited.png").arg(folder);
-        if (Save(window, edited)) saved << edited;
+        record(Save(window, edited), edited);
       }
     }
   }
