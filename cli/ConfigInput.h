@@ -9,7 +9,7 @@
 namespace cadmira::cli {
 
 // Reads a configuration file (standard input for "-") as Import does: plain, then sealed. A file
-// that cannot be read is an error ("cannot read PATH: REASON"); one that does not parse gives a
+// that cannot be read, or memory running out, is an error; a file that does not parse gives a
 // file without a tree.
 Result<document::ConfigFile> ReadConfigInput(const std::string& path, std::istream& in);
 

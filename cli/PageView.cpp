@@ -26,19 +26,22 @@ std::string Quoted(std::u16string_view text) {
 
 }  // namespace
 
-PageView ViewOfPages(const CCliPages& pages) {
+PageView ViewOf(int product, const document::IPageControls& controls, const pages::CPluginListModel& plugins,
+                const pages::CRibbonTree& ribbon) {
   PageView view;
-  view.product = pages.Product();
-  view.version = pages.Controls().Text(document::kPreferencesDialog, document::kVersionEdit);
-  const CVocabulary vocabulary(pages.Product());
+  view.product = product;
+  view.version = controls.Text(document::kPreferencesDialog, document::kVersionEdit);
+  const CVocabulary vocabulary(product);
   for (const SettingName& setting : vocabulary.Names()) {
-    view.settings.emplace_back(setting.name, CVocabulary::Value(setting, pages.Controls()));
+    view.settings.emplace_back(setting.name, CVocabulary::Value(setting, controls));
   }
-  for (std::u16string& name : pages.Plugins().HiddenFileNames()) view.hiddenPlugins.push_back(std::move(name));
-  for (const document::RibbonPath& path : pages.Ribbon().HiddenPaths()) {
-    view.hiddenRibbon.push_back(RibbonPathText(path));
-  }
+  view.hiddenPlugins = plugins.HiddenFileNames();
+  for (const document::RibbonPath& path : ribbon.HiddenPaths()) view.hiddenRibbon.push_back(RibbonPathText(path));
   return view;
+}
+
+PageView ViewOfPages(const CCliPages& pages) {
+  return ViewOf(pages.Product(), pages.Controls(), pages.Plugins(), pages.Ribbon());
 }
 
 PageView ViewOfLoadedTree(const CXML_TreeElement* root, int product) {

@@ -7,6 +7,14 @@
 
 struct CXML_TreeElement;
 
+namespace cadmira::document {
+class IPageControls;
+}
+namespace cadmira::pages {
+class CPluginListModel;
+class CRibbonTree;
+}
+
 namespace cadmira::cli {
 
 class CCliPages;
@@ -21,8 +29,13 @@ struct PageView {
   std::vector<std::pair<std::string, std::u16string>> settings;
   std::vector<std::u16string> hiddenPlugins;
   std::vector<std::u16string> hiddenRibbon;
+
+  friend bool operator==(const PageView&, const PageView&) = default;
 };
 
+// The view of any pages: the window's as well as the command line's.
+PageView ViewOf(int product, const document::IPageControls& controls, const pages::CPluginListModel& plugins,
+                const pages::CRibbonTree& ribbon);
 PageView ViewOfPages(const CCliPages& pages);
 
 // What fresh pages of the product show after loading the tree, as Import applies it.

@@ -24,8 +24,9 @@ int WritePages(const CCliPages& pages, const std::string& path, bool sealed, Cli
     document::FillDocument(context, pages.Product(), pages);
     plain = context.m_spXmlDoc->Serialize();
   } catch (const document::CDomError& error) {
+    // A value XML cannot carry, for one: the pages hold what cannot be written.
     streams.err << "cannot build the document: " << error.what() << '\n';
-    return kExitUsage;
+    return kExitBadInput;
   } catch (const std::bad_alloc&) {
     streams.err << "cannot build the document: out of memory\n";
     return kExitUsage;

@@ -148,6 +148,8 @@ TEST(Set, RefusalsLeaveTheFileByteForByte) {
       {{"set", reader, "--product", "orvanta"}, 1, reader + ": a file of Zandor Reader, not of Zandor OrvantaPDF\n"},
       {{"set", neither}, 1, neither + ": This XML is not used in Zandor OrvantaPDF and Zandor Reader, please use the right one and try again.\n"},
       {{"set", broken, "StartPage=on"}, 1, broken + ": The format of xml is error.\n"},
+      {{"set", reader, "MainFrameName=bell\a"}, 1,
+       "cannot build the document: nodeValue: the text holds U+0007, which XML cannot carry\n"},
   };
   for (const Row& row : rows) {
     const std::string& path = row.args[1];
