@@ -245,6 +245,10 @@ CXML_TreeBuilder::AttributeStep CXML_TreeBuilder::ReadAttributesInBlock() {
   NameBlock* const* guesses = m_attributeGuesses.data();
   const std::size_t guessCount = m_attributeGuesses.size();
   for (;;) {
+    // Mostly one space separates the attributes.
+    if (p < end && *p == ' ') {
+      ++p;
+    }
     while (p < end && xmlchar::Is(*p, xmlchar::kSpace)) {
       ++p;
     }
