@@ -236,7 +236,8 @@ void CXML_TreeBuilder::ReadAttributes() {
   }
 }
 
-CXML_TreeBuilder::AttributeStep CXML_TreeBuilder::ReadAttributesInBlock() {
+// Called from one place for every tag: inlined, it spares a call's register saving.
+[[gnu::always_inline]] inline CXML_TreeBuilder::AttributeStep CXML_TreeBuilder::ReadAttributesInBlock() {
   // The usual shape, name="value" with the name of the last tag's attribute at this position,
   // read in one go inside the block; anything else is left to ReadAttribute.
   constexpr std::ptrdiff_t kEnough = 64;
@@ -382,7 +383,9 @@ void CXML_TreeBuilder::FinishElement() {
   m_children.resize(open.firstChild);
 }
 
-CXML_TreeElement* CXML_TreeBuilder::MakeElement(CXML_TreeElement* parent, NameBlock* prefix, NameBlock* name) {
+// Called from one place for every tag: inlined, it spares a call's register saving.
+[[gnu::always_inline]] inline CXML_TreeElement* CXML_TreeBuilder::MakeElement(CXML_TreeElement* parent,
+                                                                              NameBlock* prefix, NameBlock* name) {
   const std::size_t count = m_attributes.size();
   if (count > 0x7FFFFFFF) {
     throw std::bad_alloc();
