@@ -185,7 +185,9 @@ void CXML_TreeBuilder::ReadTagName(bool lessConsumed, std::string_view& prefix, 
   m_scanner.ReadName(prefix, name);
 }
 
-CXML_TreeElement* CXML_TreeBuilder::ParseStartTag(CXML_TreeElement* parent, bool lessConsumed, bool& closed) {
+// Inlined: the content loop calls it for every element.
+[[gnu::always_inline]] inline CXML_TreeElement* CXML_TreeBuilder::ParseStartTag(CXML_TreeElement* parent,
+                                                                                bool lessConsumed, bool& closed) {
   NameBlock* prefix = nullptr;
   NameBlock* name = nullptr;
   // Siblings mostly share their tag: the last tag started at this depth is the likeliest.
