@@ -26,8 +26,17 @@ class CXML_TextScanner {
   std::uint64_t Offset() const { return m_blockStart + m_index; }
 
   void SkipWhitespace() {
-    if (m_index < m_size && !IsSpace(m_data[m_index])) {
-      return;
+    if (m_index < m_size) {
+      if (!IsSpace(m_data[m_index])) {
+        return;
+      }
+      // Mostly the run ends inside the block: only the end of the block needs the call.
+      const unsigned char* end = m_data + m_size;
+      const unsigned char* p = xmlrun::SkipSpaces(m_data + m_index, end);
+      m_index = static_cast<std::size_t>(p - m_data);
+      if (p < end) {
+        return;
+      }
     }
     SkipWhitespaceRun();
   }
