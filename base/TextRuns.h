@@ -55,7 +55,8 @@ inline bool MatchesName(const unsigned char* p, const unsigned char* end, const 
   std::size_t i = 0;
   std::uint64_t a = 0;
   std::uint64_t b = 0;
-  for (; i + 8 <= length; i += 8) {
+  // Whole words while more than one is left; the last 1-8 bytes are compared as one word.
+  for (; i + 8 < length; i += 8) {
     std::memcpy(&a, p + i, 8);
     std::memcpy(&b, expected + i, 8);
     if (a != b) {
@@ -66,7 +67,8 @@ inline bool MatchesName(const unsigned char* p, const unsigned char* end, const 
     if constexpr (std::endian::native == std::endian::little) {
       std::memcpy(&a, p + i, 8);
       std::memcpy(&b, expected + i, 8);
-      if (((a ^ b) & ((std::uint64_t{1} << (8 * (length - i))) - 1)) != 0) {
+      // The bytes past the name are shifted out.
+      if (((a ^ b) << (8 * (8 - (length - i)))) != 0) {
         return false;
       }
     } else if (std::memcmp(p + i, expected + i, length - i) != 0) {

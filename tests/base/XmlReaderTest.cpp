@@ -171,6 +171,11 @@ std::vector<std::string> LongDocuments() {
       "<p:p Name=\"n\"/>",
       "<p Name=\"t\">text \xE4\xB8\xAD &lt;b&gt;<q/>tail</p>",
       "<p Name=\"t\"></pp ><p></p:p>",
+      // Names of whole words and a byte more, then near misses in their last byte or length.
+      "<Exactly8 Exactly8=\"1\" Sixteen_chars_16=\"2\" Seventeen_chars17=\"3\"/>",
+      "<Exactly9 Exactly9=\"1\" Sixteen_chars_17=\"2\" Seventeen_chars18=\"3\"/>",
+      "<Exactly Exactly=\"1\" Sixteen_chars_1=\"2\" Seventeen_chars17x=\"3\"/>",
+      "<Exactly8 Exactly8=\"1\" Sixteen_chars_16=\"2\" Seventeen_chars17=\"3\"/>",
       "<p Name=\"last\"",
   };
   std::string document = "<r>";
