@@ -273,7 +273,8 @@ void CXML_TreeBuilder::ReadTagName(bool lessConsumed, std::string_view& prefix, 
     }
     const unsigned char quote = q[1];
     m_text.Open(*m_pArena);
-    q = xmlrun::WidenAscii(q + 2, end, quote, m_text);
+    // With the quote a constant, the scan's comparison bytes are constants too.
+    q = quote == '"' ? xmlrun::WidenAscii(q + 2, end, '"', m_text) : xmlrun::WidenAscii(q + 2, end, '\'', m_text);
     if (q < end && *q == quote) {
       p = q + 1;
     } else {
