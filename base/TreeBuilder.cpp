@@ -264,7 +264,8 @@ void CXML_TreeBuilder::ReadTagName(bool lessConsumed, std::string_view& prefix, 
       return AttributeStep::End;
     }
     NameBlock* name = guesses[m_nAttributeIndex];
-    if (!xmlrun::MatchesName(p, end, name)) {
+    // An attribute without a local name leaves no name to guess.
+    if (name == nullptr || !xmlrun::MatchesName(p, end, name)) {
       return AttributeStep::Elsewhere;
     }
     const unsigned char* q = p + name->m_nLength;

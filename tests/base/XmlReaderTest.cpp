@@ -176,6 +176,9 @@ std::vector<std::string> LongDocuments() {
       "<Exactly9 Exactly9=\"1\" Sixteen_chars_17=\"2\" Seventeen_chars18=\"3\"/>",
       "<Exactly Exactly=\"1\" Sixteen_chars_1=\"2\" Seventeen_chars17x=\"3\"/>",
       "<Exactly8 Exactly8=\"1\" Sixteen_chars_16=\"2\" Seventeen_chars17=\"3\"/>",
+      // Attributes without a local name, then tags whose attributes are guessed at their places.
+      "<p x:=\"1\" =\"2\" Name=\"3\"/>",
+      "<p Name=\"4\" Visible=\"5\" Other=\"6\"/>",
       "<p Name=\"last\"",
   };
   std::string document = "<r>";
