@@ -10,10 +10,9 @@
 #include <CLI/CLI.hpp>
 
 #include "base/XmlTree.h"
+#include "cli/ConfigInput.h"
 #include "cli/ExitCode.h"
-#include "cli/InputFile.h"
 #include "cli/JsonWriter.h"
-#include "cli/OutOfMemoryWatch.h"
 #include "cli/PageView.h"
 #include "document/CheckProduct.h"
 #include "document/HiddenRibbonPaths.h"
@@ -194,18 +193,12 @@ CLI::App* CShowCommand::Register(CLI::App& app) {
 }
 
 int CShowCommand::Run(CliStreams& streams) {
-  Result<std::vector<unsigned char>> bytes = ReadInputFile(m_strPath, streams.in);
-  if (!bytes) {
-    streams.err << bytes.error().message << '\n';
+  const Result<document::ConfigFile> read = ReadConfigInput(m_strPath, streams.in);
+  if (!read) {
+    streams.err << read.error().message << '\n';
     return kExitUsage;
   }
-  const COutOfMemoryWatch memory;
-  const document::ConfigFile file =
-      document::ReadConfigBytes(std::move(bytes).value(), document::ReadForms::PlainThenSealed);
-  if (!file.Root() && memory.Happened()) {
-    streams.err << kOutOfMemory << '\n';
-    return kExitUsage;
-  }
+  const document::ConfigFile& file = read.value();
   if (!file.Root()) {
     streams.err << English(document::kXmlFormatError) << '\n';
     return kExitBadInput;
