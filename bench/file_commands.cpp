@@ -48,9 +48,9 @@ Files& TestFiles() {
 
 // Every element of the product's ribbon hidden one by one, and every default plug-in.
 std::vector<unsigned char> EverythingHidden() {
-  const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, cadmira::pages::kEnglishLanguage);
+  const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, cadmira::pages::kEnglishLangId);
   cadmira::pages::CRibbonTree tree;
-  tree.Fill(definition.get(), cadmira::pages::kEnglishLanguage);
+  tree.Fill(definition.get(), cadmira::pages::kEnglishLangId);
   std::vector<document::RibbonPath> paths;
   for (cadmira::pages::CRibbonTree::Node node = 0; node < tree.NodeCount(); ++node) {
     if (tree.FirstChild(node) == cadmira::pages::CRibbonTree::kNoNode) paths.push_back(tree.PathOf(node));

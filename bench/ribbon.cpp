@@ -31,14 +31,14 @@
 namespace {
 
 using cadmira::pages::CRibbonTree;
-using cadmira::pages::kChineseLanguage;
+using cadmira::pages::kChineseLangId;
 
 constexpr int kOrvanta = 0;
 
 CRibbonTree AllChecked() {
-  const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, kChineseLanguage);
+  const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, kChineseLangId);
   CRibbonTree tree;
-  tree.Fill(definition.get(), kChineseLanguage);
+  tree.Fill(definition.get(), kChineseLangId);
   for (CRibbonTree::Node node = 0; node < tree.NodeCount(); ++node) tree.SetChecked(node, true);
   return tree;
 }
@@ -62,9 +62,9 @@ BENCHMARK(MainWindow)->Unit(benchmark::kMillisecond);
 
 void FillModel(benchmark::State& state) {
   for (auto _ : state) {
-    const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, kChineseLanguage);
+    const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, kChineseLangId);
     CRibbonTree tree;
-    tree.Fill(definition.get(), kChineseLanguage);
+    tree.Fill(definition.get(), kChineseLangId);
     benchmark::DoNotOptimize(tree.NodeCount());
   }
 }
@@ -145,9 +145,9 @@ void ApplyEveryLeaf(benchmark::State& state) {
   written.WriteRibbonSection(context);
   const std::vector<unsigned char> bytes = context.m_spXmlDoc->Serialize();
   const XmlTreePtr loaded(ParseDocument(bytes.data(), bytes.size()));
-  const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, kChineseLanguage);
+  const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, kChineseLangId);
   CRibbonTree tree;
-  tree.Fill(definition.get(), kChineseLanguage);
+  tree.Fill(definition.get(), kChineseLangId);
   for (auto _ : state) {
     tree.ClearRibbonChecks();
     tree.ApplyRibbonSection(loaded.get());
@@ -191,7 +191,7 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("Cadmira"));
   QTemporaryDir profile;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile.path());
-  cadmira::framework::WriteProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), kChineseLanguage);
+  cadmira::framework::WriteProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), kChineseLangId);
   cadmira::framework::ScriptedHost host;
   benchmark::Initialize(&argc, argv);
   ShareReporter reporter;

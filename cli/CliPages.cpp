@@ -3,6 +3,7 @@
 #include "base/AsciiCase.h"
 #include "cli/ProductWords.h"
 #include "cli/Vocabulary.h"
+#include "document/LanguageIds.h"
 #include "document/PreferenceCatalogue.h"
 #include "document/Utf8Text.h"
 #include "pages/plugins/model/PluginFileName.h"
@@ -13,7 +14,6 @@
 namespace cadmira::cli {
 namespace {
 
-constexpr int kEnglish = 49001;
 
 // The version box at start: the program's file version cut before its last ".".
 std::u16string FreshVersionText() {
@@ -31,9 +31,9 @@ bool EndsWithZpi(std::u16string_view name) {
 
 CCliPages::CCliPages(int product) : m_product(product) {
   m_controls.SetText(document::kPreferencesDialog, document::kVersionEdit, FreshVersionText());
-  const XmlTreePtr definition = pages::LoadRibbonDefinition(product, kEnglish);
-  m_ribbon.Fill(definition.get(), kEnglish);
-  m_plugins.Fill(product, kEnglish, nullptr);
+  const XmlTreePtr definition = pages::LoadRibbonDefinition(product, document::kEnglishLangId);
+  m_ribbon.Fill(definition.get(), document::kEnglishLangId);
+  m_plugins.Fill(product, document::kEnglishLangId, nullptr);
 }
 
 int CCliPages::ValidateBeforeWrite() const { return pages::RefusalMessageId(pages::CheckBeforeWrite(m_controls)); }
