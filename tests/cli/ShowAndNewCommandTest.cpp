@@ -79,8 +79,8 @@ TEST_F(ShowAndNew, ShowPrintsOneKeyPerSectionOfTheFile) {
   EXPECT_EQ(json["hiddenPlugins"].size(), 4u);
   EXPECT_EQ(json["hiddenRibbon"], nlohmann::json::parse(R"([
       ["Ribbon_Category_View", "View_Panel_ViewSetting", "View_Setting_StatusBar"],
-      ["Ribbon_Category_Edit", "Edit_Panel_Text"],
-      ["Ribbon_Category_Edit", "Edit_Panel_Insert", "Edit_Insert_Image", "Edit_Insert_ImageFromScanner"]])"));
+      ["Ribbon_Category_Edit", "Edit_Panel_Links"],
+      ["Ribbon_Category_Edit", "Edit_Panel_Content", "Edit_Content_EditObject", "Edit_Content_ObjectImage"]])"));
 }
 
 TEST_F(ShowAndNew, ShowReportsFilesItCannotUse) {
