@@ -45,10 +45,7 @@ std::optional<std::u16string> Optional(const std::u16string* value) {
 }
 
 std::string Quoted(const std::optional<std::u16string>& text) {
-  if (!text) return "(none)";
-  std::string out = "\"";
-  CJsonWriter::EscapeUtf16(*text, out);
-  return out + '"';
+  return text ? CJsonWriter::Quoted(*text) : "(none)";
 }
 
 void WriteOptional(CJsonWriter& json, const std::optional<std::u16string>& text) {
@@ -59,18 +56,12 @@ void WriteOptional(CJsonWriter& json, const std::optional<std::u16string>& text)
   }
 }
 
-void WriteList(CJsonWriter& json, const std::vector<std::u16string>& items) {
-  json.BeginArray();
-  for (const std::u16string& item : items) json.Utf16(item);
-  json.EndArray();
-}
-
 void WriteLists(CJsonWriter& json, const PageDiff::Lists& lists) {
   json.BeginObject();
   json.Key("onlyA");
-  WriteList(json, lists.onlyA);
+  json.Utf16Array(lists.onlyA);
   json.Key("onlyB");
-  WriteList(json, lists.onlyB);
+  json.Utf16Array(lists.onlyB);
   json.EndObject();
 }
 

@@ -55,18 +55,6 @@ std::string QualifiedName(const CXML_AttrEntry& entry) {
   return name;
 }
 
-std::string Quoted(std::u16string_view text) {
-  std::string out = "\"";
-  CJsonWriter::EscapeUtf16(text, out);
-  return out + '"';
-}
-
-std::string QuotedBytes(std::string_view bytes) {
-  std::string out = "\"";
-  CJsonWriter::EscapeBytes(bytes, out);
-  return out + '"';
-}
-
 const char* ProductWord(const std::optional<int>& product) {
   if (!product) return nullptr;
   return *product == 1 ? "reader" : "orvanta";
@@ -97,24 +85,27 @@ ShowReport MakeShowReport(const document::ConfigFile& file) {
 void WriteShowText(const ShowReport& report, std::ostream& out) {
   const char* product = ProductWord(report.product);
   out << "form: " << (report.sealed ? "sealed" : "plain") << '\n'
-      << "root: " << QuotedBytes(report.root) << '\n'
+      << "root: " << CJsonWriter::QuotedBytes(report.root) << '\n'
       << "product: " << (product ? product : "none") << '\n'
-      << "version: " << Quoted(report.version) << '\n'
+      << "version: " << CJsonWriter::Quoted(report.version) << '\n'
       << "preferences: " << report.preferences.size() << '\n';
   for (const ShowReport::Element& element : report.preferences) {
-    out << "  " << Quoted(element.text) << ':';
-    for (const auto& [name, value] : element.attributes) out << ' ' << QuotedBytes(name) << '=' << Quoted(value);
+    out << "  " << CJsonWriter::Quoted(element.text) << ':';
+    for (const auto& [name, value] : element.attributes) {
+      out << ' ' << CJsonWriter::QuotedBytes(name) << '=' << CJsonWriter::Quoted(value);
+    }
     out << '\n';
   }
-  out << "UnloadPluginArray: " << (report.unloadPluginArray ? Quoted(*report.unloadPluginArray) : "none") << '\n'
+  out << "UnloadPluginArray: "
+      << (report.unloadPluginArray ? CJsonWriter::Quoted(*report.unloadPluginArray) : "none") << '\n'
       << "hiddenPlugins: " << report.hiddenPlugins.size() << '\n';
-  for (const std::u16string& name : report.hiddenPlugins) out << "  " << Quoted(name) << '\n';
+  for (const std::u16string& name : report.hiddenPlugins) out << "  " << CJsonWriter::Quoted(name) << '\n';
   std::size_t hiddenRibbon = 0;
   document::VisitHiddenRibbonPaths(report.tree, [&](std::span<const std::u16string>) { ++hiddenRibbon; });
   out << "hiddenRibbon: " << hiddenRibbon << '\n';
   document::VisitHiddenRibbonPaths(report.tree, [&](std::span<const std::u16string> path) {
     out << ' ';
-    for (const std::u16string& name : path) out << ' ' << Quoted(name);
+    for (const std::u16string& name : path) out << ' ' << CJsonWriter::Quoted(name);
     out << '\n';
   });
   if (report.pages) WritePageViewText(*report.pages, out);
