@@ -10,16 +10,10 @@
 namespace cadmira::cli {
 namespace {
 
-std::u16string Lowered(std::u16string_view text) {
-  std::u16string lowered(text);
-  for (char16_t& c : lowered) c = AsciiLower(c);
-  return lowered;
-}
-
 // The items of `from` that `other` lacks, each once, in `from`'s order.
 std::vector<std::u16string> OnlyIn(const std::vector<std::u16string>& from, const std::vector<std::u16string>& other,
                                    bool ignoreCase) {
-  auto key = [ignoreCase](const std::u16string& item) { return ignoreCase ? Lowered(item) : item; };
+  auto key = [ignoreCase](const std::u16string& item) { return ignoreCase ? AsciiLowered(item) : item; };
   std::unordered_set<std::u16string> present;
   for (const std::u16string& item : other) present.insert(key(item));
   std::vector<std::u16string> only;
