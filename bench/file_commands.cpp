@@ -80,14 +80,19 @@ void ExpectNotice(framework::ScriptedHost& host, const char* text) {
                         framework::MessageButtons::Ok, framework::MessageAnswer::Ok);
 }
 
+// Imports the file through the window's Import button, as a user does.
+void Import(framework::ScriptedHost& host, CCadmiraDlg& window, const QString& path) {
+  host.AnswerFileDialog(path);
+  ExpectNotice(host, "Import Succeed");
+  window.Button(CCadmiraDlg::kImportButton)->click();
+}
+
 void ImportInWindow(benchmark::State& state) {
   framework::ScriptedHost host;
   CCadmiraDlg window;
   window.Create();
   for (auto _ : state) {
-    host.AnswerFileDialog(FileOf(state));
-    ExpectNotice(host, "Import Succeed");
-    window.Button(CCadmiraDlg::kImportButton)->click();
+    Import(host, window, FileOf(state));
   }
   state.counters["bytes"] = static_cast<double>(QFile(FileOf(state)).size());
 }
@@ -97,9 +102,7 @@ void SaveInWindow(benchmark::State& state) {
   framework::ScriptedHost host;
   CCadmiraDlg window;
   window.Create();
-  host.AnswerFileDialog(FileOf(state));
-  ExpectNotice(host, "Import Succeed");
-  window.Button(CCadmiraDlg::kImportButton)->click();
+  Import(host, window, FileOf(state));
   for (auto _ : state) {
     ExpectNotice(host, "Save Succeed");
     window.Button(CCadmiraDlg::kSaveButton)->click();
@@ -121,9 +124,7 @@ void SealedWriteAlone(benchmark::State& state) {
   framework::ScriptedHost host;
   CCadmiraDlg window;
   window.Create();
-  host.AnswerFileDialog(FileOf(state));
-  ExpectNotice(host, "Import Succeed");
-  window.Button(CCadmiraDlg::kImportButton)->click();
+  Import(host, window, FileOf(state));
   ExpectNotice(host, "Save Succeed");
   window.Button(CCadmiraDlg::kSaveButton)->click();
   const document::CDomDocument* built = window.Document().m_writeContext.m_spXmlDoc.get();
