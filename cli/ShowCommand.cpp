@@ -4,6 +4,7 @@
 #include <span>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "cli/ExitCode.h"
 #include "cli/JsonWriter.h"
 #include "cli/PageView.h"
+#include "cli/ProductWords.h"
 #include "document/CheckProduct.h"
 #include "document/HiddenRibbonPaths.h"
 #include "document/PluginList.h"
@@ -55,11 +57,6 @@ std::string QualifiedName(const CXML_AttrEntry& entry) {
   return name;
 }
 
-const char* ProductWord(const std::optional<int>& product) {
-  if (!product) return nullptr;
-  return *product == 1 ? "reader" : "orvanta";
-}
-
 ShowReport MakeShowReport(const document::ConfigFile& file) {
   ShowReport report;
   const CXML_TreeElement* root = file.Root();
@@ -83,10 +80,10 @@ ShowReport MakeShowReport(const document::ConfigFile& file) {
 }
 
 void WriteShowText(const ShowReport& report, std::ostream& out) {
-  const char* product = ProductWord(report.product);
+  const std::string_view product = report.product ? ProductWord(*report.product) : "none";
   out << "form: " << (report.sealed ? "sealed" : "plain") << '\n'
       << "root: " << CJsonWriter::QuotedBytes(report.root) << '\n'
-      << "product: " << (product ? product : "none") << '\n'
+      << "product: " << product << '\n'
       << "version: " << CJsonWriter::Quoted(report.version) << '\n'
       << "preferences: " << report.preferences.size() << '\n';
   for (const ShowReport::Element& element : report.preferences) {
@@ -125,8 +122,8 @@ void WriteShowJson(const ShowReport& report, std::ostream& out) {
   json.Key("root");
   json.ByteName(report.root);
   json.Key("product");
-  if (const char* product = ProductWord(report.product)) {
-    json.ByteName(product);
+  if (report.product) {
+    json.ByteName(ProductWord(*report.product));
   } else {
     json.Null();
   }
