@@ -91,6 +91,9 @@ TEST_F(ShowAndNew, ShowReportsFilesItCannotUse) {
   EXPECT_TRUE(json["UnloadPluginArray"].is_null());
   EXPECT_EQ(foreign.err,
             "This XML is not used in Zandor OrvantaPDF and Zandor Reader, please use the right one and try again.\n");
+  const CliRun foreignText = RunCommand({"show", PathOf("foreign.xml")});
+  EXPECT_EQ(foreignText.status, 1);
+  EXPECT_NE(foreignText.out.find("\nproduct: none\n"), std::string::npos);
 
   const CliRun broken = RunCommand({"show", Write("broken.xml", "no markup here")});
   EXPECT_EQ(broken.status, 1);
