@@ -4,20 +4,18 @@
 // the same run, so the ratio is what the window adds.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QFile>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/CadmiraDlg.h"
+#include "bench/support/BenchApplication.h"
 #include "document/DocumentWriter.h"
 #include "document/MapPageControls.h"
 #include "document/ReadConfigFile.h"
@@ -167,11 +165,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication application(argc, argv);
-  QApplication::setOrganizationName(QStringLiteral("Cadmira"));
-  QTemporaryDir profile;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile.path());
+  bench::BenchApplication application(argc, argv);
   QFile sample(QStringLiteral(CADMIRA_SOURCE_DIR "/examples/orvanta-profstore.xml"));
   if (!sample.open(QIODevice::ReadOnly)) return 1;
   const QByteArray plain = sample.readAll();

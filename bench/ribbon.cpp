@@ -7,17 +7,15 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QWidget>
 
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "app/CadmiraDlg.h"
+#include "bench/support/BenchApplication.h"
 #include "document/DocumentWriter.h"
 #include "framework/PageDialog.h"
 #include "framework/ProfileStore.h"
@@ -186,11 +184,7 @@ class ShareReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication application(argc, argv);
-  QApplication::setOrganizationName(QStringLiteral("Cadmira"));
-  QTemporaryDir profile;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile.path());
+  bench::BenchApplication application(argc, argv);
   cadmira::framework::WriteProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), kChineseLangId);
   cadmira::framework::ScriptedHost host;
   benchmark::Initialize(&argc, argv);
