@@ -11,7 +11,6 @@ namespace {
 
 using localization::LoadUiString;
 
-constexpr int kEnglish = 49001;
 constexpr int kReaderProduct = 1;
 constexpr int kOrvantaProduct = 0;
 
@@ -23,8 +22,8 @@ const QString kVerId = QStringLiteral("verid");
 }  // namespace
 
 void StoreInterfaceChoice(int languageIndex, int productIndex) {
-  int language = framework::ProfileInt(kLanguages, kLangId, kEnglish);
-  if (languageIndex == 0) language = kEnglish;
+  int language = framework::ProfileInt(kLanguages, kLangId, localization::kEnglishLangId);
+  if (languageIndex == 0) language = localization::kEnglishLangId;
   if (languageIndex == 1) language = localization::kChineseLangId;
   framework::WriteProfileInt(kLanguages, kLangId, language);
   if (productIndex == 0) framework::WriteProfileInt(kVersions, kVerId, kReaderProduct);

@@ -37,6 +37,12 @@ bool Equal(View a, View b) {
 char16_t AsciiLower(char16_t c) { return Lower(c); }
 char AsciiLower(char c) { return Lower(c); }
 
+std::u16string AsciiLowered(std::u16string_view text) {
+  std::u16string lowered(text);
+  for (char16_t& c : lowered) c = Lower(c);
+  return lowered;
+}
+
 int AsciiCompareNoCase(std::string_view a, std::string_view b) { return Compare(a, b); }
 int AsciiCompareNoCase(std::u16string_view a, std::u16string_view b) { return Compare(a, b); }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace cadmira {
@@ -8,6 +9,8 @@ namespace cadmira {
 // non-ASCII one, compare by their code unit. Registry names and file keys compare this way.
 char16_t AsciiLower(char16_t c);
 char AsciiLower(char c);
+// The text with its ASCII letters lowered: a key under which names that differ only so meet.
+std::u16string AsciiLowered(std::u16string_view text);
 
 // Negative, zero or positive, like std::string_view::compare.
 int AsciiCompareNoCase(std::string_view a, std::string_view b);

@@ -2,7 +2,6 @@
 // against a reference in the same run, interleaved, as medians: pugixml building the very same
 // document from the same lists for writing, and a pugixml parse of the same bytes for reading.
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 #include <pugixml.hpp>
 #include <unistd.h>
 
@@ -18,6 +17,7 @@
 #include "document/ReadConfigFile.h"
 #include "document/Utf8Text.h"
 #include "bench/support/Interleave.h"
+#include "bench/support/KeepFreedMemory.h"
 
 namespace {
 
@@ -178,10 +178,7 @@ BENCHMARK(ReadHugeFile)->Arg(100)->UseManualTime()->Unit(benchmark::kMillisecond
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Freed memory stays with the process, so that the large file times the reading rather than
-  // the kernel's page faults.
-  mallopt(M_MMAP_MAX, 0);
-  mallopt(M_TRIM_THRESHOLD, -1);
+  bench::KeepFreedMemory();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -4,20 +4,18 @@
 // the same run, so the ratio is what the window adds.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QFile>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/CadmiraDlg.h"
+#include "bench/support/BenchApplication.h"
 #include "document/DocumentWriter.h"
 #include "document/MapPageControls.h"
 #include "document/ReadConfigFile.h"
@@ -48,9 +46,9 @@ Files& TestFiles() {
 
 // Every element of the product's ribbon hidden one by one, and every default plug-in.
 std::vector<unsigned char> EverythingHidden() {
-  const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, cadmira::pages::kEnglishLanguage);
+  const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, cadmira::pages::kEnglishLangId);
   cadmira::pages::CRibbonTree tree;
-  tree.Fill(definition.get(), cadmira::pages::kEnglishLanguage);
+  tree.Fill(definition.get(), cadmira::pages::kEnglishLangId);
   std::vector<document::RibbonPath> paths;
   for (cadmira::pages::CRibbonTree::Node node = 0; node < tree.NodeCount(); ++node) {
     if (tree.FirstChild(node) == cadmira::pages::CRibbonTree::kNoNode) paths.push_back(tree.PathOf(node));
@@ -80,14 +78,19 @@ void ExpectNotice(framework::ScriptedHost& host, const char* text) {
                         framework::MessageButtons::Ok, framework::MessageAnswer::Ok);
 }
 
+// Imports the file through the window's Import button, as a user does.
+void Import(framework::ScriptedHost& host, CCadmiraDlg& window, const QString& path) {
+  host.AnswerFileDialog(path);
+  ExpectNotice(host, "Import Succeed");
+  window.Button(CCadmiraDlg::kImportButton)->click();
+}
+
 void ImportInWindow(benchmark::State& state) {
   framework::ScriptedHost host;
   CCadmiraDlg window;
   window.Create();
   for (auto _ : state) {
-    host.AnswerFileDialog(FileOf(state));
-    ExpectNotice(host, "Import Succeed");
-    window.Button(CCadmiraDlg::kImportButton)->click();
+    Import(host, window, FileOf(state));
   }
   state.counters["bytes"] = static_cast<double>(QFile(FileOf(state)).size());
 }
@@ -97,9 +100,7 @@ void SaveInWindow(benchmark::State& state) {
   framework::ScriptedHost host;
   CCadmiraDlg window;
   window.Create();
-  host.AnswerFileDialog(FileOf(state));
-  ExpectNotice(host, "Import Succeed");
-  window.Button(CCadmiraDlg::kImportButton)->click();
+  Import(host, window, FileOf(state));
   for (auto _ : state) {
     ExpectNotice(host, "Save Succeed");
     window.Button(CCadmiraDlg::kSaveButton)->click();
@@ -121,9 +122,7 @@ void SealedWriteAlone(benchmark::State& state) {
   framework::ScriptedHost host;
   CCadmiraDlg window;
   window.Create();
-  host.AnswerFileDialog(FileOf(state));
-  ExpectNotice(host, "Import Succeed");
-  window.Button(CCadmiraDlg::kImportButton)->click();
+  Import(host, window, FileOf(state));
   ExpectNotice(host, "Save Succeed");
   window.Button(CCadmiraDlg::kSaveButton)->click();
   const document::CDomDocument* built = window.Document().m_writeContext.m_spXmlDoc.get();
@@ -166,11 +165,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication application(argc, argv);
-  QApplication::setOrganizationName(QStringLiteral("Cadmira"));
-  QTemporaryDir profile;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile.path());
+  bench::BenchApplication application(argc, argv);
   QFile sample(QStringLiteral(CADMIRA_SOURCE_DIR "/examples/orvanta-profstore.xml"));
   if (!sample.open(QIODevice::ReadOnly)) return 1;
   const QByteArray plain = sample.readAll();

@@ -7,17 +7,15 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QWidget>
 
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "app/CadmiraDlg.h"
+#include "bench/support/BenchApplication.h"
 #include "document/DocumentWriter.h"
 #include "framework/PageDialog.h"
 #include "framework/ProfileStore.h"
@@ -31,14 +29,14 @@
 namespace {
 
 using cadmira::pages::CRibbonTree;
-using cadmira::pages::kChineseLanguage;
+using cadmira::pages::kChineseLangId;
 
 constexpr int kOrvanta = 0;
 
 CRibbonTree AllChecked() {
-  const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, kChineseLanguage);
+  const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, kChineseLangId);
   CRibbonTree tree;
-  tree.Fill(definition.get(), kChineseLanguage);
+  tree.Fill(definition.get(), kChineseLangId);
   for (CRibbonTree::Node node = 0; node < tree.NodeCount(); ++node) tree.SetChecked(node, true);
   return tree;
 }
@@ -62,9 +60,9 @@ BENCHMARK(MainWindow)->Unit(benchmark::kMillisecond);
 
 void FillModel(benchmark::State& state) {
   for (auto _ : state) {
-    const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, kChineseLanguage);
+    const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, kChineseLangId);
     CRibbonTree tree;
-    tree.Fill(definition.get(), kChineseLanguage);
+    tree.Fill(definition.get(), kChineseLangId);
     benchmark::DoNotOptimize(tree.NodeCount());
   }
 }
@@ -145,9 +143,9 @@ void ApplyEveryLeaf(benchmark::State& state) {
   written.WriteRibbonSection(context);
   const std::vector<unsigned char> bytes = context.m_spXmlDoc->Serialize();
   const XmlTreePtr loaded(ParseDocument(bytes.data(), bytes.size()));
-  const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, kChineseLanguage);
+  const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, kChineseLangId);
   CRibbonTree tree;
-  tree.Fill(definition.get(), kChineseLanguage);
+  tree.Fill(definition.get(), kChineseLangId);
   for (auto _ : state) {
     tree.ClearRibbonChecks();
     tree.ApplyRibbonSection(loaded.get());
@@ -186,12 +184,8 @@ class ShareReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication application(argc, argv);
-  QApplication::setOrganizationName(QStringLiteral("Cadmira"));
-  QTemporaryDir profile;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile.path());
-  cadmira::framework::WriteProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), kChineseLanguage);
+  bench::BenchApplication application(argc, argv);
+  cadmira::framework::WriteProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), kChineseLangId);
   cadmira::framework::ScriptedHost host;
   benchmark::Initialize(&argc, argv);
   ShareReporter reporter;

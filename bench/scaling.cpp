@@ -3,7 +3,6 @@
 // For each shape and size: the median time and the peak heap, per input byte and as a multiple of
 // a typical configuration file of the same size. A flat column is linear cost.
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 #include <cstdio>
 #include <functional>
@@ -15,6 +14,7 @@
 #include "bench/support/AllocationCounter.h"
 #include "bench/support/Inputs.h"
 #include "bench/support/Interleave.h"
+#include "bench/support/KeepFreedMemory.h"
 #include "document/HiddenRibbonPaths.h"
 
 namespace {
@@ -70,8 +70,7 @@ BENCHMARK(ReferenceText)->ArgName("repeats")->Arg(10000)->Arg(20000)->Arg(40000)
 }  // namespace
 
 int main(int argc, char** argv) {
-  mallopt(M_MMAP_MAX, 0);
-  mallopt(M_TRIM_THRESHOLD, -1);
+  bench::KeepFreedMemory();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -3,7 +3,6 @@
 // tree does; then the file seal against OpenSSL's RC4. Contenders run interleaved and report
 // medians, peak heap during the parse and heap kept after it.
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 #include <openssl/evp.h>
 #include <openssl/provider.h>
 #include <pugixml.hpp>
@@ -18,6 +17,7 @@
 #include "bench/support/AllocationCounter.h"
 #include "bench/support/Inputs.h"
 #include "bench/support/Interleave.h"
+#include "bench/support/KeepFreedMemory.h"
 #include "bench/support/Utf16Reference.h"
 #include "document/Seal.h"
 
@@ -143,10 +143,7 @@ BENCHMARK(SealAgainstOpenssl)->UseManualTime()->Iterations(1)->Unit(benchmark::k
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Freed memory stays with the process and nothing is mapped afresh, so that the large inputs
-  // time the parse rather than the kernel's page faults.
-  mallopt(M_MMAP_MAX, 0);
-  mallopt(M_TRIM_THRESHOLD, -1);
+  bench::KeepFreedMemory();
   benchmark::Initialize(&argc, argv);
   std::printf("input 0: typical configuration file, 1: 1 MiB, 2: 50 MiB; ratio = ours / pugixml (target <= 1.0)\n");
   benchmark::RunSpecifiedBenchmarks();

@@ -1,11 +1,9 @@
 #include "cli/CliPages.h"
 
-#include <unordered_set>
-
 #include "base/AsciiCase.h"
 #include "cli/ProductWords.h"
 #include "cli/Vocabulary.h"
-#include "document/PluginList.h"
+#include "document/LanguageIds.h"
 #include "document/PreferenceCatalogue.h"
 #include "document/Utf8Text.h"
 #include "pages/plugins/model/PluginFileName.h"
@@ -16,19 +14,12 @@
 namespace cadmira::cli {
 namespace {
 
-constexpr int kEnglish = 49001;
 
 // The version box at start: the program's file version cut before its last ".".
 std::u16string FreshVersionText() {
   const std::string_view version = resources::kFileVersion;
   const std::size_t last = version.rfind('.');
   return document::FromUtf8(last == std::string_view::npos ? std::string_view() : version.substr(0, last));
-}
-
-std::u16string Lowered(std::u16string_view text) {
-  std::u16string lowered(text);
-  for (char16_t& c : lowered) c = AsciiLower(c);
-  return lowered;
 }
 
 bool EndsWithZpi(std::u16string_view name) {
@@ -40,9 +31,9 @@ bool EndsWithZpi(std::u16string_view name) {
 
 CCliPages::CCliPages(int product) : m_product(product) {
   m_controls.SetText(document::kPreferencesDialog, document::kVersionEdit, FreshVersionText());
-  const XmlTreePtr definition = pages::LoadRibbonDefinition(product, kEnglish);
-  m_ribbon.Fill(definition.get(), kEnglish);
-  m_plugins.Fill(product, kEnglish, nullptr);
+  const XmlTreePtr definition = pages::LoadRibbonDefinition(product, document::kEnglishLangId);
+  m_ribbon.Fill(definition.get(), document::kEnglishLangId);
+  m_plugins.Fill(product, document::kEnglishLangId, nullptr);
 }
 
 int CCliPages::ValidateBeforeWrite() const { return pages::RefusalMessageId(pages::CheckBeforeWrite(m_controls)); }
@@ -52,13 +43,7 @@ void CCliPages::ClearRibbonChecks() { m_ribbon.ClearRibbonChecks(); }
 void CCliPages::ApplyRibbonSection(const CXML_TreeElement* root) { m_ribbon.ApplyRibbonSection(root); }
 
 void CCliPages::ApplyPluginSection(const CXML_TreeElement* root) {
-  if (const std::optional<std::u16string> value = document::ReadUnloadPluginArray(root)) {
-    std::unordered_set<std::u16string> listed;
-    for (std::size_t row = 0; row < m_plugins.Count(); ++row) listed.insert(Lowered(m_plugins.Item(row).PIPath));
-    for (const std::u16string& name : document::SplitUnloadPluginArray(*value)) {
-      if (listed.insert(Lowered(name)).second) m_plugins.AppendAdded({std::u16string(pages::PluginCaption(name)), name});
-    }
-  }
+  m_plugins.AdoptHiddenNames(root);
   m_plugins.ApplyPluginSection(root);
 }
 

@@ -128,18 +128,30 @@ void CJsonWriter::Key(std::string_view key) {
 
 void CJsonWriter::ByteName(std::string_view bytes) {
   BeforeValue();
-  std::string text = "\"";
-  EscapeBytes(bytes, text);
-  text += '"';
-  m_out << text;
+  m_out << QuotedBytes(bytes);
 }
 
 void CJsonWriter::Utf16(std::u16string_view value) {
   BeforeValue();
-  std::string text = "\"";
-  EscapeUtf16(value, text);
-  text += '"';
-  m_out << text;
+  m_out << Quoted(value);
+}
+
+void CJsonWriter::Utf16Array(const std::vector<std::u16string>& items) {
+  BeginArray();
+  for (const std::u16string& item : items) Utf16(item);
+  EndArray();
+}
+
+std::string CJsonWriter::Quoted(std::u16string_view text) {
+  std::string out = "\"";
+  EscapeUtf16(text, out);
+  return out + '"';
+}
+
+std::string CJsonWriter::QuotedBytes(std::string_view bytes) {
+  std::string out = "\"";
+  EscapeBytes(bytes, out);
+  return out + '"';
 }
 
 void CJsonWriter::Integer(long long value) {

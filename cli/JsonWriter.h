@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -26,6 +27,8 @@ class CJsonWriter {
   void ByteName(std::string_view bytes);
   // UTF-16 text; an unpaired surrogate becomes U+FFFD, which JSON readers accept, and U+0000 \u0000.
   void Utf16(std::u16string_view text);
+  // An array of UTF-16 texts, each as Utf16 writes it.
+  void Utf16Array(const std::vector<std::u16string>& items);
   void Integer(long long value);
   void Null();
   void Bool(bool value);
@@ -34,6 +37,9 @@ class CJsonWriter {
   static void EscapeUtf16(std::u16string_view text, std::string& out);
   // Appends the bytes, JSON-escaped without quotes, to `out` (see ByteName).
   static void EscapeBytes(std::string_view bytes, std::string& out);
+  // The text, or the bytes, JSON-escaped in double quotes, as a string of its own.
+  static std::string Quoted(std::u16string_view text);
+  static std::string QuotedBytes(std::string_view bytes);
 
  private:
   void BeforeValue();

@@ -10,16 +10,10 @@
 namespace cadmira::cli {
 namespace {
 
-std::u16string Lowered(std::u16string_view text) {
-  std::u16string lowered(text);
-  for (char16_t& c : lowered) c = AsciiLower(c);
-  return lowered;
-}
-
 // The items of `from` that `other` lacks, each once, in `from`'s order.
 std::vector<std::u16string> OnlyIn(const std::vector<std::u16string>& from, const std::vector<std::u16string>& other,
                                    bool ignoreCase) {
-  auto key = [ignoreCase](const std::u16string& item) { return ignoreCase ? Lowered(item) : item; };
+  auto key = [ignoreCase](const std::u16string& item) { return ignoreCase ? AsciiLowered(item) : item; };
   std::unordered_set<std::u16string> present;
   for (const std::u16string& item : other) present.insert(key(item));
   std::vector<std::u16string> only;
@@ -45,10 +39,7 @@ std::optional<std::u16string> Optional(const std::u16string* value) {
 }
 
 std::string Quoted(const std::optional<std::u16string>& text) {
-  if (!text) return "(none)";
-  std::string out = "\"";
-  CJsonWriter::EscapeUtf16(*text, out);
-  return out + '"';
+  return text ? CJsonWriter::Quoted(*text) : "(none)";
 }
 
 void WriteOptional(CJsonWriter& json, const std::optional<std::u16string>& text) {
@@ -59,18 +50,12 @@ void WriteOptional(CJsonWriter& json, const std::optional<std::u16string>& text)
   }
 }
 
-void WriteList(CJsonWriter& json, const std::vector<std::u16string>& items) {
-  json.BeginArray();
-  for (const std::u16string& item : items) json.Utf16(item);
-  json.EndArray();
-}
-
 void WriteLists(CJsonWriter& json, const PageDiff::Lists& lists) {
   json.BeginObject();
   json.Key("onlyA");
-  WriteList(json, lists.onlyA);
+  json.Utf16Array(lists.onlyA);
   json.Key("onlyB");
-  WriteList(json, lists.onlyB);
+  json.Utf16Array(lists.onlyB);
   json.EndObject();
 }
 

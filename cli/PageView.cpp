@@ -10,21 +10,6 @@
 #include "document/Utf8Text.h"
 
 namespace cadmira::cli {
-namespace {
-
-void WriteList(CJsonWriter& json, const std::vector<std::u16string>& items) {
-  json.BeginArray();
-  for (const std::u16string& item : items) json.Utf16(item);
-  json.EndArray();
-}
-
-std::string Quoted(std::u16string_view text) {
-  std::string out = "\"";
-  CJsonWriter::EscapeUtf16(text, out);
-  return out + '"';
-}
-
-}  // namespace
 
 PageView ViewOf(int product, const document::IPageControls& controls, const pages::CPluginListModel& plugins,
                 const pages::CRibbonTree& ribbon) {
@@ -64,22 +49,22 @@ void WritePageViewJson(const PageView& view, CJsonWriter& json) {
   }
   json.EndObject();
   json.Key("hiddenPlugins");
-  WriteList(json, view.hiddenPlugins);
+  json.Utf16Array(view.hiddenPlugins);
   json.Key("hiddenRibbon");
-  WriteList(json, view.hiddenRibbon);
+  json.Utf16Array(view.hiddenRibbon);
   json.EndObject();
 }
 
 void WritePageViewText(const PageView& view, std::ostream& out) {
   out << "pages:\n"
       << "  product: " << ProductWord(view.product) << '\n'
-      << "  version: " << Quoted(view.version) << '\n'
+      << "  version: " << CJsonWriter::Quoted(view.version) << '\n'
       << "  settings:\n";
-  for (const auto& [name, value] : view.settings) out << "    " << name << " = " << Quoted(value) << '\n';
+  for (const auto& [name, value] : view.settings) out << "    " << name << " = " << CJsonWriter::Quoted(value) << '\n';
   out << "  hiddenPlugins: " << view.hiddenPlugins.size() << '\n';
-  for (const std::u16string& name : view.hiddenPlugins) out << "    " << Quoted(name) << '\n';
+  for (const std::u16string& name : view.hiddenPlugins) out << "    " << CJsonWriter::Quoted(name) << '\n';
   out << "  hiddenRibbon: " << view.hiddenRibbon.size() << '\n';
-  for (const std::u16string& path : view.hiddenRibbon) out << "    " << Quoted(path) << '\n';
+  for (const std::u16string& path : view.hiddenRibbon) out << "    " << CJsonWriter::Quoted(path) << '\n';
 }
 
 }  // namespace cadmira::cli

@@ -57,12 +57,6 @@ std::vector<Meaning> MeaningsOf(const SettingName& setting) {
   return meanings;
 }
 
-std::string Quoted(std::u16string_view text) {
-  std::string out = "\"";
-  CJsonWriter::EscapeUtf16(text, out);
-  return out + '"';
-}
-
 // A description as the page shows it: its line breaks, each line indented, no trailing blanks.
 std::string Indented(std::u16string_view text, std::string_view indent) {
   std::string out;
@@ -92,7 +86,9 @@ void WriteText(const CVocabulary& vocabulary, std::ostream& out) {
     out << '\n';
     for (const Meaning& meaning : meanings) {
       out << "    " << meaning.value << ':';
-      for (const auto& [attribute, value] : meaning.writes) out << ' ' << document::ToUtf8(attribute) << '=' << Quoted(value);
+      for (const auto& [attribute, value] : meaning.writes) {
+        out << ' ' << document::ToUtf8(attribute) << '=' << CJsonWriter::Quoted(value);
+      }
       out << '\n';
     }
     if (const pages::PreferencePageRow* row = PageRowOf(*setting.binding)) {

@@ -4,17 +4,18 @@
 #include <span>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include <CLI/CLI.hpp>
 
 #include "base/XmlTree.h"
+#include "cli/ConfigInput.h"
 #include "cli/ExitCode.h"
-#include "cli/InputFile.h"
 #include "cli/JsonWriter.h"
-#include "cli/OutOfMemoryWatch.h"
 #include "cli/PageView.h"
+#include "cli/ProductWords.h"
 #include "document/CheckProduct.h"
 #include "document/HiddenRibbonPaths.h"
 #include "document/PluginList.h"
@@ -56,23 +57,6 @@ std::string QualifiedName(const CXML_AttrEntry& entry) {
   return name;
 }
 
-std::string Quoted(std::u16string_view text) {
-  std::string out = "\"";
-  CJsonWriter::EscapeUtf16(text, out);
-  return out + '"';
-}
-
-std::string QuotedBytes(std::string_view bytes) {
-  std::string out = "\"";
-  CJsonWriter::EscapeBytes(bytes, out);
-  return out + '"';
-}
-
-const char* ProductWord(const std::optional<int>& product) {
-  if (!product) return nullptr;
-  return *product == 1 ? "reader" : "orvanta";
-}
-
 ShowReport MakeShowReport(const document::ConfigFile& file) {
   ShowReport report;
   const CXML_TreeElement* root = file.Root();
@@ -96,26 +80,29 @@ ShowReport MakeShowReport(const document::ConfigFile& file) {
 }
 
 void WriteShowText(const ShowReport& report, std::ostream& out) {
-  const char* product = ProductWord(report.product);
+  const std::string_view product = report.product ? ProductWord(*report.product) : "none";
   out << "form: " << (report.sealed ? "sealed" : "plain") << '\n'
-      << "root: " << QuotedBytes(report.root) << '\n'
-      << "product: " << (product ? product : "none") << '\n'
-      << "version: " << Quoted(report.version) << '\n'
+      << "root: " << CJsonWriter::QuotedBytes(report.root) << '\n'
+      << "product: " << product << '\n'
+      << "version: " << CJsonWriter::Quoted(report.version) << '\n'
       << "preferences: " << report.preferences.size() << '\n';
   for (const ShowReport::Element& element : report.preferences) {
-    out << "  " << Quoted(element.text) << ':';
-    for (const auto& [name, value] : element.attributes) out << ' ' << QuotedBytes(name) << '=' << Quoted(value);
+    out << "  " << CJsonWriter::Quoted(element.text) << ':';
+    for (const auto& [name, value] : element.attributes) {
+      out << ' ' << CJsonWriter::QuotedBytes(name) << '=' << CJsonWriter::Quoted(value);
+    }
     out << '\n';
   }
-  out << "UnloadPluginArray: " << (report.unloadPluginArray ? Quoted(*report.unloadPluginArray) : "none") << '\n'
+  out << "UnloadPluginArray: "
+      << (report.unloadPluginArray ? CJsonWriter::Quoted(*report.unloadPluginArray) : "none") << '\n'
       << "hiddenPlugins: " << report.hiddenPlugins.size() << '\n';
-  for (const std::u16string& name : report.hiddenPlugins) out << "  " << Quoted(name) << '\n';
+  for (const std::u16string& name : report.hiddenPlugins) out << "  " << CJsonWriter::Quoted(name) << '\n';
   std::size_t hiddenRibbon = 0;
   document::VisitHiddenRibbonPaths(report.tree, [&](std::span<const std::u16string>) { ++hiddenRibbon; });
   out << "hiddenRibbon: " << hiddenRibbon << '\n';
   document::VisitHiddenRibbonPaths(report.tree, [&](std::span<const std::u16string> path) {
     out << ' ';
-    for (const std::u16string& name : path) out << ' ' << Quoted(name);
+    for (const std::u16string& name : path) out << ' ' << CJsonWriter::Quoted(name);
     out << '\n';
   });
   if (report.pages) WritePageViewText(*report.pages, out);
@@ -135,8 +122,8 @@ void WriteShowJson(const ShowReport& report, std::ostream& out) {
   json.Key("root");
   json.ByteName(report.root);
   json.Key("product");
-  if (const char* product = ProductWord(report.product)) {
-    json.ByteName(product);
+  if (report.product) {
+    json.ByteName(ProductWord(*report.product));
   } else {
     json.Null();
   }
@@ -194,18 +181,12 @@ CLI::App* CShowCommand::Register(CLI::App& app) {
 }
 
 int CShowCommand::Run(CliStreams& streams) {
-  Result<std::vector<unsigned char>> bytes = ReadInputFile(m_strPath, streams.in);
-  if (!bytes) {
-    streams.err << bytes.error().message << '\n';
+  const Result<document::ConfigFile> read = ReadConfigInput(m_strPath, streams.in);
+  if (!read) {
+    streams.err << read.error().message << '\n';
     return kExitUsage;
   }
-  const COutOfMemoryWatch memory;
-  const document::ConfigFile file =
-      document::ReadConfigBytes(std::move(bytes).value(), document::ReadForms::PlainThenSealed);
-  if (!file.Root() && memory.Happened()) {
-    streams.err << kOutOfMemory << '\n';
-    return kExitUsage;
-  }
+  const document::ConfigFile& file = read.value();
   if (!file.Root()) {
     streams.err << English(document::kXmlFormatError) << '\n';
     return kExitBadInput;

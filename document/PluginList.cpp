@@ -5,15 +5,6 @@
 #include "document/SectionLookup.h"
 
 namespace cadmira::document {
-namespace {
-
-std::u16string Lowered(std::u16string_view text) {
-  std::u16string lowered(text);
-  for (char16_t& c : lowered) c = AsciiLower(c);
-  return lowered;
-}
-
-}  // namespace
 
 std::u16string JoinUnloadPluginArray(std::span<const std::u16string> names, bool disableTessadoc) {
   std::u16string value;
@@ -35,10 +26,10 @@ std::vector<std::u16string> SplitUnloadPluginArray(std::u16string_view value) {
 }
 
 CHiddenPluginSet::CHiddenPluginSet(std::span<const std::u16string> names) {
-  for (const std::u16string& name : names) m_lowered.insert(Lowered(name));
+  for (const std::u16string& name : names) m_lowered.insert(AsciiLowered(name));
 }
 
-bool CHiddenPluginSet::Contains(std::u16string_view piPath) const { return m_lowered.count(Lowered(piPath)) != 0; }
+bool CHiddenPluginSet::Contains(std::u16string_view piPath) const { return m_lowered.count(AsciiLowered(piPath)) != 0; }
 
 void WritePluginSection(CDomDocument& document, std::u16string_view value) {
   CDomElement plugins = document.FindByTag(u"Plugins");

@@ -5,11 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "document/LanguageIds.h"
+
 namespace cadmira::localization {
 
-// The interface languages: English, the default, and Chinese, which loads the embedded language file.
-inline constexpr int kEnglishLangId = 49001;
-inline constexpr int kChineseLangId = 49007;
+// Chinese loads the embedded language file.
+using document::kChineseLangId;
+using document::kEnglishLangId;
 
 // Drops any loaded language file; for kChineseLangId (compared as a 16-bit value) loads the
 // embedded one and looks up its font. Any other value leaves the program in English.

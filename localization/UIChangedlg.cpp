@@ -13,7 +13,6 @@
 namespace cadmira::localization {
 namespace {
 
-constexpr int kEnglish = 49001;
 
 }  // namespace
 
@@ -43,8 +42,8 @@ void CUIChangedlg::FillLanguages() {
   combo->SetCurSel(-1);
   // The field names the current language while no entry is selected, so that confirming without
   // picking one keeps the language.
-  const int language = framework::ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), kEnglish);
-  if (language == kEnglish) SetWindowText(combo, LoadUiString(107));
+  const int language = framework::ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), kEnglishLangId);
+  if (language == kEnglishLangId) SetWindowText(combo, LoadUiString(107));
   if (language == kChineseLangId) SetWindowText(combo, LoadUiString(108));
 }
 

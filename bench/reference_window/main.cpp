@@ -20,6 +20,7 @@
 #include <QTreeWidget>
 
 #include "base/XmlTree.h"
+#include "document/LanguageIds.h"
 #include "pages/plugins/model/DefaultPluginList.h"
 #include "pages/preferences/model/PreferencePageRows.h"
 #include "pages/ribbon/model/RibbonDefinition.h"
@@ -72,7 +73,7 @@ QWidget* StockWidget(const ControlTemplate& control, QWidget* parent) {
 }
 
 constexpr int kOrvanta = 0;
-constexpr int kEnglish = 49001;
+constexpr int kEnglish = cadmira::document::kEnglishLangId;
 
 template <class Widget>
 Widget* Find(QWidget* page, int index) {

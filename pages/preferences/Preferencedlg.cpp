@@ -30,7 +30,8 @@ std::u16string ToU16(const QString& text) { return text.toStdU16String(); }
 // Rows sort as a reader of the interface language expects: English by the alphabet ignoring
 // case, Chinese by pinyin.
 QCollator InterfaceCollator() {
-  const int langid = framework::ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), 49001);
+  const int langid =
+      framework::ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), localization::kEnglishLangId);
   const bool chinese = (langid & 0xFFFF) == localization::kChineseLangId;
   QCollator collator(chinese ? QLocale(QLocale::Chinese, QLocale::China) : QLocale(QLocale::English, QLocale::UnitedStates));
   collator.setCaseSensitivity(Qt::CaseInsensitive);

@@ -50,7 +50,7 @@ void CRibbondlg::OnInitDialog() {
   if (auto* box = item<QGroupBox>(1026)) box->setTitle(LoadUiString(145));
   if (auto* description = item<QPlainTextEdit>(1025)) description->setPlainText(LoadUiString(153));
   FillTree(framework::ProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), 0),
-           framework::ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), kEnglishLanguage));
+           framework::ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), kEnglishLangId));
 }
 
 void CRibbondlg::FillTree(int verid, int langid) {

@@ -8,27 +8,20 @@
 #include <memory>
 
 #include "app/CadmiraDlg.h"
-#include "cli/CliApp.h"
 #include "cli/PageView.h"
 #include "document/ReadConfigFile.h"
 #include "framework/ProfileStore.h"
 #include "framework/ScriptedHost.h"
+#include "tests/cli/CliRun.h"
 #include "tests/framework/TempProfile.h"
 
 namespace cadmira::app {
 namespace {
 
 int RunTool(std::vector<std::string> args) {
-  args.insert(args.begin(), "cadmira-cli");
-  std::vector<char*> argv;
-  for (std::string& arg : args) argv.push_back(arg.data());
-  argv.push_back(nullptr);
-  std::istringstream in;
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = cli::RunCli(static_cast<int>(args.size()), argv.data(), in, out, err);
-  EXPECT_EQ(err.str(), "");
-  return status;
+  const cli::CliRun run = cli::RunCommand(std::move(args));
+  EXPECT_EQ(run.err, "");
+  return run.status;
 }
 
 cli::PageView WindowView(CCadmiraDlg& window, int product) {

@@ -30,6 +30,7 @@
 #include "framework/ScriptedHost.h"
 #include "framework/TabControl.h"
 #include "framework/TreeView.h"
+#include "tests/app/TestFiles.h"
 #include "tests/framework/TempProfile.h"
 
 namespace cadmira::app {
@@ -46,11 +47,6 @@ constexpr int kStatusPage = 178;
 constexpr int kStatusCombo = 1069;
 constexpr int kHideStatusBar = 3;
 
-QByteArray ReadBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray Example(const char* name) {
   return ReadBytes(QStringLiteral(CADMIRA_SOURCE_DIR "/examples/") + QLatin1String(name));
 }
@@ -63,13 +59,7 @@ class EndToEndTest : public ::testing::Test {
     m_window = std::make_unique<CCadmiraDlg>(startFile);
     ASSERT_TRUE(m_window->Create());
   }
-  QString Write(const QString& name, const QByteArray& bytes) const {
-    const QString path = m_folder.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-    return path;
-  }
+  QString Write(const QString& name, const QByteArray& bytes) const { return WriteFileIn(m_folder, name, bytes); }
   void ExpectNotice(const QString& text, const QString& caption = kNotice) {
     m_host.ExpectMessageBox(text, caption, framework::MessageIcon::Information, framework::MessageButtons::Ok,
                             MessageAnswer::Ok);

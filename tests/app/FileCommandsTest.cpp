@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 
 #include "document/Seal.h"
 #include "framework/Dialog.h"
 #include "framework/ScriptedHost.h"
+#include "tests/app/TestFiles.h"
 #include "tests/document/FakeDocumentPages.h"
 #include "tests/framework/TempProfile.h"
 
@@ -51,17 +51,7 @@ class FileCommandsTest : public ::testing::Test {
     m_window.setWindowTitle(QStringLiteral("Cadmira-Zandor OrvantaPDF"));
   }
 
-  QString Write(const QString& name, const QByteArray& bytes) const {
-    const QString path = m_folder.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-    return path;
-  }
-  static QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
+  QString Write(const QString& name, const QByteArray& bytes) const { return WriteFileIn(m_folder, name, bytes); }
   // The next box must be this information box with an OK button.
   void Expect(const QString& text, const QString& caption = kNotice) {
     m_host.ExpectMessageBox(text, caption, framework::MessageIcon::Information, framework::MessageButtons::Ok,
@@ -156,8 +146,8 @@ TEST_F(FileCommandsTest, ARefusedFileLeavesTheCurrentFileTitleTreeAndFlagsAsThey
   Expect(QStringLiteral("Save Succeed"));
   m_commands.SaveCommand();
   EXPECT_TRUE(Shown());
-  EXPECT_EQ(Read(m_folder.filePath(QStringLiteral("reader.xml"))), kReaderFile);
-  EXPECT_NE(Read(accepted), kOrvantaFile);
+  EXPECT_EQ(ReadBytes(m_folder.filePath(QStringLiteral("reader.xml"))), kReaderFile);
+  EXPECT_NE(ReadBytes(accepted), kOrvantaFile);
 }
 
 TEST_F(FileCommandsTest, DroppedFilesLoadInOrderUntilTheFirstRefusal) {
@@ -230,7 +220,8 @@ TEST_F(FileCommandsTest, ExportAsksForANewFileAndWritesItSealedLeavingTheCurrent
 
   std::vector<unsigned char> expected = m_state.m_writeContext.m_spXmlDoc->Serialize();
   document::SealBuffer(expected.data(), expected.size());
-  EXPECT_EQ(Read(exported), QByteArray(reinterpret_cast<const char*>(expected.data()), static_cast<int>(expected.size())));
+  EXPECT_EQ(ReadBytes(exported),
+            QByteArray(reinterpret_cast<const char*>(expected.data()), static_cast<int>(expected.size())));
   EXPECT_EQ(m_state.m_strFilePath, loaded);
   EXPECT_EQ(m_window.windowTitle(), loaded);
 }
@@ -245,7 +236,7 @@ TEST_F(FileCommandsTest, ARefusedValidationOpensNoDialogAndWritesNothing) {
   m_commands.SaveCommand();
   EXPECT_TRUE(Shown());
   EXPECT_EQ(m_host.Calls().size(), 2u);
-  EXPECT_EQ(Read(m_state.m_strFilePath), kOrvantaFile);
+  EXPECT_EQ(ReadBytes(m_state.m_strFilePath), kOrvantaFile);
 }
 
 // Pages whose ribbon section fails as a DOM call can.
@@ -267,7 +258,7 @@ TEST_F(FileCommandsTest, ADocumentThatCannotBeBuiltIsNotSavedAndTheProgramGoesOn
   Expect(kNotSaved);
   commands.ExportCommand();
   EXPECT_TRUE(Shown());
-  EXPECT_EQ(Read(loaded), kOrvantaFile);
+  EXPECT_EQ(ReadBytes(loaded), kOrvantaFile);
   EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("loaded.xml")});
 }
 

@@ -15,6 +15,7 @@ TEST(AsciiCase, FoldsAsciiLettersOnly) {
   // '@' and '[' lie next to the letters and must not fold into them.
   EXPECT_FALSE(AsciiEqualNoCase("@", "`"));
   EXPECT_FALSE(AsciiEqualNoCase("[", "{"));
+  EXPECT_EQ(AsciiLowered(u"Comments.ZPI @[\u00C4]"), u"comments.zpi @[\u00C4]");
 }
 
 TEST(AsciiCase, OrdersLikeACaseFoldedCompare) {

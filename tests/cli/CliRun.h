@@ -7,6 +7,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/CliApp.h"
@@ -20,16 +21,21 @@ struct CliRun {
   std::string err;
 };
 
-// Runs cadmira-cli with `args` (without the program name) and `input` as its standard input.
-inline CliRun RunCommand(std::vector<std::string> args, const std::string& input = "") {
+// Runs cadmira-cli with `args` (without the program name) on the given streams; its exit status.
+inline int RunCommandOn(std::vector<std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
   args.insert(args.begin(), "cadmira-cli");
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);
+  return RunCli(static_cast<int>(args.size()), argv.data(), in, out, err);
+}
+
+// Runs cadmira-cli with `args` (without the program name) and `input` as its standard input.
+inline CliRun RunCommand(std::vector<std::string> args, const std::string& input = "") {
   std::istringstream in(input);
   std::ostringstream out;
   std::ostringstream err;
-  const int status = RunCli(static_cast<int>(args.size()), argv.data(), in, out, err);
+  const int status = RunCommandOn(std::move(args), in, out, err);
   return CliRun{status, out.str(), err.str()};
 }
 

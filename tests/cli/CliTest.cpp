@@ -107,16 +107,11 @@ TEST(CliTree, PrintsDeeplyNestedDocuments) {
   for (std::size_t i = 0; i < kDepth; ++i) {
     xml += "<a>";
   }
-  std::string program = "cadmira-cli";
-  std::string verb = "tree";
-  std::string json = "--json";
-  std::string dash = "-";
-  char* argv[] = {program.data(), verb.data(), json.data(), dash.data(), nullptr};
   std::istringstream in(xml);
   CountingBuffer counter;
   std::ostream out(&counter);
   std::ostringstream err;
-  EXPECT_EQ(RunCli(4, argv, in, out, err), 0);
+  EXPECT_EQ(RunCommandOn({"tree", "--json", "-"}, in, out, err), 0);
   const std::string element = "{\"prefix\": \"\", \"tag\": \"a\", \"attributes\": [], \"children\": [";
   EXPECT_EQ(counter.m_count, kDepth * (element.size() + 2) + 1);
   EXPECT_EQ(counter.m_tail, "}]}]}]}\n");
@@ -203,16 +198,13 @@ class FailingBuffer : public std::streambuf {
 TEST(CliApp, OutputThatCannotBeWrittenIsAFailure) {
   TempFolder folder;
   const std::string file = folder.Write("a.xml", "<ZandorReader version=\"1\"><Profstore/></ZandorReader>");
-  for (std::vector<std::string> args : std::vector<std::vector<std::string>>{
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"tree", file}, {"tree", "--json", file}, {"show", file}, {"show", "--json", file}, {"unseal", "--force", file, "-"}}) {
-    args.insert(args.begin(), "cadmira-cli");
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
     std::istringstream in;
     FailingBuffer failing;
     std::ostream out(&failing);
     std::ostringstream err;
-    EXPECT_EQ(RunCli(static_cast<int>(argv.size()), argv.data(), in, out, err), 2) << args[1];
+    EXPECT_EQ(RunCommandOn(args, in, out, err), 2) << args[0];
     EXPECT_EQ(err.str(), "cannot write the standard output\n");
   }
 }

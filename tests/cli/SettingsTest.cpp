@@ -95,5 +95,15 @@ TEST(ShowPages, GivesWhatFreshPagesShowAfterTheLoad) {
   EXPECT_NE(other.out.find("\"pages\": null}"), std::string::npos);
 }
 
+TEST(ShowPages, AnEmptyNameInTheHiddenListIsNoPlugin) {
+  TempFolder folder;
+  const std::string file = folder.Write(
+      "a.xml", ReaderFile("", "<Plugins><Plugin UnloadPluginArray=\"Unlisted.zpi;;Comments.zpi;;\"/></Plugins>"));
+  const CliRun run = RunCommand({"show", "--json", file});
+  ASSERT_EQ(run.status, 0);
+  EXPECT_EQ(nlohmann::json::parse(run.out)["pages"]["hiddenPlugins"],
+            nlohmann::json::array({"Comments.zpi", "Unlisted.zpi"}));
+}
+
 }  // namespace
 }  // namespace cadmira::cli

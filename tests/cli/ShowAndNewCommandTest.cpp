@@ -79,8 +79,8 @@ TEST_F(ShowAndNew, ShowPrintsOneKeyPerSectionOfTheFile) {
   EXPECT_EQ(json["hiddenPlugins"].size(), 4u);
   EXPECT_EQ(json["hiddenRibbon"], nlohmann::json::parse(R"([
       ["Ribbon_Category_View", "View_Panel_ViewSetting", "View_Setting_StatusBar"],
-      ["Ribbon_Category_Edit", "Edit_Panel_Text"],
-      ["Ribbon_Category_Edit", "Edit_Panel_Insert", "Edit_Insert_Image", "Edit_Insert_ImageFromScanner"]])"));
+      ["Ribbon_Category_Edit", "Edit_Panel_Links"],
+      ["Ribbon_Category_Edit", "Edit_Panel_Content", "Edit_Content_EditObject", "Edit_Content_ObjectImage"]])"));
 }
 
 TEST_F(ShowAndNew, ShowReportsFilesItCannotUse) {
@@ -91,6 +91,9 @@ TEST_F(ShowAndNew, ShowReportsFilesItCannotUse) {
   EXPECT_TRUE(json["UnloadPluginArray"].is_null());
   EXPECT_EQ(foreign.err,
             "This XML is not used in Zandor OrvantaPDF and Zandor Reader, please use the right one and try again.\n");
+  const CliRun foreignText = RunCommand({"show", PathOf("foreign.xml")});
+  EXPECT_EQ(foreignText.status, 1);
+  EXPECT_NE(foreignText.out.find("\nproduct: none\n"), std::string::npos);
 
   const CliRun broken = RunCommand({"show", Write("broken.xml", "no markup here")});
   EXPECT_EQ(broken.status, 1);

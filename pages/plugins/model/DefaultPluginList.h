@@ -3,14 +3,15 @@
 #include <string_view>
 #include <vector>
 
+#include "document/LanguageIds.h"
 #include "pages/plugins/model/PluginItem.h"
 
 struct CXML_TreeElement;
 
 namespace cadmira::pages {
 
-inline constexpr int kEnglishLangId = 49001;
-inline constexpr int kChineseLangId = 49007;
+using document::kChineseLangId;
+using document::kEnglishLangId;
 
 // The embedded default list of a product (1 is the reader, any other value the editor) in an
 // interface language; 0 for a language that has none.

@@ -5,7 +5,7 @@
 namespace cadmira::pages {
 
 int RibbonDefinitionId(int verid, int langid) {
-  const bool chinese = langid == kChineseLanguage;
+  const bool chinese = langid == kChineseLangId;
   if (verid == 1) return chinese ? 241 : 233;
   return chinese ? 240 : 232;
 }

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "base/XmlTree.h"
+#include "document/LanguageIds.h"
 
 namespace cadmira::pages {
 
-inline constexpr int kEnglishLanguage = 49001;
-inline constexpr int kChineseLanguage = 49007;
+using document::kChineseLangId;
+using document::kEnglishLangId;
 
 // The embedded ribbon definition of a product (1 Reader, anything else Orvanta) in an interface
 // language (49007 Chinese, anything else English).

@@ -13,8 +13,8 @@ namespace cadmira::pages {
 namespace {
 
 std::u16string TabElementsTitle(int langid) {
-  if (langid == kEnglishLanguage) return u"TabElements";
-  if (langid == kChineseLanguage) return u"标签元素";
+  if (langid == kEnglishLangId) return u"TabElements";
+  if (langid == kChineseLangId) return u"标签元素";
   return {};
 }
 

@@ -40,18 +40,18 @@ std::map<std::string, std::u16string> Elements(const CXML_TreeElement* definitio
 }
 
 TEST(RibbonDefinitions, AreChosenByProductAndLanguage) {
-  EXPECT_EQ(RibbonDefinitionId(kReader, kChineseLanguage), 241);
-  EXPECT_EQ(RibbonDefinitionId(kReader, kEnglishLanguage), 233);
+  EXPECT_EQ(RibbonDefinitionId(kReader, kChineseLangId), 241);
+  EXPECT_EQ(RibbonDefinitionId(kReader, kEnglishLangId), 233);
   EXPECT_EQ(RibbonDefinitionId(kReader, 1033), 233);
-  EXPECT_EQ(RibbonDefinitionId(kOrvanta, kChineseLanguage), 240);
-  EXPECT_EQ(RibbonDefinitionId(7, kChineseLanguage), 240);
+  EXPECT_EQ(RibbonDefinitionId(kOrvanta, kChineseLangId), 240);
+  EXPECT_EQ(RibbonDefinitionId(7, kChineseLangId), 240);
   EXPECT_EQ(RibbonDefinitionId(-1, 0), 232);
 }
 
 TEST(RibbonDefinitions, BothLanguagesNameTheSameElementsAndTitleEachOne) {
   for (int product : {kReader, kOrvanta}) {
-    const XmlTreePtr english = LoadRibbonDefinition(product, kEnglishLanguage);
-    const XmlTreePtr chinese = LoadRibbonDefinition(product, kChineseLanguage);
+    const XmlTreePtr english = LoadRibbonDefinition(product, kEnglishLangId);
+    const XmlTreePtr chinese = LoadRibbonDefinition(product, kChineseLangId);
     ASSERT_NE(english, nullptr);
     ASSERT_NE(chinese, nullptr);
     const auto englishElements = Elements(english.get());
@@ -80,7 +80,7 @@ TEST(RibbonDefinitions, TheChineseFilesStartWithAByteOrderMark) {
 
 TEST(RibbonDefinitions, HoldTheElementsTheProgramRefersTo) {
   for (int product : {kReader, kOrvanta}) {
-    for (int langid : {kEnglishLanguage, kChineseLanguage}) {
+    for (int langid : {kEnglishLangId, kChineseLangId}) {
       const XmlTreePtr definition = LoadRibbonDefinition(product, langid);
       CRibbonTree tree;
       tree.Fill(definition.get(), langid);
@@ -108,16 +108,16 @@ TEST(RibbonDefinitions, HoldTheElementsTheProgramRefersTo) {
       for (Node node = 0; node < tree.NodeCount(); ++node) EXPECT_FALSE(tree.Record(node).Title.empty());
     }
   }
-  const auto reader = Elements(LoadRibbonDefinition(kReader, kEnglishLanguage).get());
+  const auto reader = Elements(LoadRibbonDefinition(kReader, kEnglishLangId).get());
   EXPECT_TRUE(reader.contains("/TabElements/ControlFile_Main_Upgrade/SubItemFile_Main_Upgrade_BuyNow"));
 }
 
 // Everything checked: only the tops are written, and a load of that file checks it all again.
 TEST(RibbonDefinitions, EverythingCheckedSurvivesAWriteAndARead) {
   for (int product : {kReader, kOrvanta}) {
-    const XmlTreePtr definition = LoadRibbonDefinition(product, kEnglishLanguage);
+    const XmlTreePtr definition = LoadRibbonDefinition(product, kEnglishLangId);
     CRibbonTree written;
-    written.Fill(definition.get(), kEnglishLanguage);
+    written.Fill(definition.get(), kEnglishLangId);
     for (Node node = written.FirstTopLevel(); node != CRibbonTree::kNoNode; node = written.NextSibling(node)) {
       written.PropagateCheck(node, true);
     }
@@ -128,7 +128,7 @@ TEST(RibbonDefinitions, EverythingCheckedSurvivesAWriteAndARead) {
     const XmlTreePtr loaded(ParseDocument(bytes.data(), bytes.size()));
 
     CRibbonTree read;
-    read.Fill(definition.get(), kEnglishLanguage);
+    read.Fill(definition.get(), kEnglishLangId);
     read.ApplyRibbonSection(loaded.get());
     for (Node node = 0; node < read.NodeCount(); ++node) ASSERT_TRUE(read.Checked(node)) << node;
     EXPECT_EQ(read.HiddenPaths(), written.HiddenPaths());

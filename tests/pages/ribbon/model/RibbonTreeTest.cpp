@@ -58,7 +58,7 @@ class RibbonTreeTest : public ::testing::Test {
   void SetUp() override {
     const XmlTreePtr definition = Parse(kDefinition);
     ASSERT_NE(definition, nullptr);
-    tree.Fill(definition.get(), kEnglishLanguage);
+    tree.Fill(definition.get(), kEnglishLangId);
   }
 
   Node At(std::vector<std::u16string> names) const {
@@ -122,7 +122,7 @@ TEST_F(RibbonTreeTest, FillKeepsEveryRecordButShowsOnlyTitledElements) {
 
 TEST(RibbonTreeFill, TheTabElementsCaptionFollowsTheLanguage) {
   const XmlTreePtr definition = Parse(kDefinition);
-  const std::pair<int, std::u16string> cases[] = {{kEnglishLanguage, u"TabElements"}, {kChineseLanguage, u"标签元素"}};
+  const std::pair<int, std::u16string> cases[] = {{kEnglishLangId, u"TabElements"}, {kChineseLangId, u"标签元素"}};
   for (const auto& [langid, title] : cases) {
     CRibbonTree tree;
     tree.Fill(definition.get(), langid);
@@ -134,7 +134,7 @@ TEST(RibbonTreeFill, TheTabElementsCaptionFollowsTheLanguage) {
   EXPECT_EQ(other.Record(other.FirstTopLevel()).Name, u"Ribbon_Category_View");
   // A missing definition gives an empty tree.
   CRibbonTree empty;
-  empty.Fill(nullptr, kEnglishLanguage);
+  empty.Fill(nullptr, kEnglishLangId);
   EXPECT_EQ(empty.NodeCount(), 0);
   EXPECT_EQ(empty.FirstTopLevel(), CRibbonTree::kNoNode);
   EXPECT_TRUE(empty.HiddenPaths().empty());
@@ -301,7 +301,7 @@ TEST(RibbonTreeApply, OnlyTheFirstSiblingOfAName) {
       "Title=\"A\"/></Panel><Panel Name=\"TWIN\" Title=\"Second\"><Control Name=\"A\" Title=\"A\"/>"
       "<Control Name=\"B\" Title=\"B\"/></Panel></Category></RibbonUI>");
   CRibbonTree tree;
-  tree.Fill(definition.get(), kEnglishLanguage);
+  tree.Fill(definition.get(), kEnglishLangId);
   // B exists only under the second twin, which is never looked at.
   const XmlTreePtr root = Parse(
       "<Reader><Profstore><RibbonUI><Category Name=\"tab\"><Panel Name=\"twin\"><Control Name=\"a\" Visible=\"0\"/>"

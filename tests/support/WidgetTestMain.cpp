@@ -1,3 +1,5 @@
+// The main of the widget test binaries: the offscreen platform, host problems as test failures, one
+// application object.
 #include <gtest/gtest.h>
 
 #include <QApplication>
