@@ -18,7 +18,8 @@ def main():
     verid = int(sys.argv[3]) if len(sys.argv) > 3 else None
     os.makedirs(folder, exist_ok=True)
     # An accepted file's path becomes the window's title.
-    with Program(verid=verid, arguments=[path], title=path) as program:
+    # The load's message comes before the window is shown.
+    with Program(verid=verid, arguments=[path], title=path, focus=False) as program:
         box = message_box(program.app)
         texts, buttons = box_contents(box)
         print("the load said: %s" % " ".join(texts))

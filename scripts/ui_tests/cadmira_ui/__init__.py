@@ -142,7 +142,8 @@ class Program:
 
     main_title = None
 
-    def __init__(self, langid=None, verid=None, arguments=(), environment=None, settings="", title="Cadmira"):
+    def __init__(self, langid=None, verid=None, arguments=(), environment=None, settings="", title="Cadmira",
+                 focus=True):
         # How the main window's title begins: an accepted file's path replaces the product's name.
         self.title = title
         self.langid = langid
@@ -150,6 +151,8 @@ class Program:
         self.settings = settings  # more of the settings file, as QSettings writes it
         self.arguments = list(arguments)
         self.environment = dict(environment or {})
+        # False when a message box comes before the window is shown (a start file's load).
+        self.focus = focus
         self.process = None
         self.app = None
         self.window = None
@@ -177,7 +180,8 @@ class Program:
         self.window = wait_for(lambda: next((child for child in self.app if child is not None
                                              and child.name.startswith(self.title)), None), "the main window")
         Program.main_title = self.window.name
-        self.focus_window()
+        if self.focus:
+            self.focus_window()
         return self
 
     def _application(self):
