@@ -117,6 +117,39 @@ inline const unsigned char* WidenAscii(const unsigned char* p, const unsigned ch
   return p;
 }
 
+// How many of the 16 bytes at `p` (all readable) come before the first `stop`, '&' or byte from
+// 0x80 up; 16 when there is none.
+inline unsigned AsciiRunIn16(const unsigned char* p, unsigned char stop) {
+#if defined(__SSE2__)
+  const __m128i bytes = Load16(p);
+  const __m128i special = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(static_cast<char>(stop))),
+                                       _mm_cmpeq_epi8(bytes, _mm_set1_epi8('&')));
+  const unsigned mask =
+      static_cast<unsigned>(_mm_movemask_epi8(special)) | static_cast<unsigned>(_mm_movemask_epi8(bytes));
+  return static_cast<unsigned>(std::countr_zero(mask | 0x10000u));
+#else
+  unsigned i = 0;
+  while (i < 16 && p[i] < 0x80 && p[i] != stop && p[i] != '&') {
+    ++i;
+  }
+  return i;
+#endif
+}
+
+// Stores the 16 bytes at `p` as 16 units at `units`.
+inline void Widen16(const unsigned char* p, char16_t* units) {
+#if defined(__SSE2__)
+  const __m128i bytes = Load16(p);
+  const __m128i zero = _mm_setzero_si128();
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(units), _mm_unpacklo_epi8(bytes, zero));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(units + 8), _mm_unpackhi_epi8(bytes, zero));
+#else
+  for (int i = 0; i < 16; ++i) {
+    units[i] = p[i];
+  }
+#endif
+}
+
 inline bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
 // Decodes the bytes from 0x80 up until a lower byte or `end`. Whole two- and three-byte sequences

@@ -71,6 +71,22 @@ class CXML_TextWriter {
   TextBlock* Commit(std::size_t length) {
     CXML_TreeArena* arena = m_pArena;
     m_pArena = nullptr;
+    return Seal(*arena, length);
+  }
+
+  // A short text is written whole, without opening one: kShortUnits units at ShortRoom, of
+  // which CommitShort takes the first `length` (less than kShortUnits). No text may be open.
+  static constexpr std::size_t kShortUnits = 16;
+  static char16_t* ShortRoom(CXML_TreeArena& arena) {
+    if (!arena.Reserve(0, sizeof(TextBlock) + 2 * kShortUnits)) {
+      throw std::bad_alloc();
+    }
+    return reinterpret_cast<char16_t*>(arena.FreeStart() + sizeof(TextBlock));
+  }
+  TextBlock* CommitShort(CXML_TreeArena& arena, std::size_t length) const { return Seal(arena, length); }
+
+ private:
+  TextBlock* Seal(CXML_TreeArena& arena, std::size_t length) const {
     if (length == 0) {
       return nullptr;
     }
@@ -78,16 +94,15 @@ class CXML_TextWriter {
       throw TooLong{};
     }
     // Marked as not shareable: a copy taken out of the tree gets a block of its own.
-    auto* block = reinterpret_cast<TextBlock*>(arena->FreeStart());
+    auto* block = reinterpret_cast<TextBlock*>(arena.FreeStart());
     block->m_nRefs = -1;
     block->m_nLength = static_cast<int>(length);
     block->m_nCapacity = static_cast<int>(length);
     block->Data()[length] = 0;
-    arena->Commit(TextBlock::BytesFor(static_cast<int>(length)));
+    arena.Commit(TextBlock::BytesFor(static_cast<int>(length)));
     return block;
   }
 
- private:
   static constexpr std::size_t kOpenRoom = sizeof(TextBlock) + 2 * kSlack + 256;
 
   void Grow(std::size_t units);

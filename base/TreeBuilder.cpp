@@ -273,6 +273,18 @@ void CXML_TreeBuilder::ReadTagName(bool lessConsumed, std::string_view& prefix, 
       return AttributeStep::Elsewhere;
     }
     const unsigned char quote = q[1];
+    const unsigned char* value = q + 2;
+    // Mostly a short ASCII value: its block is written whole, with no text opened.
+    if (end - value >= 16) {
+      const unsigned length = xmlrun::AsciiRunIn16(value, quote);
+      if (length < CXML_TextWriter::kShortUnits && value[length] == quote) {
+        xmlrun::Widen16(value, CXML_TextWriter::ShortRoom(*m_pArena));
+        p = value + length + 1;
+        ++m_nAttributeIndex;
+        StoreAttribute(PendingAttribute{nullptr, name, m_text.CommitShort(*m_pArena, length)});
+        continue;
+      }
+    }
     m_text.Open(*m_pArena);
     // With the quote a constant, the scan's comparison bytes are constants too.
     q = quote == '"' ? xmlrun::WidenAscii(q + 2, end, '"', m_text) : xmlrun::WidenAscii(q + 2, end, '\'', m_text);

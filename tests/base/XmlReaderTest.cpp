@@ -179,6 +179,9 @@ std::vector<std::string> LongDocuments() {
       // Attributes without a local name, then tags whose attributes are guessed at their places.
       "<p x:=\"1\" =\"2\" Name=\"3\"/>",
       "<p Name=\"4\" Visible=\"5\" Other=\"6\"/>",
+      // Values empty, just short enough to be read in one piece, and just too long for it.
+      "<p Name=\"\" Visible='fifteen_chars_1' Other=\"sixteen_chars_16\"/>",
+      "<p Name=\"fourteen_char\xC3\xA9\" Visible='fourteen_chars&amp;' Other=\"\"/>",
       "<p Name=\"last\"",
   };
   std::string document = "<r>";
