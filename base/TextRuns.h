@@ -136,6 +136,23 @@ inline unsigned AsciiRunIn16(const unsigned char* p, unsigned char stop) {
 #endif
 }
 
+// How many of the 16 bytes at `p` (all readable) come before the first `stop` or '&'; 16 when
+// there is none.
+inline unsigned StopIn16(const unsigned char* p, unsigned char stop) {
+#if defined(__SSE2__)
+  const __m128i bytes = Load16(p);
+  const __m128i special = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(static_cast<char>(stop))),
+                                       _mm_cmpeq_epi8(bytes, _mm_set1_epi8('&')));
+  return static_cast<unsigned>(std::countr_zero(static_cast<unsigned>(_mm_movemask_epi8(special)) | 0x10000u));
+#else
+  unsigned i = 0;
+  while (i < 16 && p[i] != stop && p[i] != '&') {
+    ++i;
+  }
+  return i;
+#endif
+}
+
 // Stores the 16 bytes at `p` as 16 units at `units`.
 inline void Widen16(const unsigned char* p, char16_t* units) {
 #if defined(__SSE2__)
@@ -176,6 +193,32 @@ inline const unsigned char* DecodeHigh(const unsigned char* p, const unsigned ch
     }
   }
   return p;
+}
+
+// Decodes the bytes from `p` to `end` into `units` (room for one unit a byte) when they are ASCII
+// and whole two- and three-byte sequences, exactly as WidenAscii and DecodeHigh would; returns the
+// number of units, or -1 for anything else, having then written only scratch.
+inline std::ptrdiff_t DecodeWhole(const unsigned char* p, const unsigned char* end, char16_t* units) {
+  char16_t* out = units;
+  while (p < end) {
+    const unsigned char c = *p;
+    std::uint32_t codePoint = c;
+    if (c < 0x80) {
+      ++p;
+    } else if (c >= 0xE0 && c < 0xF0 && end - p >= 3 && IsContinuation(p[1]) && IsContinuation(p[2])) {
+      codePoint = ((c & 0x0Fu) << 12) | ((p[1] & 0x3Fu) << 6) | (p[2] & 0x3Fu);
+      codePoint = codePoint != 0 ? codePoint : 0xFFFD;
+      p += 3;
+    } else if (c >= 0xC0 && c < 0xE0 && end - p >= 2 && IsContinuation(p[1])) {
+      codePoint = ((c & 0x1Fu) << 6) | (p[1] & 0x3Fu);
+      codePoint = codePoint != 0 ? codePoint : 0xFFFD;
+      p += 2;
+    } else {
+      return -1;
+    }
+    *out++ = static_cast<char16_t>(codePoint);
+  }
+  return out - units;
 }
 
 }  // namespace xmlrun

@@ -284,6 +284,21 @@ void CXML_TreeBuilder::ReadTagName(bool lessConsumed, std::string_view& prefix, 
         StoreAttribute(PendingAttribute{nullptr, name, m_text.CommitShort(*m_pArena, length)});
         continue;
       }
+      // Or a short one of whole two- and three-byte sequences, decoded the same way.
+      if (length < CXML_TextWriter::kShortUnits && value[length] >= 0x80) {
+        const unsigned bytes = xmlrun::StopIn16(value, quote);
+        if (bytes < CXML_TextWriter::kShortUnits && value[bytes] == quote) {
+          const std::ptrdiff_t units =
+              xmlrun::DecodeWhole(value, value + bytes, CXML_TextWriter::ShortRoom(*m_pArena));
+          if (units >= 0) {
+            p = value + bytes + 1;
+            ++m_nAttributeIndex;
+            StoreAttribute(
+                PendingAttribute{nullptr, name, m_text.CommitShort(*m_pArena, static_cast<std::size_t>(units))});
+            continue;
+          }
+        }
+      }
     }
     m_text.Open(*m_pArena);
     // With the quote a constant, the scan's comparison bytes are constants too.
