@@ -82,6 +82,9 @@ void CXML_TreeBuilder::ParseContent(CXML_TreeElement* root) {
       continue;
     }
     if (c != '<') {
+      if (!m_text.IsOpen() && ReadShortText()) {
+        continue;
+      }
       m_text.Open(*m_pArena);
       m_scanner.ReadText('<', m_text);
       continue;
@@ -381,20 +384,48 @@ void CXML_TreeBuilder::StoreIndexedAttribute(const PendingAttribute& attribute) 
   m_attributes.push_back(attribute);
 }
 
-void CXML_TreeBuilder::FlushOpenText() {
-  std::size_t units = m_text.Length();
+bool CXML_TreeBuilder::ReadShortText() {
+  // A short text of ASCII and whole two- and three-byte sequences, ended inside the block by a tag,
+  // is decoded straight into its block. Before a comment the text is dropped, and a processing
+  // instruction lets it go on: both are left to the general way.
+  const unsigned char* p = m_scanner.Cursor();
+  if (m_scanner.BlockEnd() - p <= static_cast<std::ptrdiff_t>(CXML_TextWriter::kShortUnits)) {
+    return false;
+  }
+  const unsigned bytes = xmlrun::StopIn16(p, '<');
+  if (bytes >= CXML_TextWriter::kShortUnits || p[bytes] != '<' || p[bytes + 1] == '!' || p[bytes + 1] == '?') {
+    return false;
+  }
+  char16_t* units = CXML_TextWriter::ShortRoom(*m_pArena);
+  const std::ptrdiff_t count = xmlrun::DecodeWhole(p, p + bytes, units);
+  if (count < 0) {
+    return false;
+  }
+  m_scanner.MoveTo(p + bytes);
+  AddTextSegment(m_text.CommitShort(*m_pArena, KeptUnits(units, static_cast<std::size_t>(count))));
+  return true;
+}
+
+std::size_t CXML_TreeBuilder::KeptUnits(const char16_t* text, std::size_t units) const {
   if (!m_bKeepSpaces) {
-    const char16_t* text = m_text.Units();
     while (units > 0 && (text[units - 1] == u' ' || text[units - 1] == u'\t' || text[units - 1] == u'\r' ||
                          text[units - 1] == u'\n')) {
       --units;
     }
   }
-  if (CZD_StrBlock<char16_t>* block = m_text.Commit(units)) {
+  return units;
+}
+
+void CXML_TreeBuilder::AddTextSegment(TextBlock* block) {
+  if (block) {
     void* memory = Allocate(sizeof(CXML_TextSegment));
     auto* segment = new (memory) CXML_TextSegment{0, CZD_WideStr::AdoptBlock(block)};
     m_children.push_back(CXML_ChildEntry::Text(segment));
   }
+}
+
+void CXML_TreeBuilder::FlushOpenText() {
+  AddTextSegment(m_text.Commit(KeptUnits(m_text.Units(), m_text.Length())));
 }
 
 void CXML_TreeBuilder::FinishElement() {

@@ -76,6 +76,11 @@ class CXML_TreeBuilder {
     }
   }
   void FlushOpenText();
+  // False, having consumed nothing, unless the text ahead was short enough to read in one step.
+  bool ReadShortText();
+  // The length of a text without the trailing white space that is not kept.
+  std::size_t KeptUnits(const char16_t* text, std::size_t units) const;
+  void AddTextSegment(TextBlock* block);
   void FinishElement();
 
   CXML_TreeElement* MakeElement(CXML_TreeElement* parent, NameBlock* prefix, NameBlock* name);

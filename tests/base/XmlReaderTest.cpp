@@ -171,6 +171,7 @@ std::vector<std::string> LongDocuments() {
       "<p:p Name=\"n\"/>",
       "<p Name=\"t\">text \xE4\xB8\xAD &lt;b&gt;<q/>tail</p>",
       "<p Name=\"t\"></pp ><p></p:p>",
+      "<p Name=\"t\">\xE4\xB8\xAD \t<!--dropped-->kept <?pi?> too\r\n<q/>\xC3\xA9 \xE4\xB8</p>",
       // Names of whole words and a byte more, then near misses in their last byte or length.
       "<Exactly8 Exactly8=\"1\" Sixteen_chars_16=\"2\" Seventeen_chars17=\"3\"/>",
       "<Exactly9 Exactly9=\"1\" Sixteen_chars_17=\"2\" Seventeen_chars18=\"3\"/>",
@@ -198,9 +199,11 @@ std::vector<std::string> LongDocuments() {
 
 TEST(XmlReader, GivesTheSameTreeWithTheWholeInputAsWithOneByteAtATime) {
   for (const std::string& input : LongDocuments()) {
-    OneByteBlocks reader(input);
-    const XmlTreePtr pieces(ParseFromReader(reader, false, nullptr, nullptr));
-    EXPECT_EQ(Parse(input), DumpTree(pieces.get())) << input;
+    for (const bool keepSpaces : {false, true}) {
+      OneByteBlocks reader(input);
+      const XmlTreePtr pieces(ParseFromReader(reader, keepSpaces, nullptr, nullptr));
+      EXPECT_EQ(Parse(input, keepSpaces), DumpTree(pieces.get())) << input;
+    }
   }
 }
 
