@@ -55,6 +55,27 @@ inline bool MatchesName(const unsigned char* p, const unsigned char* end, const 
   std::size_t i = 0;
   std::uint64_t a = 0;
   std::uint64_t b = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    // Most names have 1-8 bytes: one word, the bytes past the name shifted out.
+    if (length - 1 < 8) {
+      std::memcpy(&a, p, 8);
+      std::memcpy(&b, expected, 8);
+      const unsigned char after = p[length];
+      return ((a ^ b) << (8 * (8 - length))) == 0 && after != ':' && !xmlchar::Is(after, xmlchar::kNameChar);
+    }
+    // And most others 9-16: a whole word, then one with the bytes past the name shifted out.
+    if (length - 9 < 8) {
+      std::uint64_t c = 0;
+      std::uint64_t d = 0;
+      std::memcpy(&a, p, 8);
+      std::memcpy(&b, expected, 8);
+      std::memcpy(&c, p + 8, 8);
+      std::memcpy(&d, expected + 8, 8);
+      const unsigned char after = p[length];
+      return a == b && ((c ^ d) << (8 * (16 - length))) == 0 && after != ':' &&
+             !xmlchar::Is(after, xmlchar::kNameChar);
+    }
+  }
   // Whole words while more than one is left; the last 1-8 bytes are compared as one word.
   for (; i + 8 < length; i += 8) {
     std::memcpy(&a, p + i, 8);
