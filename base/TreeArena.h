@@ -36,7 +36,8 @@ class CXML_TreeArena {
   // Makes the free space at least `size` bytes, keeping the first `used` bytes written there
   // (they may move); false when memory is short.
   bool Reserve(std::size_t used, std::size_t size) {
-    return (m_pCursor != nullptr && size <= static_cast<std::size_t>(m_pEnd - m_pCursor)) || Move(used, size);
+    // Before the first chunk both ends are null: only an empty request needs telling apart.
+    return (size <= static_cast<std::size_t>(m_pEnd - m_pCursor) && size != 0) || Move(used, size);
   }
   // Marks the first `size` bytes of the free space as taken.
   void Commit(std::size_t size) { m_pCursor += (size + kAlignment - 1) & ~(kAlignment - 1); }
