@@ -184,7 +184,8 @@ std::vector<std::string> LongDocuments() {
       "<p Name=\"\" Visible='fifteen_chars_1' Other=\"sixteen_chars_16\"/>",
       "<p Name=\"fourteen_char\xC3\xA9\" Visible='fourteen_chars&amp;' Other=\"\"/>",
       "<p Name=\"\xE4\xB8\xAD\xE0\x80\x80\xC0\x80\xED\xA0\x80\" Visible='\xE4\xB8' Other=\"\x80\xC3\"/>",
-      "<p Name=\"x\xC3\xA9\xE4\xB8\xAD_twelve\" Visible='\xF0\x9F\x98\x80' Other=\"\xE4\xB8\xAD\xE4\xB8\xAD\xE4\xB8\xAD\xE4\xB8\xAD\xE4\xB8\xAD\xE4\xB8\xAD\"/>",
+      "<p Name=\"x\xC3\xA9\xE4\xB8\xAD_twelve\" Visible='\xF0\x9F\x98\x80' "
+      "Other=\"\xE4\xB8\xAD\xE4\xB8\xAD\xE4\xB8\xAD\xE4\xB8\xAD\xE4\xB8\xAD\xE4\xB8\xAD\"/>",
       "<p Name=\"last\"",
   };
   std::string document = "<r>";
