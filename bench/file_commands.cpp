@@ -128,7 +128,7 @@ void SealedWriteAlone(benchmark::State& state) {
   const document::CDomDocument* built = window.Document().m_writeContext.m_spXmlDoc.get();
   const std::string target = QFile::encodeName(FileOf(state)).toStdString();
   for (auto _ : state) {
-    Result<cadmira::Replaced> written = document::WriteSealedFile(built, target);
+    Result<cadmira::Replaced> written = document::WriteDocumentFile(built, target);
     benchmark::DoNotOptimize(written.ok());
   }
 }

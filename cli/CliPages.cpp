@@ -60,8 +60,10 @@ Status CCliPages::SetSetting(const CVocabulary& vocabulary, std::string_view nam
   return CVocabulary::SetValue(*setting.value(), value, m_controls);
 }
 
-void CCliPages::SetVersion(std::string_view text) {
+Status CCliPages::SetVersion(std::string_view text) {
+  if (!document::IsValidUtf8(text)) return Error{"the version text is not valid UTF-8"};
   m_controls.SetText(document::kPreferencesDialog, document::kVersionEdit, document::FromUtf8(text));
+  return {};
 }
 
 void CCliPages::AddPluginIfMissing(std::u16string_view fileName) {

@@ -37,7 +37,8 @@ class CCliPages final : public document::IDocumentPages {
   // The edits a user makes on the pages, refused with a message when the pages have no such
   // control, value, plug-in file name or ribbon element.
   Status SetSetting(const CVocabulary& vocabulary, std::string_view name, std::string_view value);
-  void SetVersion(std::string_view text);
+  // The version box takes UTF-8 text only: a byte it cannot show would be written changed.
+  Status SetVersion(std::string_view text);
   Status SetPluginHidden(std::string_view fileName, bool hidden);
   Status SetRibbonHidden(std::string_view path, bool hidden);
 

@@ -88,7 +88,7 @@ Result<std::unique_ptr<CCliPages>> PagesFromManifest(std::string_view text, std:
   if (manifest.contains("version")) {
     const Result<std::string> version = StringAt(manifest["version"], "\"version\"");
     if (!version) return version.error();
-    pages->SetVersion(version.value());
+    if (Status set = pages->SetVersion(version.value()); !set) return set.error();
   }
   if (manifest.contains("settings")) {
     if (Status set = ApplySettings(manifest["settings"], *pages); !set) return set.error();

@@ -2,37 +2,37 @@
 
 #include <new>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 #include "cli/CliPages.h"
+#include "cli/English.h"
 #include "cli/ExitCode.h"
 #include "cli/OutputFile.h"
-#include "document/DocumentWriter.h"
-#include "document/Utf8Text.h"
-#include "resources/StringTable.h"
+#include "document/WriteDocument.h"
 
 namespace cadmira::cli {
 
 int WritePages(const CCliPages& pages, const std::string& path, bool sealed, CliStreams& streams) {
   if (const int refusal = pages.ValidateBeforeWrite(); refusal != 0) {
-    streams.err << document::ToUtf8(resources::EnglishString(refusal)) << '\n';
+    streams.err << English(refusal) << '\n';
     return kExitBadInput;
   }
   document::CWriteContext context;
-  std::vector<unsigned char> plain;
+  Result<std::vector<unsigned char>> plain = Error{};
   try {
-    document::FillDocument(context, pages.Product(), pages);
-    plain = context.m_spXmlDoc->Serialize();
-  } catch (const document::CDomError& error) {
-    // A value XML cannot carry, for one: the pages hold what cannot be written.
-    streams.err << "cannot build the document: " << error.what() << '\n';
-    return kExitBadInput;
+    plain = document::BuildFileBytes(context, pages.Product(), pages);
   } catch (const std::bad_alloc&) {
     streams.err << "cannot build the document: out of memory\n";
     return kExitUsage;
   }
+  if (!plain) {
+    // A value XML cannot carry, for one: the pages hold what cannot be written.
+    streams.err << "cannot build the document: " << plain.error().message << '\n';
+    return kExitBadInput;
+  }
   const document::FileForm form = sealed ? document::FileForm::Sealed : document::FileForm::Plain;
-  if (Status written = WriteOutputFile(path, std::move(plain), form, streams.out, streams.err); !written) {
+  if (Status written = WriteOutputFile(path, std::move(plain).value(), form, streams.out, streams.err); !written) {
     streams.err << written.error().message << '\n';
     return kExitUsage;
   }

@@ -42,7 +42,9 @@ Status CSetCommand::Edit(CCliPages& pages) const {
       return set;
     }
   }
-  if (m_version) pages.SetVersion(*m_version);
+  if (m_version) {
+    if (Status set = pages.SetVersion(*m_version); !set) return set;
+  }
   // Hiding comes first, so that an element can be shown again inside a hidden one.
   for (const std::string& name : m_hidePlugins) {
     if (Status hidden = pages.SetPluginHidden(name, true); !hidden) return hidden;

@@ -1,6 +1,7 @@
 #include "document/SealedWrite.h"
 
 #include <new>
+#include <utility>
 
 #include "document/Seal.h"
 
@@ -15,17 +16,23 @@ Result<Replaced> WriteConfigFile(const std::string& path, std::vector<unsigned c
   return ReplaceFileAtomically(path, plain);
 }
 
-Result<Replaced> WriteSealedFile(const CDomDocument* document, const std::string& path, FileForm form) {
+Result<std::vector<unsigned char>> SerializeDocument(const CDomDocument* document) {
   if (!document) return Error{"There is no document to write"};
-  std::vector<unsigned char> bytes;
   try {
-    bytes = document->Serialize();
+    return document->Serialize();
   } catch (const CDomError& error) {
     return Error{std::string("The document could not be serialised: ") + error.what()};
+  }
+}
+
+Result<Replaced> WriteDocumentFile(const CDomDocument* document, const std::string& path, FileForm form) {
+  try {
+    Result<std::vector<unsigned char>> bytes = SerializeDocument(document);
+    if (!bytes) return bytes.error();
+    return WriteConfigFile(path, std::move(bytes).value(), form);
   } catch (const std::bad_alloc&) {
     return Error{"The document could not be serialised: out of memory"};
   }
-  return WriteConfigFile(path, std::move(bytes), form);
 }
 
 }  // namespace cadmira::document

@@ -17,10 +17,13 @@ namespace cadmira::document {
 Result<Replaced> WriteConfigFile(const std::string& path, std::vector<unsigned char> plain,
                                  FileForm form = FileForm::Sealed);
 
-// Serialises the document and writes it as WriteConfigFile does: what Export and Save call.
-// Every failure, a missing document or one that cannot be serialised included, is reported.
-Result<Replaced> WriteSealedFile(const CDomDocument* document, const std::string& path,
-                                 FileForm form = FileForm::Sealed);
+// The plain bytes of the document; a missing document or one that cannot be serialised is an
+// error. Running out of memory raises std::bad_alloc, for the caller to tell apart.
+Result<std::vector<unsigned char>> SerializeDocument(const CDomDocument* document);
+
+// Serialises the document and writes it in `form` as WriteConfigFile does.
+Result<Replaced> WriteDocumentFile(const CDomDocument* document, const std::string& path,
+                                   FileForm form = FileForm::Sealed);
 
 // The bytes of a file in `form`, made from its plain bytes in place.
 void PutInForm(std::vector<unsigned char>& plain, FileForm form);

@@ -1,22 +1,34 @@
 #include "document/WriteDocument.h"
 
 #include <new>
+#include <utility>
 
 #include "document/DocumentWriter.h"
 #include "document/SealedWrite.h"
 
 namespace cadmira::document {
 
-WriteResult WriteDocument(CWriteContext& context, int product, const IDocumentPages& pages, const std::string& path) {
+Result<std::vector<unsigned char>> BuildFileBytes(CWriteContext& context, int product, const IDocumentPages& pages) {
   try {
     FillDocument(context, product, pages);
   } catch (const CDomError& error) {
-    const auto outcome = context.m_spXmlDoc ? WriteResult::Outcome::NotBuilt : WriteResult::Outcome::DocumentNotCreated;
-    return {outcome, error.what()};
+    return Error{error.what()};
+  }
+  return SerializeDocument(context.m_spXmlDoc.get());
+}
+
+WriteResult WriteDocument(CWriteContext& context, int product, const IDocumentPages& pages, const std::string& path) {
+  Result<std::vector<unsigned char>> plain = Error{};
+  try {
+    plain = BuildFileBytes(context, product, pages);
   } catch (const std::bad_alloc&) {
     return {WriteResult::Outcome::NotBuilt, "out of memory"};
   }
-  const Result<Replaced> written = WriteSealedFile(context.m_spXmlDoc.get(), path);
+  if (!plain) {
+    const auto outcome = context.m_spXmlDoc ? WriteResult::Outcome::NotBuilt : WriteResult::Outcome::DocumentNotCreated;
+    return {outcome, plain.error().message};
+  }
+  const Result<Replaced> written = WriteConfigFile(path, std::move(plain).value());
   if (!written) return {WriteResult::Outcome::NotWritten, written.error().message};
   return {WriteResult::Outcome::Written, written.value().warning};
 }

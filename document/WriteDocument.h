@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "base/Result.h"
 #include "document/DocumentPages.h"
 #include "document/WriteContext.h"
 
@@ -28,9 +30,14 @@ struct WriteResult {
   bool Written() const { return outcome == Outcome::Written; }
 };
 
-// Builds a fresh document of `product` from the pages into the context and writes it sealed to
-// `path`. The target is replaced whole or not at all; a document that cannot be built writes
-// nothing. The pages' validation is the caller's, as Export asks before its file dialog.
+// Builds a fresh document of `product` from the pages into the context and serialises it: the
+// plain bytes of every file the window and cadmira-cli write from pages. A DOM failure is an
+// error (the context holds no document when none could be created); running out of memory
+// raises std::bad_alloc.
+Result<std::vector<unsigned char>> BuildFileBytes(CWriteContext& context, int product, const IDocumentPages& pages);
+
+// Builds the file's bytes as BuildFileBytes does and writes them sealed to `path`. The target
+// is replaced whole or not at all; a document that cannot be built writes nothing. The pages' validation is the caller's, as Export asks before its file dialog.
 WriteResult WriteDocument(CWriteContext& context, int product, const IDocumentPages& pages, const std::string& path);
 
 }  // namespace cadmira::document

@@ -184,5 +184,38 @@ TEST_F(ShowAndNew, NewRefusesABlankVersionAndWritesNothing) {
   EXPECT_FALSE(unwritable.err.empty());
 }
 
+TEST_F(ShowAndNew, NewWritesToStandardOutputForADash) {
+  ASSERT_EQ(RunCommand({"new", "--product", "reader", "--doc-version", "11.0", "--plain", PathOf("plain.xml")}).status, 0);
+  for (const bool plain : {true, false}) {
+    std::vector<std::string> args{"new", "--product", "reader", "--doc-version", "11.0", "-"};
+    if (plain) args.insert(args.begin() + 5, "--plain");
+    const CliRun run = RunCommand(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::string written = run.out;
+    if (!plain) document::SealBuffer(reinterpret_cast<unsigned char*>(written.data()), written.size());
+    EXPECT_EQ(written, Content(PathOf("plain.xml")));
+  }
+  EXPECT_FALSE(fs::exists("-"));
+}
+
+// The version box's rules are the window's, whichever command fills it.
+TEST_F(ShowAndNew, NewAndSetRefuseTheSameVersions) {
+  ASSERT_EQ(RunCommand({"new", "--product", "reader", "--doc-version", "1", PathOf("a.xml")}).status, 0);
+  const std::pair<std::string, std::string> rows[] = {
+      {"\xE3\x80\x80", "Please enter the version!\n"},
+      {" \xC2\xA0\xE3\x80\x80\t", "Please enter the version!\n"},
+      {"x\xFFy", "the version text is not valid UTF-8\n"},
+  };
+  for (const auto& [version, error] : rows) {
+    const CliRun made = RunCommand({"new", "--product", "reader", "--doc-version", version, PathOf("out.xml")});
+    EXPECT_EQ(made.status, 1) << error;
+    EXPECT_EQ(made.err, error);
+    const CliRun set = RunCommand({"set", PathOf("a.xml"), "--doc-version", version, "-o", PathOf("out.xml")});
+    EXPECT_EQ(set.status, 1) << error;
+    EXPECT_EQ(set.err, error);
+  }
+  EXPECT_FALSE(fs::exists(PathOf("out.xml")));
+}
+
 }  // namespace
 }  // namespace cadmira::cli

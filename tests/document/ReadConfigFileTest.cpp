@@ -169,7 +169,7 @@ TEST_F(ReadConfigFile_, AWrittenFileReadsBackSealed) {
   controls.SetText(kPreferencesDialog, kVersionEdit, u"9.0");
   FillDocument(context, kOrvantaProduct, controls, {}, {});
   const std::string path = (m_folder / "profstore.xml").string();
-  ASSERT_TRUE(WriteSealedFile(context.m_spXmlDoc.get(), path).ok());
+  ASSERT_TRUE(WriteDocumentFile(context.m_spXmlDoc.get(), path).ok());
 
   std::vector<unsigned char> expected = context.m_spXmlDoc->Serialize();
   SealBuffer(expected.data(), expected.size());
@@ -188,8 +188,8 @@ TEST_F(ReadConfigFile_, AFailedSealedWriteReportsAndKeepsTheOldFile) {
   fs::permissions(path, fs::perms::owner_read);
   CWriteContext context;
   ASSERT_TRUE(BuildDocument(context, kReaderProduct));
-  EXPECT_FALSE(WriteSealedFile(context.m_spXmlDoc.get(), path).ok());
-  EXPECT_FALSE(WriteSealedFile(nullptr, (m_folder / "new.xml").string()).ok());
+  EXPECT_FALSE(WriteDocumentFile(context.m_spXmlDoc.get(), path).ok());
+  EXPECT_FALSE(WriteDocumentFile(nullptr, (m_folder / "new.xml").string()).ok());
   EXPECT_FALSE(fs::exists(m_folder / "new.xml"));
   std::ifstream in(path);
   std::string content;
