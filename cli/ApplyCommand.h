@@ -1,22 +1,22 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-#include "cli/CliCommand.h"
+#include "cli/InputCommand.h"
 
 namespace cadmira::cli {
 
 // `apply MANIFEST OUT [--product P] [--plain]`: writes the file whose pages show what the
 // manifest (or a whole `show --json` output) says.
-class CApplyCommand final : public CCliCommand {
+class CApplyCommand final : public CInputCommand {
  public:
   CLI::App* Register(CLI::App& app) override;
-  int Run(CliStreams& streams) override;
 
  private:
-  std::string m_strManifest;
+  int RunOnInput(std::vector<unsigned char> bytes, CliStreams& streams) override;
+
   std::string m_strOutput;
-  std::string m_strProduct;
   bool m_bPlain = false;
 };
 

@@ -1,10 +1,13 @@
 #include "cli/DiffCommand.h"
 
+#include <istream>
 #include <ostream>
+#include <utility>
 
 #include <CLI/CLI.hpp>
 
 #include "cli/ExitCode.h"
+#include "cli/InputFile.h"
 #include "cli/PageDiff.h"
 #include "cli/PagesInput.h"
 
@@ -13,15 +16,22 @@ namespace cadmira::cli {
 CLI::App* CDiffCommand::Register(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "diff", "Report what differs between two files as the editor's pages show them (exit 1 if anything)");
-  command->add_flag("--json", m_bJson, "Print one JSON object");
-  command->add_option("A", m_strA, "The first configuration file (plain or sealed), or - for standard input")->required();
+  AddJsonFlag(*command);
+  AddInputArgument(*command, "A", "The first configuration file (plain or sealed), or - for standard input");
   command->add_option("B", m_strB, "The second configuration file (plain or sealed)")->required();
   return command;
 }
 
-int CDiffCommand::Run(CliStreams& streams) {
-  const PagesInput a = LoadPagesInput(m_strA, std::nullopt, streams.in);
-  const PagesInput b = a.pages ? LoadPagesInput(m_strB, std::nullopt, streams.in) : PagesInput{};
+// The second file, read as the first.
+Result<document::ConfigFile> CDiffCommand::ReadSecond(std::istream& in) const {
+  Result<std::vector<unsigned char>> bytes = ReadInputFile(m_strB, in);
+  if (!bytes) return bytes.error();
+  return ReadConfig(std::move(bytes).value());
+}
+
+int CDiffCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& streams) {
+  const PagesInput a = LoadPagesInput(InputPath(), ReadConfig(std::move(bytes)), std::nullopt);
+  const PagesInput b = a.pages ? LoadPagesInput(m_strB, ReadSecond(streams.in), std::nullopt) : PagesInput{};
   for (const PagesInput* input : {&a, &b}) {
     if (!input->pages) {
       streams.err << input->message << '\n';
@@ -30,7 +40,7 @@ int CDiffCommand::Run(CliStreams& streams) {
     }
   }
   const PageDiff diff = DiffPageViews(ViewOfPages(*a.pages), ViewOfPages(*b.pages));
-  if (m_bJson) {
+  if (JsonWanted()) {
     WritePageDiffJson(diff, streams.out);
   } else {
     WritePageDiffText(diff, streams.out);

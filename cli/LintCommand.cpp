@@ -1,24 +1,21 @@
 #include "cli/LintCommand.h"
 
 #include <ostream>
+#include <utility>
 
 #include <CLI/CLI.hpp>
 
 #include "base/XmlTree.h"
-#include "cli/ConfigInput.h"
+#include "cli/English.h"
 #include "cli/ExitCode.h"
 #include "cli/CliPages.h"
 #include "cli/JsonWriter.h"
 #include "cli/Linter.h"
 #include "cli/ProductWords.h"
 #include "document/CheckProduct.h"
-#include "document/Utf8Text.h"
-#include "resources/StringTable.h"
 
 namespace cadmira::cli {
 namespace {
-
-std::string English(int id) { return document::ToUtf8(resources::EnglishString(id)); }
 
 void WriteJsonFinding(CJsonWriter& json, const Finding& finding) {
   json.BeginObject();
@@ -58,22 +55,21 @@ std::size_t LintConfigFile(const document::ConfigFile& file, std::optional<int> 
 CLI::App* CLintCommand::Register(CLI::App& app) {
   CLI::App* command =
       app.add_subcommand("lint", "Report what the editor would silently misread, ignore or drop in a file (exit 1 if anything)");
-  command->add_option("--product", m_strProduct, "The product the file must be for")
-      ->check(CLI::IsMember({"reader", "orvanta"}));
-  command->add_flag("--json", m_bJson, "Print one JSON object");
-  command->add_option("FILE", m_strPath, "The configuration file (plain or sealed), or - for standard input")->required();
+  AddProductOption(*command);
+  AddJsonFlag(*command);
+  AddInputArgument(*command, "FILE", "The configuration file (plain or sealed), or - for standard input");
   return command;
 }
 
-int CLintCommand::Run(CliStreams& streams) {
-  const Result<document::ConfigFile> file = ReadConfigInput(m_strPath, streams.in);
+int CLintCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& streams) {
+  const Result<document::ConfigFile> file = ReadConfig(std::move(bytes));
   if (!file) {
     streams.err << file.error().message << '\n';
     return kExitUsage;
   }
-  const std::optional<int> product = m_strProduct.empty() ? std::nullopt : ProductFromWord(m_strProduct);
+  const std::optional<int> product = ChosenProduct();
   std::size_t found = 0;
-  if (m_bJson) {
+  if (JsonWanted()) {
     CJsonWriter json(streams.out);
     json.BeginObject();
     json.Key("findings");

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <optional>
-#include <string>
+#include <vector>
 
-#include "cli/CliCommand.h"
+#include "cli/InputCommand.h"
 #include "cli/Finding.h"
 #include "document/ReadConfigFile.h"
 
@@ -11,15 +11,12 @@ namespace cadmira::cli {
 
 // `lint FILE [--product P] [--json]`: what the editor would silently misread, ignore or drop.
 // Exits 1 when anything is found, a file that does not parse included.
-class CLintCommand final : public CCliCommand {
+class CLintCommand final : public CInputCommand {
  public:
   CLI::App* Register(CLI::App& app) override;
-  int Run(CliStreams& streams) override;
 
  private:
-  std::string m_strPath;
-  std::string m_strProduct;
-  bool m_bJson = false;
+  int RunOnInput(std::vector<unsigned char> bytes, CliStreams& streams) override;
 };
 
 // Reports the findings of a file as Import reads it to `sink`; `product` empty takes the file's

@@ -14,7 +14,6 @@ class CNewCommand final : public CCliCommand {
   int Run(CliStreams& streams) override;
 
  private:
-  std::string m_strProduct;
   std::string m_strVersion;
   std::string m_strOutput;
   bool m_bPlain = false;

@@ -1,12 +1,10 @@
 #include "cli/PagesInput.h"
 
-#include "cli/ConfigInput.h"
+#include "cli/English.h"
 #include "cli/ExitCode.h"
 #include "cli/ProductWords.h"
 #include "document/CheckProduct.h"
 #include "document/LoadDocument.h"
-#include "document/Utf8Text.h"
-#include "resources/StringTable.h"
 
 namespace cadmira::cli {
 namespace {
@@ -18,12 +16,9 @@ PagesInput Refused(int exitCode, std::string message) {
   return input;
 }
 
-std::string English(int id) { return document::ToUtf8(resources::EnglishString(id)); }
-
 }  // namespace
 
-PagesInput LoadPagesInput(const std::string& path, std::optional<int> product, std::istream& in) {
-  Result<document::ConfigFile> read = ReadConfigInput(path, in);
+PagesInput LoadPagesInput(const std::string& path, Result<document::ConfigFile> read, std::optional<int> product) {
   if (!read) return Refused(kExitUsage, read.error().message);
   document::ConfigFile file = std::move(read).value();
   if (!file.Root()) return Refused(kExitBadInput, path + ": " + English(document::kXmlFormatError));

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <iosfwd>
 #include <memory>
 #include <optional>
 #include <string>
 
-#include "document/ReadConfigFile.h"
+#include "base/Result.h"
 #include "cli/CliPages.h"
+#include "document/ReadConfigFile.h"
 
 namespace cadmira::cli {
 
@@ -18,8 +18,9 @@ struct PagesInput {
   std::string message;  // "PATH: why", when refused
 };
 
-// Reads the file (standard input for "-") plain, then sealed; refuses one that cannot be read (exit 2), does not parse,
-// has a root of neither product or, when `product` is given, of the other one (exit 1).
-PagesInput LoadPagesInput(const std::string& path, std::optional<int> product, std::istream& in);
+// Loads the file read from `path` into fresh pages; refuses one that could not be read (exit 2),
+// does not parse, has a root of neither product or, when `product` is given, of the other one
+// (exit 1).
+PagesInput LoadPagesInput(const std::string& path, Result<document::ConfigFile> read, std::optional<int> product);
 
 }  // namespace cadmira::cli

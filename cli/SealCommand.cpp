@@ -1,8 +1,6 @@
 #include "cli/SealCommand.h"
 
 #include "cli/ExitCode.h"
-#include "cli/InputFile.h"
-#include "cli/OutOfMemoryWatch.h"
 #include "cli/OutputFile.h"
 #include "document/ReadConfigFile.h"
 #include "document/Seal.h"
@@ -19,7 +17,7 @@ CLI::App* CSealCommand::Register(CLI::App& app) {
   CLI::App* command = app.add_subcommand(seal ? "seal" : "unseal",
                                          seal ? "Encipher a plain configuration file into its sealed form"
                                               : "Decipher a sealed configuration file into plain XML");
-  command->add_option("IN", m_strInput, "The file to read, or - for standard input")->required();
+  AddInputArgument(*command, "IN", "The file to read, or - for standard input");
   command->add_option("OUT", m_strOutput, "The file to write, or - for standard output")->required();
   command->add_flag("--force", m_bForce,
                     seal ? "Seal IN even when it is not a plain configuration file"
@@ -27,23 +25,16 @@ CLI::App* CSealCommand::Register(CLI::App& app) {
   return command;
 }
 
-int CSealCommand::Run(CliStreams& streams) {
-  Result<std::vector<unsigned char>> bytes = ReadInputFile(m_strInput, streams.in);
-  if (!bytes) {
-    streams.err << bytes.error().message << '\n';
-    return kExitUsage;
-  }
-  std::vector<unsigned char>& data = bytes.value();
+int CSealCommand::RunOnInput(std::vector<unsigned char> data, CliStreams& streams) {
   const bool seal = m_direction == Direction::kSeal;
   // Both directions write what a plain configuration file gives; sealing twice would ship a plain one.
   if (!seal) document::SealBuffer(data.data(), data.size());
-  const COutOfMemoryWatch memory;
   if (!m_bForce && !document::ProductOfPlainBytes(data)) {
-    if (memory.Happened()) {
+    if (MemoryRanOut()) {
       streams.err << kOutOfMemory << '\n';
       return kExitUsage;
     }
-    streams.err << (m_strInput == "-" ? std::string("the standard input") : m_strInput)
+    streams.err << (InputPath() == "-" ? std::string("the standard input") : InputPath())
                 << (seal ? " is not a plain configuration file of Zandor Reader or Zandor OrvantaPDF"
                          : " does not unseal into a configuration file of Zandor Reader or Zandor OrvantaPDF")
                 << "; --force " << (seal ? "seals" : "unseals") << " it all the same\n";

@@ -1,6 +1,7 @@
 #include "cli/SetCommand.h"
 
 #include <ostream>
+#include <utility>
 
 #include <CLI/CLI.hpp>
 
@@ -8,7 +9,6 @@
 #include "cli/Linter.h"
 #include "cli/PagesInput.h"
 #include "cli/PagesOutput.h"
-#include "cli/ProductWords.h"
 #include "cli/Vocabulary.h"
 
 namespace cadmira::cli {
@@ -16,7 +16,7 @@ namespace cadmira::cli {
 CLI::App* CSetCommand::Register(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "set", "Change settings, hidden plug-ins and hidden ribbon elements of a file, as the editor's pages would");
-  command->add_option("FILE", m_strPath, "The configuration file (plain or sealed); replaced unless -o")->required();
+  AddInputArgument(*command, "FILE", "The configuration file (plain or sealed); replaced unless -o");
   command->add_option("NAME=VALUE", m_assignments, "A setting and its value (cadmira-cli settings lists them)");
   // Each of these takes one value and may be repeated, so that NAME=VALUE after one stays a setting.
   command->add_option("--hide-plugin", m_hidePlugins, "Hide a plug-in by its file name (NAME.zpi)")->allow_extra_args(false);
@@ -27,8 +27,7 @@ CLI::App* CSetCommand::Register(CLI::App& app) {
   command->add_option("--show-ribbon", m_showRibbon, "Show a ribbon element again (after every --hide-ribbon)")
       ->allow_extra_args(false);
   command->add_option("--doc-version", m_version, "The document's version text");
-  command->add_option("--product", m_strProduct, "Refuse a file of the other product")
-      ->check(CLI::IsMember({"reader", "orvanta"}));
+  AddProductOption(*command);
   command->add_option("-o,--output", m_strOutput, "Write here instead of replacing FILE");
   return command;
 }
@@ -61,9 +60,8 @@ Status CSetCommand::Edit(CCliPages& pages) const {
   return {};
 }
 
-int CSetCommand::Run(CliStreams& streams) {
-  const std::optional<int> product = m_strProduct.empty() ? std::nullopt : ProductFromWord(m_strProduct);
-  PagesInput input = LoadPagesInput(m_strPath, product, streams.in);
+int CSetCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& streams) {
+  PagesInput input = LoadPagesInput(InputPath(), ReadConfig(std::move(bytes)), ChosenProduct());
   if (!input.pages) {
     streams.err << input.message << '\n';
     return input.exitCode;
@@ -72,7 +70,7 @@ int CSetCommand::Run(CliStreams& streams) {
     streams.err << edited.error().message << '\n';
     return kExitBadInput;
   }
-  const int written = WritePages(*input.pages, m_strOutput.empty() ? m_strPath : m_strOutput, true, streams);
+  const int written = WritePages(*input.pages, m_strOutput.empty() ? InputPath() : m_strOutput, true, streams);
   if (written != kExitOk) return written;
   // What the file held that the pages could not show is gone now; say so, once each.
   const CVocabulary vocabulary(input.pages->Product());

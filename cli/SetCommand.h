@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "base/Result.h"
-#include "cli/CliCommand.h"
+#include "cli/InputCommand.h"
 
 namespace cadmira::cli {
 
@@ -15,22 +15,20 @@ class CCliPages;
 // [--show-ribbon PATH ...] [--doc-version TEXT] [--product P] [-o OUT]`: loads FILE as Import
 // does, makes the changes on the pages and writes them as Save does (to FILE unless -o). A
 // refused change writes nothing.
-class CSetCommand final : public CCliCommand {
+class CSetCommand final : public CInputCommand {
  public:
   CLI::App* Register(CLI::App& app) override;
-  int Run(CliStreams& streams) override;
 
  private:
+  int RunOnInput(std::vector<unsigned char> bytes, CliStreams& streams) override;
   Status Edit(CCliPages& pages) const;
 
-  std::string m_strPath;
   std::vector<std::string> m_assignments;
   std::vector<std::string> m_hidePlugins;
   std::vector<std::string> m_showPlugins;
   std::vector<std::string> m_hideRibbon;
   std::vector<std::string> m_showRibbon;
   std::optional<std::string> m_version;
-  std::string m_strProduct;
   std::string m_strOutput;
 };
 

@@ -4,6 +4,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/English.h"
 #include "cli/ExitCode.h"
 #include "cli/JsonWriter.h"
 #include "cli/ProductWords.h"
@@ -44,11 +45,8 @@ std::vector<Meaning> MeaningsOf(const SettingName& setting) {
     meanings.push_back({"text", {{binding.attributes[0], u"the text"}}});
     return meanings;
   }
-  const std::span<const std::string_view> values = CVocabulary::Values(setting.kind);
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    // A check box's first word is "on", its checked state.
-    const std::size_t state = setting.kind == ValueKind::Check ? 1 - i : i;
-    Meaning meaning{std::string(values[i]), {}};
+  for (const int state : CVocabulary::ListedStates(setting.kind)) {
+    Meaning meaning{std::string(CVocabulary::StateWord(setting.kind, state)), {}};
     for (std::size_t a = 0; a < binding.attributes.size(); ++a) {
       meaning.writes.emplace_back(binding.attributes[a], binding.states[state][a]);
     }
@@ -92,7 +90,7 @@ void WriteText(const CVocabulary& vocabulary, std::ostream& out) {
       out << '\n';
     }
     if (const pages::PreferencePageRow* row = PageRowOf(*setting.binding)) {
-      out << "  " << document::ToUtf8(resources::EnglishString(pages::RowTextId(*row, vocabulary.Product()))) << '\n'
+      out << "  " << English(pages::RowTextId(*row, vocabulary.Product())) << '\n'
           << Indented(resources::EnglishString(pages::RowDescriptionId(*row, vocabulary.Product())), "    ");
     }
   }
@@ -114,7 +112,9 @@ void WriteJson(const CVocabulary& vocabulary, std::ostream& out) {
       json.Null();
     } else {
       json.BeginArray();
-      for (std::string_view value : CVocabulary::Values(setting.kind)) json.ByteName(value);
+      for (const int state : CVocabulary::ListedStates(setting.kind)) {
+        json.ByteName(CVocabulary::StateWord(setting.kind, state));
+      }
       json.EndArray();
     }
     json.Key("writes");
@@ -149,14 +149,14 @@ void WriteJson(const CVocabulary& vocabulary, std::ostream& out) {
 
 CLI::App* CSettingsCommand::Register(CLI::App& app) {
   CLI::App* command = app.add_subcommand("settings", "List every setting name of a product, its values and what they mean");
-  command->add_option("--product", m_strProduct, "The product (default reader)")->check(CLI::IsMember({"reader", "orvanta"}));
-  command->add_flag("--json", m_bJson, "Print one JSON object");
+  AddProductOption(*command)->default_str("reader");
+  AddJsonFlag(*command);
   return command;
 }
 
 int CSettingsCommand::Run(CliStreams& streams) {
-  const CVocabulary vocabulary(ProductFromWord(m_strProduct).value_or(document::kReaderProduct));
-  if (m_bJson) {
+  const CVocabulary vocabulary(ChosenProduct().value_or(document::kReaderProduct));
+  if (JsonWanted()) {
     WriteJson(vocabulary, streams.out);
   } else {
     WriteText(vocabulary, streams.out);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "cli/CliCommand.h"
 
 namespace cadmira::cli {
@@ -12,10 +10,6 @@ class CSettingsCommand final : public CCliCommand {
  public:
   CLI::App* Register(CLI::App& app) override;
   int Run(CliStreams& streams) override;
-
- private:
-  std::string m_strProduct = "reader";
-  bool m_bJson = false;
 };
 
 }  // namespace cadmira::cli

@@ -11,7 +11,7 @@
 #include <CLI/CLI.hpp>
 
 #include "base/XmlTree.h"
-#include "cli/ConfigInput.h"
+#include "cli/English.h"
 #include "cli/ExitCode.h"
 #include "cli/JsonWriter.h"
 #include "cli/PageView.h"
@@ -22,12 +22,9 @@
 #include "document/PreferenceReader.h"
 #include "document/ReadConfigFile.h"
 #include "document/Utf8Text.h"
-#include "resources/StringTable.h"
 
 namespace cadmira::cli {
 namespace {
-
-std::string English(int id) { return document::ToUtf8(resources::EnglishString(id)); }
 
 // Everything `show` prints about one loaded file, taken from the tree once.
 struct ShowReport {
@@ -175,13 +172,13 @@ void WriteShowJson(const ShowReport& report, std::ostream& out) {
 CLI::App* CShowCommand::Register(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "show", "Print what the editor takes from a configuration file (plain or sealed)");
-  command->add_flag("--json", m_bJson, kJsonFlagHelp);
-  command->add_option("FILE", m_strPath, "The configuration file, or - for standard input")->required();
+  AddJsonFlag(*command);
+  AddInputArgument(*command, "FILE", "The configuration file, or - for standard input");
   return command;
 }
 
-int CShowCommand::Run(CliStreams& streams) {
-  const Result<document::ConfigFile> read = ReadConfigInput(m_strPath, streams.in);
+int CShowCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& streams) {
+  const Result<document::ConfigFile> read = ReadConfig(std::move(bytes));
   if (!read) {
     streams.err << read.error().message << '\n';
     return kExitUsage;
@@ -192,7 +189,7 @@ int CShowCommand::Run(CliStreams& streams) {
     return kExitBadInput;
   }
   const ShowReport report = MakeShowReport(file);
-  if (m_bJson) {
+  if (JsonWanted()) {
     WriteShowJson(report, streams.out);
   } else {
     WriteShowText(report, streams.out);

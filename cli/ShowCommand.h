@@ -1,22 +1,20 @@
 #pragma once
 
-#include "cli/CliCommand.h"
+#include "cli/InputCommand.h"
 
-#include <string>
+#include <vector>
 
 namespace cadmira::cli {
 
 // `show [--json] FILE`: what the editor would take from FILE (read plain, then sealed): the
 // form, the root and its product, the version, every element the preference reading visits,
 // the hidden plug-ins and the hidden ribbon elements.
-class CShowCommand final : public CCliCommand {
+class CShowCommand final : public CInputCommand {
  public:
   CLI::App* Register(CLI::App& app) override;
-  int Run(CliStreams& streams) override;
 
  private:
-  std::string m_strPath;
-  bool m_bJson = false;
+  int RunOnInput(std::vector<unsigned char> bytes, CliStreams& streams) override;
 };
 
 }  // namespace cadmira::cli

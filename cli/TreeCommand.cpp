@@ -1,15 +1,11 @@
 #include "cli/TreeCommand.h"
 
+#include "cli/English.h"
 #include "cli/ExitCode.h"
-#include "cli/InputFile.h"
-#include "cli/JsonWriter.h"
-#include "cli/OutOfMemoryWatch.h"
 #include "cli/TreeJson.h"
 #include "cli/TreeText.h"
 #include "document/ReadConfigFile.h"
 #include "document/Reader_XmlManager.h"
-#include "document/Utf8Text.h"
-#include "resources/StringTable.h"
 
 #include <CLI/CLI.hpp>
 
@@ -19,28 +15,22 @@ namespace cadmira::cli {
 
 CLI::App* CTreeCommand::Register(CLI::App& app) {
   CLI::App* command = app.add_subcommand("tree", "Print the element tree of an XML file");
-  command->add_flag("--json", m_bJson, kJsonFlagHelp);
-  command->add_option("FILE", m_strPath, "The XML file, or - for standard input")->required();
+  AddJsonFlag(*command);
+  AddInputArgument(*command, "FILE", "The XML file, or - for standard input");
   return command;
 }
 
-int CTreeCommand::Run(CliStreams& streams) {
-  const Result<std::vector<unsigned char>> bytes = ReadInputFile(m_strPath, streams.in);
-  if (!bytes) {
-    streams.err << bytes.error().message << '\n';
-    return kExitUsage;
-  }
-  const COutOfMemoryWatch memory;
-  const document::CReader_XmlManager tree(document::CReader_XmlManager::LoadConfigBytes(bytes.value()));
-  if (!tree.Root() && memory.Happened()) {
+int CTreeCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& streams) {
+  const document::CReader_XmlManager tree(document::CReader_XmlManager::LoadConfigBytes(bytes));
+  if (!tree.Root() && MemoryRanOut()) {
     streams.err << kOutOfMemory << '\n';
     return kExitUsage;
   }
   if (!tree.Root()) {
-    streams.err << document::ToUtf8(resources::EnglishString(document::kXmlFormatError)) << '\n';
+    streams.err << English(document::kXmlFormatError) << '\n';
     return kExitBadInput;
   }
-  if (m_bJson) {
+  if (JsonWanted()) {
     WriteTreeJson(tree.Root(), streams.out);
   } else {
     WriteTreeText(tree.Root(), streams.out);

@@ -1,20 +1,18 @@
 #pragma once
 
-#include "cli/CliCommand.h"
+#include "cli/InputCommand.h"
 
-#include <string>
+#include <vector>
 
 namespace cadmira::cli {
 
 // `tree [--json] FILE`: the element tree the program's reader makes of FILE.
-class CTreeCommand final : public CCliCommand {
+class CTreeCommand final : public CInputCommand {
  public:
   CLI::App* Register(CLI::App& app) override;
-  int Run(CliStreams& streams) override;
 
  private:
-  std::string m_strPath;
-  bool m_bJson = false;
+  int RunOnInput(std::vector<unsigned char> bytes, CliStreams& streams) override;
 };
 
 }  // namespace cadmira::cli

@@ -1,5 +1,6 @@
 #include "cli/Vocabulary.h"
 
+#include <algorithm>
 #include <array>
 
 #include "base/AsciiCase.h"
@@ -13,7 +14,7 @@ using document::ControlKind;
 using document::PreferenceBinding;
 using document::PreferenceRow;
 
-constexpr std::array<std::string_view, 2> kCheckValues{"on", "off"};
+constexpr std::array<std::string_view, 2> kCheckValues{"off", "on"};
 constexpr std::array<std::string_view, 3> kThreeWayValues{"default", "disabled", "enabled"};
 constexpr std::array<std::string_view, 4> kStatusBarValues{"default", "auto-hide", "show", "hide"};
 constexpr int kStatusBarItems = 4;
@@ -60,11 +61,12 @@ const SettingName* FindIn(std::span<const SettingName> names, std::string_view n
   return nullptr;
 }
 
-std::string ListOfValues(std::span<const std::string_view> values) {
+std::string ListOfValues(ValueKind kind) {
+  const std::vector<int> states = CVocabulary::ListedStates(kind);
   std::string text;
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    if (i > 0) text += i + 1 == values.size() ? " or " : ", ";
-    text += values[i];
+  for (std::size_t i = 0; i < states.size(); ++i) {
+    if (i > 0) text += i + 1 == states.size() ? " or " : ", ";
+    text += CVocabulary::StateWord(kind, states[i]);
   }
   return text;
 }
@@ -104,10 +106,7 @@ const SettingName* CVocabulary::OfBinding(const PreferenceBinding& binding) cons
   return nullptr;
 }
 
-ValueKind CVocabulary::KindOf(const PreferenceBinding& binding) { return KindOfControl(binding); }
-
 std::string_view CVocabulary::StateWord(ValueKind kind, int state) {
-  if (kind == ValueKind::Check) return kCheckValues[state == 1 ? 0 : 1];
   const std::span<const std::string_view> values = Values(kind);
   if (values.empty()) return {};
   return state >= 0 && static_cast<std::size_t>(state) < values.size() ? values[state] : values[0];
@@ -127,19 +126,22 @@ std::span<const std::string_view> CVocabulary::Values(ValueKind kind) {
   return {};
 }
 
+std::vector<int> CVocabulary::ListedStates(ValueKind kind) {
+  std::vector<int> states(Values(kind).size());
+  for (std::size_t i = 0; i < states.size(); ++i) states[i] = static_cast<int>(i);
+  if (kind == ValueKind::Check) std::reverse(states.begin(), states.end());
+  return states;
+}
+
 std::u16string CVocabulary::Value(const SettingName& setting, const document::IPageControls& controls) {
   const PreferenceBinding& binding = *setting.binding;
   switch (setting.kind) {
     case ValueKind::Check:
-      return document::FromUtf8(kCheckValues[controls.Checked(binding.dialogId, binding.controlId) ? 0 : 1]);
+      return document::FromUtf8(StateWord(setting.kind, controls.Checked(binding.dialogId, binding.controlId) ? 1 : 0));
     case ValueKind::ThreeWay:
-    case ValueKind::StatusBar: {
-      const std::span<const std::string_view> values = Values(setting.kind);
-      const int index = controls.ComboIndex(binding.dialogId, binding.controlId);
-      // No selection is written as item 0 would be.
-      const bool listed = index >= 0 && static_cast<std::size_t>(index) < values.size();
-      return document::FromUtf8(values[listed ? index : 0]);
-    }
+    case ValueKind::StatusBar:
+      // No selection is written as item 0 would be, which is what StateWord gives it.
+      return document::FromUtf8(StateWord(setting.kind, controls.ComboIndex(binding.dialogId, binding.controlId)));
     case ValueKind::Text:
       break;
   }
@@ -156,13 +158,13 @@ Status CVocabulary::SetValue(const SettingName& setting, std::string_view value,
   for (std::size_t i = 0; i < values.size(); ++i) {
     if (!AsciiEqualNoCase(values[i], value)) continue;
     if (setting.kind == ValueKind::Check) {
-      controls.SetChecked(binding.dialogId, binding.controlId, i == 0);
+      controls.SetChecked(binding.dialogId, binding.controlId, i == 1);
     } else {
       controls.SetComboIndex(binding.dialogId, binding.controlId, static_cast<int>(i));
     }
     return {};
   }
-  return Error{'"' + setting.name + "\" takes " + ListOfValues(values) + ", not \"" + std::string(value) + '"'};
+  return Error{'"' + setting.name + "\" takes " + ListOfValues(setting.kind) + ", not \"" + std::string(value) + '"'};
 }
 
 }  // namespace cadmira::cli

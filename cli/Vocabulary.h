@@ -37,13 +37,15 @@ class CVocabulary {
   // The setting of that name; an unknown name and a name of the other product are errors.
   Result<const SettingName*> Find(std::string_view name) const;
 
-  // The values a control accepts; empty for an edit, which takes any text.
+  // The words of a control's states, the word of state i at i; empty for an edit, which takes
+  // any text.
   static std::span<const std::string_view> Values(ValueKind kind);
+  // The states in the order they are offered: a check box's checked state first, as "on or off".
+  static std::vector<int> ListedStates(ValueKind kind);
 
   // The name of a control of either product; null for a binding without a control.
   const SettingName* OfBinding(const document::PreferenceBinding& binding) const;
 
-  static ValueKind KindOf(const document::PreferenceBinding& binding);
   // A state of a control (unchecked 0, checked 1; the combo item) in words.
   static std::string_view StateWord(ValueKind kind, int state);
 
