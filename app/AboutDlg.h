@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/Dialog.h"
+#include "resources/ResourceIds.h"
 
 namespace cadmira::app {
 
@@ -9,7 +10,7 @@ class CAboutDlg : public framework::Dialog {
   Q_OBJECT
 
  public:
-  static constexpr int kDialogId = 147;
+  static constexpr int kDialogId = resources::kAboutDialog;
 
   explicit CAboutDlg(QWidget* parent = nullptr);
 

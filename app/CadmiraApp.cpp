@@ -4,8 +4,8 @@
 
 #include "app/CadmiraDlg.h"
 #include "framework/CrashHandler.h"
-#include "framework/ProfileStore.h"
 #include "framework/Screen.h"
+#include "framework/StoredSettings.h"
 #include "localization/InterfaceLanguage.h"
 #include "localization/LanguageFile.h"
 
@@ -28,8 +28,7 @@ CCadmiraApp::CCadmiraApp(int& argc, char** argv) : QApplication(ChooseScreenScal
 void CCadmiraApp::InitInstance() {
   m_strStartFile = StartFileFromArguments(arguments());
   framework::InstallCrashHandler(framework::ExecutableFolder());
-  localization::PrepareInterfaceLanguage(
-      framework::ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), localization::kEnglishLangId));
+  localization::PrepareInterfaceLanguage(framework::StoredLanguage());
 }
 
 int CCadmiraApp::Run() {

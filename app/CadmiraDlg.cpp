@@ -15,14 +15,15 @@
 #include "app/InterfaceChange.h"
 #include "app/VersionText.h"
 #include "framework/Host.h"
-#include "framework/ProfileStore.h"
 #include "framework/ProgramIcon.h"
 #include "framework/Screen.h"
+#include "framework/StoredSettings.h"
 #include "framework/TabControl.h"
 #include "framework/TreeView.h"
 #include "localization/LanguageFile.h"
 #include "localization/Relabel.h"
 #include "localization/UiString.h"
+#include "resources/ResourceIds.h"
 #include "resources/Version.h"
 
 namespace cadmira::app {
@@ -61,8 +62,7 @@ void CCadmiraDlg::OnInitDialog() {
   m_dScale = framework::ScreenScale();
   setWindowIcon(framework::ProgramWindowIcon());
 
-  localization::LoadLanguageFile(
-      framework::ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), localization::kEnglishLangId));
+  localization::LoadLanguageFile(framework::StoredLanguage());
   localization::RelabelDialog(this, kDialogId);
   SetButtonTexts();
   BuildSystemMenu();
@@ -73,8 +73,9 @@ void CCadmiraDlg::OnInitDialog() {
     version->setText(VersionBoxText(QString::fromLatin1(resources::kFileVersion)));
   }
 
-  m_document.m_nProduct = framework::ProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), 0);
-  setWindowTitle(LoadUiString(m_document.m_nProduct == 1 ? 249 : 248));
+  m_document.m_nProduct = resources::ProductNumber(framework::StoredProduct());
+  setWindowTitle(LoadUiString(framework::StoredProduct() == resources::Product::Reader ? resources::kReaderWindowTitle
+                                                                                        : resources::kOrvantaWindowTitle));
 
   if (!m_strStartFile.isEmpty()) emit StartFileNamed(m_strStartFile);
 }
@@ -85,7 +86,7 @@ void CCadmiraDlg::SetButtonTexts() {
   for (const auto& [id, stringId] : texts) {
     if (QPushButton* button = Button(id)) button->setText(LoadUiString(stringId));
   }
-  setWindowTitle(LoadUiString(114));
+  setWindowTitle(LoadUiString(resources::kProgramTitle));
   if (QPushButton* cancel = Button(kCancelButton)) {
     connect(cancel, &QPushButton::clicked, this, [this] { EndDialog(framework::kIdCancel); });
   }
@@ -107,15 +108,15 @@ void CCadmiraDlg::BuildSystemMenu() {
   // The platform's system menu without Restore and Size; Maximize stays, disabled, as the window
   // cannot be maximised.
   m_systemMenu = new QMenu(this);
-  m_systemMenu->addAction(LoadUiString(227), this, [this] {
+  m_systemMenu->addAction(LoadUiString(resources::kMoveMenuItem), this, [this] {
     if (QWindow* window = windowHandle()) window->startSystemMove();
   });
-  m_systemMenu->addAction(LoadUiString(117), this, [this] { showMinimized(); });
-  m_systemMenu->addAction(LoadUiString(116))->setEnabled(false);
+  m_systemMenu->addAction(LoadUiString(resources::kMinimizeMenuItem), this, [this] { showMinimized(); });
+  m_systemMenu->addAction(LoadUiString(resources::kMaximizeMenuItem))->setEnabled(false);
   m_systemMenu->addSeparator();
-  m_systemMenu->addAction(LoadUiString(118), this, [this] { reject(); });
+  m_systemMenu->addAction(LoadUiString(resources::kCloseMenuItem), this, [this] { reject(); });
   m_systemMenu->addSeparator();
-  m_systemMenu->addAction(LoadUiString(115), this, &CCadmiraDlg::OnAbout);
+  m_systemMenu->addAction(LoadUiString(resources::kAboutMenuItem), this, &CCadmiraDlg::OnAbout);
 
   auto* open = new QAction(this);
   open->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Space));
@@ -126,9 +127,9 @@ void CCadmiraDlg::BuildSystemMenu() {
 void CCadmiraDlg::CreatePages() {
   framework::TabControl* tabs = TabControl();
   if (tabs == nullptr) return;
-  tabs->InsertItem(kPreferencesTab, LoadUiString(122));
-  tabs->InsertItem(kRibbonTab, LoadUiString(123));
-  tabs->InsertItem(kPluginsTab, LoadUiString(124));
+  tabs->InsertItem(kPreferencesTab, LoadUiString(resources::kPreferencesTabText));
+  tabs->InsertItem(kRibbonTab, LoadUiString(resources::kRibbonTabText));
+  tabs->InsertItem(kPluginsTab, LoadUiString(resources::kPluginsTabText));
 
   framework::PageDialog* tabPages[] = {&m_preferencesPage, &m_ribbonPage, &m_pluginsPage};
   for (framework::PageDialog* page : tabPages) page->Create(tabs);
@@ -197,7 +198,7 @@ void CCadmiraDlg::OnTabClicked() {
 }
 
 void CCadmiraDlg::OnHelp() {
-  framework::CurrentHost().MessageBox(this, LoadUiString(125), LoadUiString(126), framework::MessageIcon::Information,
+  framework::CurrentHost().MessageBox(this, LoadUiString(resources::kHelpText), LoadUiString(resources::kNotice), framework::MessageIcon::Information,
                                       framework::MessageButtons::Ok);
 }
 

@@ -9,6 +9,7 @@
 #include "pages/plugins/Pluginsdlg.h"
 #include "pages/preferences/Preferencedlg.h"
 #include "pages/ribbon/Ribbondlg.h"
+#include "resources/ResourceIds.h"
 
 class QMenu;
 class QPushButton;
@@ -25,11 +26,11 @@ class CCadmiraDlg : public framework::Dialog {
   Q_OBJECT
 
  public:
-  static constexpr int kDialogId = 102;
+  static constexpr int kDialogId = resources::kMainDialog;
   static constexpr int kTabControl = 1004;
   static constexpr int kImportButton = 1005;
   static constexpr int kExportButton = 1006;
-  static constexpr int kSaveButton = 1007;
+  static constexpr int kSaveButton = resources::kMainSaveButton;
   static constexpr int kInterfaceButton = 1008;
   static constexpr int kCancelButton = 1010;
   static constexpr int kHelpButton = 1011;

@@ -8,20 +8,21 @@
 #include "document/WriteDocument.h"
 #include "framework/Dialog.h"
 #include "framework/Host.h"
-#include "framework/ProfileStore.h"
+#include "framework/StoredSettings.h"
 #include "localization/UiString.h"
+#include "resources/ResourceIds.h"
 
 namespace cadmira::app {
 namespace {
 
 using localization::LoadUiString;
 
-constexpr int kSaveButton = 1007;
-constexpr int kNotice = 126;
-constexpr int kImportSucceed = 218;
-constexpr int kExportSucceed = 222;
-constexpr int kSaveSucceed = 223;
-constexpr int kProgramTitle = 114;
+using resources::kExportSucceed;
+using resources::kImportSucceed;
+using resources::kMainSaveButton;
+using resources::kNotice;
+using resources::kProgramTitle;
+using resources::kSaveSucceed;
 
 const QString kXmlFilter = QStringLiteral("XML (*.xml)|*.xml||");
 
@@ -48,10 +49,8 @@ framework::FileDialogRequest ExportRequest() {
   return request;
 }
 
-// The product the writer uses: 1 when the stored product is Reader, else 0.
-int StoredProduct() {
-  return framework::ProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), 0) == 1 ? 1 : 0;
-}
+// The product the writer uses, as the document layer numbers it.
+int StoredProduct() { return resources::ProductNumber(framework::StoredProduct()); }
 
 }  // namespace
 
@@ -100,7 +99,7 @@ void CFileCommands::AcceptLoad(const QString& path, document::CReader_XmlManager
   m_state.m_xmlManager = std::move(tree);
   m_window.setWindowTitle(path);
   Notice(kImportSucceed, LoadUiString(kNotice));
-  if (auto* save = m_window.item<QPushButton>(kSaveButton)) save->setEnabled(true);
+  if (auto* save = m_window.item<QPushButton>(kMainSaveButton)) save->setEnabled(true);
   m_state.m_bRibbonPending = true;
   m_state.m_bPluginsPending = true;
   document::ApplyDocument(m_state.RootElement(), m_pages);

@@ -18,13 +18,14 @@
 #include "bench/support/BenchApplication.h"
 #include "document/DocumentWriter.h"
 #include "framework/PageDialog.h"
-#include "framework/ProfileStore.h"
+#include "framework/StoredSettings.h"
 #include "localization/Relabel.h"
 #include "localization/UiString.h"
 #include "framework/ScriptedHost.h"
 #include "pages/ribbon/Ribbondlg.h"
 #include "pages/ribbon/model/RibbonDefinition.h"
 #include "pages/ribbon/model/RibbonTree.h"
+#include "resources/ResourceIds.h"
 
 namespace {
 
@@ -87,9 +88,9 @@ class CEmptyRibbonPage : public cadmira::framework::PageDialog {
  protected:
   void OnInitDialog() override {
     cadmira::localization::RelabelDialog(this, TemplateId());
-    if (auto* label = item<QLabel>(1028)) label->setText(cadmira::localization::LoadUiString(147));
-    if (auto* box = item<QGroupBox>(1026)) box->setTitle(cadmira::localization::LoadUiString(145));
-    if (auto* text = item<QPlainTextEdit>(1025)) text->setPlainText(cadmira::localization::LoadUiString(153));
+    if (auto* label = item<QLabel>(cadmira::resources::kRibbonLabel)) label->setText(cadmira::localization::LoadUiString(cadmira::resources::kRibbonOptionsLabel));
+    if (auto* box = item<QGroupBox>(cadmira::resources::kRibbonDescriptionBox)) box->setTitle(cadmira::localization::LoadUiString(cadmira::resources::kDescriptionTitle));
+    if (auto* text = item<QPlainTextEdit>(cadmira::resources::kRibbonDescriptionEdit)) text->setPlainText(cadmira::localization::LoadUiString(cadmira::resources::kRibbonDescription));
   }
 };
 
@@ -185,7 +186,7 @@ class ShareReporter : public benchmark::ConsoleReporter {
 
 int main(int argc, char** argv) {
   bench::BenchApplication application(argc, argv);
-  cadmira::framework::WriteProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), kChineseLangId);
+  cadmira::framework::StoreLanguage(kChineseLangId);
   cadmira::framework::ScriptedHost host;
   benchmark::Initialize(&argc, argv);
   ShareReporter reporter;

@@ -3,12 +3,12 @@
 #include "base/AsciiCase.h"
 #include "cli/ProductWords.h"
 #include "cli/Vocabulary.h"
-#include "document/LanguageIds.h"
 #include "document/PreferenceCatalogue.h"
 #include "document/Utf8Text.h"
 #include "pages/plugins/model/PluginFileName.h"
 #include "pages/preferences/model/ValidateBeforeWrite.h"
 #include "pages/ribbon/model/RibbonDefinition.h"
+#include "resources/LanguageIds.h"
 #include "resources/Version.h"
 
 namespace cadmira::cli {
@@ -31,9 +31,9 @@ bool EndsWithZpi(std::u16string_view name) {
 
 CCliPages::CCliPages(int product) : m_product(product) {
   m_controls.SetText(document::kPreferencesDialog, document::kVersionEdit, FreshVersionText());
-  const XmlTreePtr definition = pages::LoadRibbonDefinition(product, document::kEnglishLangId);
-  m_ribbon.Fill(definition.get(), document::kEnglishLangId);
-  m_plugins.Fill(product, document::kEnglishLangId, nullptr);
+  const XmlTreePtr definition = pages::LoadRibbonDefinition(product, resources::kEnglishLangId);
+  m_ribbon.Fill(definition.get(), resources::kEnglishLangId);
+  m_plugins.Fill(product, resources::kEnglishLangId, nullptr);
 }
 
 int CCliPages::ValidateBeforeWrite() const { return pages::RefusalMessageId(pages::CheckBeforeWrite(m_controls)); }

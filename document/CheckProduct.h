@@ -1,13 +1,15 @@
 #pragma once
 
+#include "resources/ResourceIds.h"
+
 struct CXML_TreeElement;
 
 namespace cadmira::document {
 
 // The messages that reject a loaded file.
-inline constexpr int kWrongProductReaderFile = 236;
-inline constexpr int kWrongProductOrvantaFile = 237;
-inline constexpr int kNotAConfigurationFile = 238;
+using resources::kNotAConfigurationFile;
+using resources::kWrongProductOrvantaFile;
+using resources::kWrongProductReaderFile;
 
 // 0 when the root names the current product (ignoring case, without namespace prefix), else
 // the string id of the rejection message, which the caller shows. A file never switches the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/ResourceIds.h"
+
 #include <string>
 
 namespace cadmira::document {
@@ -25,9 +27,9 @@ class IPageControls {
 };
 
 // The version box of the Preferences page and the advertisement's rolling time.
-inline constexpr int kPreferencesDialog = 152;
-inline constexpr int kVersionEdit = 1075;
-inline constexpr int kAdvertiseDialog = 171;
-inline constexpr int kRollingTimeEdit = 1072;
+using resources::kAdvertiseDialog;
+using resources::kPreferencesDialog;
+using resources::kRollingTimeEdit;
+using resources::kVersionEdit;
 
 }  // namespace cadmira::document

@@ -1,6 +1,7 @@
 #include "document/PreferenceCatalogue.h"
 
 #include "base/AsciiCase.h"
+#include "document/PageControls.h"
 #include "document/ProductTable.h"
 
 namespace cadmira::document {
@@ -28,7 +29,7 @@ PreferenceBinding TessadocOption(int control) {
   return {ControlKind::CheckBox, kTessadocDialog, control, MappingRule::IntegerOn, {u"Mode"}, {{u""}, {u"1"}}};
 }
 
-constexpr int kCheckPage = 172;
+constexpr int kCheckPage = resources::kCheckPageDialog;
 
 std::vector<PreferenceRow> BuildCatalogue() {
   constexpr int kKeepState = -1;
@@ -45,7 +46,8 @@ std::vector<PreferenceRow> BuildCatalogue() {
                   {Edit(151, 1071, u"BackGroundPath"), Edit(151, 1023, u"CopyrightContent"),
                    Edit(151, 1070, u"Copyright")}});
   rows.push_back({u"Advertise", ProductScope::ReaderOnly, {u"FolderPath", u"Rool", u"Time", u"Disable"},
-                  {Flag(171, 1056, u"Disable", u"1"), Edit(171, 1072, u"Time"), Flag(171, 1046, u"Rool", u"1"),
+                  {Flag(kAdvertiseDialog, 1056, u"Disable", u"1"), Edit(kAdvertiseDialog, kRollingTimeEdit, u"Time"),
+                   Flag(kAdvertiseDialog, 1046, u"Rool", u"1"),
                    {ControlKind::None, 0, 0, MappingRule::AlwaysEmpty, {u"FolderPath"}, {}}}});
   rows.push_back({u"GPOAppendMode", ProductScope::OrvantaOnly, {u"Mode"}, {Flag(kCheckPage, 1010, u"Mode", u"1")}});
   rows.push_back({u"HomePage", ProductScope::Both, {u"Title", u"Url"},

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "resources/ResourceIds.h"
+
 namespace cadmira::document {
 
 enum class ControlKind { None, CheckBox, ComboBox, Edit };
@@ -50,7 +52,7 @@ bool RowAppliesTo(const PreferenceRow& row, int product);
 const PreferenceRow* FindPreferenceRow(std::u16string_view key);
 
 // The dialog and controls the Tessadoc sub-options live on.
-inline constexpr int kTessadocDialog = 238;
-inline constexpr int kDisableTessadocCheck = 1046;
+using resources::kDisableTessadocCheck;
+using resources::kTessadocDialog;
 
 }  // namespace cadmira::document

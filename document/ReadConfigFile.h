@@ -8,6 +8,7 @@
 #include "base/Result.h"
 #include "document/FileForm.h"
 #include "document/Reader_XmlManager.h"
+#include "resources/ResourceIds.h"
 
 namespace cadmira::document {
 
@@ -16,7 +17,7 @@ namespace cadmira::document {
 enum class ReadForms { PlainOnly, PlainThenSealed };
 
 // The message of a file that gives no tree: "The format of xml is error."
-inline constexpr int kXmlFormatError = 246;
+using resources::kXmlFormatError;
 
 struct ConfigFile {
   CReader_XmlManager tree;     // empty when no accepted form parsed

@@ -6,11 +6,12 @@
 #include "base/Result.h"
 #include "document/DocumentPages.h"
 #include "document/WriteContext.h"
+#include "resources/ResourceIds.h"
 
 namespace cadmira::document {
 
 // The message of a write that failed.
-inline constexpr int kDocumentNotSaved = 232;
+using resources::kDocumentNotSaved;
 
 struct WriteResult {
   enum class Outcome {

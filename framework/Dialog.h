@@ -3,14 +3,15 @@
 #include <QDialog>
 
 #include "framework/TemplateWindow.h"
+#include "resources/ResourceIds.h"
 
 class QKeyEvent;
 
 namespace cadmira::framework {
 
 // Results of a modal run, as the platform numbers them.
-inline constexpr int kIdOk = 1;
-inline constexpr int kIdCancel = 2;
+using resources::kIdCancel;
+using resources::kIdOk;
 inline constexpr int kModalFailed = -1;
 
 // A window built from a dialog template and run modally. Pages inside another window are

@@ -22,7 +22,10 @@ void ReadSections(const std::vector<unsigned char>& bytes) {
   const CXML_TreeElement* root = tree.get();
   for (const int product : {0, 1}) {
     const int rejection = cadmira::document::CheckProduct(root, product);
-    if (rejection != 0 && rejection != 236 && rejection != 237 && rejection != 238) __builtin_trap();
+    if (rejection != 0 && rejection != cadmira::document::kWrongProductReaderFile &&
+        rejection != cadmira::document::kWrongProductOrvantaFile && rejection != cadmira::document::kNotAConfigurationFile) {
+      __builtin_trap();
+    }
   }
   cadmira::document::MapPageControls controls;
   cadmira::document::ApplyPreferenceSection(root, controls);

@@ -5,13 +5,13 @@
 #include <string>
 #include <string_view>
 
-#include "document/LanguageIds.h"
+#include "resources/LanguageIds.h"
 
 namespace cadmira::localization {
 
 // Chinese loads the embedded language file.
-using document::kChineseLangId;
-using document::kEnglishLangId;
+using resources::kChineseLangId;
+using resources::kEnglishLangId;
 
 // Drops any loaded language file; for kChineseLangId (compared as a 16-bit value) loads the
 // embedded one and looks up its font. Any other value leaves the program in English.

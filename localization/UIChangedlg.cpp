@@ -3,18 +3,15 @@
 #include <QPushButton>
 
 #include "framework/ComboBox.h"
-#include "framework/ProfileStore.h"
 #include "framework/RadioButton.h"
+#include "framework/StoredSettings.h"
 #include "localization/LanguageFile.h"
 #include "localization/Relabel.h"
 #include "localization/UiString.h"
 #include "localization/WindowText.h"
+#include "resources/ResourceIds.h"
 
 namespace cadmira::localization {
-namespace {
-
-
-}  // namespace
 
 CUIChangedlg::CUIChangedlg(QWidget* parent) : Dialog(kDialogId, parent) {}
 
@@ -29,7 +26,7 @@ void CUIChangedlg::OnInitDialog() {
 }
 
 void CUIChangedlg::CheckStoredProduct() {
-  const bool reader = framework::ProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), 0) == 1;
+  const bool reader = framework::StoredProduct() == resources::Product::Reader;
   if (auto* radio = item<framework::RadioButton>(kReaderRadio)) radio->setChecked(reader);
   if (auto* radio = item<framework::RadioButton>(kOrvantaRadio)) radio->setChecked(!reader);
 }
@@ -37,14 +34,14 @@ void CUIChangedlg::CheckStoredProduct() {
 void CUIChangedlg::FillLanguages() {
   auto* combo = item<framework::ComboBox>(kLanguageCombo);
   if (combo == nullptr) return;
-  combo->AddString(LoadUiString(107));
-  combo->AddString(LoadUiString(108));
+  combo->AddString(LoadUiString(resources::kEnglishText));
+  combo->AddString(LoadUiString(resources::kChineseText));
   combo->SetCurSel(-1);
   // The field names the current language while no entry is selected, so that confirming without
   // picking one keeps the language.
-  const int language = framework::ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), kEnglishLangId);
-  if (language == kEnglishLangId) SetWindowText(combo, LoadUiString(107));
-  if (language == kChineseLangId) SetWindowText(combo, LoadUiString(108));
+  const int language = framework::StoredLanguage();
+  if (language == kEnglishLangId) SetWindowText(combo, LoadUiString(resources::kEnglishText));
+  if (language == kChineseLangId) SetWindowText(combo, LoadUiString(resources::kChineseText));
 }
 
 void CUIChangedlg::SetTexts() {
@@ -52,7 +49,7 @@ void CUIChangedlg::SetTexts() {
   for (const auto& [id, stringId] : texts) {
     if (QWidget* control = item(id)) SetWindowText(control, LoadUiString(stringId));
   }
-  setWindowTitle(LoadUiString(113));
+  setWindowTitle(LoadUiString(resources::kInterfaceTitle));
 }
 
 void CUIChangedlg::OnOK() {

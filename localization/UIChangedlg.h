@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/Dialog.h"
+#include "resources/ResourceIds.h"
 
 namespace cadmira::localization {
 
@@ -10,9 +11,9 @@ class CUIChangedlg : public framework::Dialog {
   Q_OBJECT
 
  public:
-  static constexpr int kDialogId = 130;
+  static constexpr int kDialogId = resources::kUiChangeDialog;
   static constexpr int kHeading = 1008;
-  static constexpr int kLanguageCombo = 1007;
+  static constexpr int kLanguageCombo = resources::kUiChangeLanguageCombo;
   static constexpr int kReaderRadio = 1009;
   static constexpr int kOrvantaRadio = 1010;
 

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "resources/ResourceIds.h"
+
 namespace cadmira::resources {
 
 enum class ControlKind {
@@ -82,8 +84,7 @@ struct DialogTemplateData {
   std::span<const ControlTemplate> controls;
 };
 
-// Control ids with a fixed meaning: the confirming button, and labels that nothing addresses.
-inline constexpr int kIdOk = 1;
+// Labels that nothing addresses; the confirming button is kIdOk.
 inline constexpr int kIdStatic = -1;
 
 inline constexpr std::u16string_view kDialogFontFace = u"MS Shell Dlg";

@@ -20,12 +20,12 @@
 #include <QTreeWidget>
 
 #include "base/XmlTree.h"
-#include "document/LanguageIds.h"
 #include "pages/plugins/model/DefaultPluginList.h"
 #include "pages/preferences/model/PreferencePageRows.h"
 #include "pages/ribbon/model/RibbonDefinition.h"
 #include "pages/ribbon/model/RibbonTree.h"
 #include "resources/DialogTemplate.h"
+#include "resources/LanguageIds.h"
 #include "resources/StringTable.h"
 
 namespace {
@@ -73,7 +73,7 @@ QWidget* StockWidget(const ControlTemplate& control, QWidget* parent) {
 }
 
 constexpr int kOrvanta = 0;
-constexpr int kEnglish = cadmira::document::kEnglishLangId;
+constexpr int kEnglish = cadmira::resources::kEnglishLangId;
 
 template <class Widget>
 Widget* Find(QWidget* page, int index) {

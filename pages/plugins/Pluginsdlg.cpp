@@ -8,11 +8,12 @@
 
 #include "document/DocumentWriter.h"
 #include "framework/Host.h"
-#include "framework/ProfileStore.h"
+#include "framework/StoredSettings.h"
 #include "framework/TreeView.h"
 #include "localization/Relabel.h"
 #include "localization/UiString.h"
 #include "pages/plugins/model/DefaultPluginList.h"
+#include "resources/ResourceIds.h"
 
 namespace cadmira::pages {
 namespace {
@@ -44,9 +45,8 @@ framework::TreeView* CPluginsdlg::PluginTree() const { return item<framework::Tr
 
 void CPluginsdlg::OnInitDialog() {
   localization::RelabelDialog(this, kDialogId);
-  const int verid = framework::ProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), 0);
-  const int product = verid == document::kReaderProduct ? document::kReaderProduct : document::kOrvantaProduct;
-  const int language = framework::ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), kEnglishLangId);
+  const int product = resources::ProductNumber(framework::StoredProduct());
+  const int language = framework::StoredLanguage();
   SetTexts(product);
   const std::u16string_view section = AddedPluginSection(product);
   m_store = CProfilePluginStore(QString::fromUtf16(section.data(), static_cast<qsizetype>(section.size())));
@@ -64,7 +64,8 @@ void CPluginsdlg::SetTexts(int product) {
   SetLabel(*this, 1078, 282);
   SetLabel(*this, 1077, 220);
   SetLabel(*this, kBrowseButton, 186);
-  const int description = product == document::kReaderProduct ? 152 : 245;
+  const int description = product == document::kReaderProduct ? resources::kReaderPluginsDescription
+                                                            : resources::kOrvantaPluginsDescription;
   if (auto* edit = item<QPlainTextEdit>(1025)) edit->setPlainText(LoadUiString(description));
 }
 
@@ -126,11 +127,11 @@ void CPluginsdlg::OnDelete() {
   const auto row = static_cast<std::size_t>(tree->indexOfTopLevelItem(highlighted));
   framework::Host& host = framework::CurrentHost();
   if (m_model.IsInitialized(row)) {
-    host.MessageBox(this, LoadUiString(247), QString(), MessageIcon::None, MessageButtons::Ok);
+    host.MessageBox(this, LoadUiString(resources::kInitialPluginNotDeletedText), QString(), MessageIcon::None, MessageButtons::Ok);
     return;
   }
-  const QString question = LoadUiString(228) + highlighted->text(0) + QLatin1Char('?');
-  if (host.MessageBox(this, question, LoadUiString(229), MessageIcon::Question, MessageButtons::YesNo) ==
+  const QString question = LoadUiString(resources::kDeletePluginQuestion) + highlighted->text(0) + QLatin1Char('?');
+  if (host.MessageBox(this, question, LoadUiString(resources::kDeletePluginCaption), MessageIcon::Question, MessageButtons::YesNo) ==
       framework::MessageAnswer::Yes) {
     m_model.Remove(row);
   }

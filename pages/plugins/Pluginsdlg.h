@@ -5,6 +5,7 @@
 #include "framework/PageDialog.h"
 #include "pages/plugins/ProfilePluginStore.h"
 #include "pages/plugins/model/PluginListModel.h"
+#include "resources/ResourceIds.h"
 
 struct CXML_TreeElement;
 class QPoint;
@@ -27,7 +28,7 @@ class CPluginsdlg : public framework::PageDialog, private IPluginListObserver {
   Q_OBJECT
 
  public:
-  static constexpr int kDialogId = 150;
+  static constexpr int kDialogId = resources::kPluginsDialog;
   static constexpr int kPluginTree = 1031;
   static constexpr int kPathEdit = 1024;
   static constexpr int kAddButton = 1023;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/preferences/OptionPage.h"
+#include "resources/ResourceIds.h"
 
 class QKeyEvent;
 
@@ -12,8 +13,8 @@ class CAdvdlg : public COptionPage {
   Q_OBJECT
 
  public:
-  static constexpr int kDialogId = 171;
-  static constexpr int kRollingTimeEdit = 1072;
+  static constexpr int kDialogId = resources::kAdvertiseDialog;
+  static constexpr int kRollingTimeEdit = resources::kRollingTimeEdit;
 
   CAdvdlg();
 

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "pages/preferences/OptionPage.h"
+#include "resources/ResourceIds.h"
 
 namespace cadmira::pages {
 
@@ -12,7 +13,7 @@ class CCheckdlg : public COptionPage {
   Q_OBJECT
 
  public:
-  static constexpr int kDialogId = 172;
+  static constexpr int kDialogId = resources::kCheckPageDialog;
 
   CCheckdlg();
 

@@ -8,13 +8,14 @@
 
 #include "framework/ComboBox.h"
 #include "framework/ListBox.h"
-#include "framework/ProfileStore.h"
 #include "framework/Screen.h"
+#include "framework/StoredSettings.h"
 #include "localization/LanguageFile.h"
 #include "localization/Relabel.h"
 #include "localization/UiString.h"
 #include "localization/WindowText.h"
 #include "pages/preferences/model/PreferencePageRows.h"
+#include "resources/ResourceIds.h"
 
 namespace cadmira::pages {
 namespace {
@@ -30,8 +31,7 @@ std::u16string ToU16(const QString& text) { return text.toStdU16String(); }
 // Rows sort as a reader of the interface language expects: English by the alphabet ignoring
 // case, Chinese by pinyin.
 QCollator InterfaceCollator() {
-  const int langid =
-      framework::ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), localization::kEnglishLangId);
+  const int langid = framework::StoredLanguage();
   const bool chinese = (langid & 0xFFFF) == localization::kChineseLangId;
   QCollator collator(chinese ? QLocale(QLocale::Chinese, QLocale::China) : QLocale(QLocale::English, QLocale::UnitedStates));
   collator.setCaseSensitivity(Qt::CaseInsensitive);
@@ -57,14 +57,14 @@ framework::ListBox* CPreferencedlg::SettingList() const { return item<framework:
 
 void CPreferencedlg::OnInitDialog() {
   localization::RelabelDialog(this, kDialogId);
-  m_nProduct = framework::ProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), 0) == 1 ? 1 : 0;
+  m_nProduct = resources::ProductNumber(framework::StoredProduct());
   if (QWidget* label = item(kVersionLabel)) localization::SetWindowText(label, LoadUiString(VersionLabelId(m_nProduct)));
   if (auto* description = item<QPlainTextEdit>(kDescriptionEdit)) {
     description->setPlainText(LoadUiString(InitialDescriptionId(m_nProduct)));
   }
   AddRows();
-  if (auto* options = item<QGroupBox>(kOptionsBox)) options->setTitle(LoadUiString(146));
-  if (auto* box = item<QGroupBox>(kDescriptionBox)) box->setTitle(LoadUiString(145));
+  if (auto* options = item<QGroupBox>(kOptionsBox)) options->setTitle(LoadUiString(resources::kOptionsTitle));
+  if (auto* box = item<QGroupBox>(kDescriptionBox)) box->setTitle(LoadUiString(resources::kDescriptionTitle));
   SetListExtent();
   PlacePages();
   ShowPageOf(kAboutKey);

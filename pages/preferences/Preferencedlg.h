@@ -25,6 +25,7 @@
 #include "pages/preferences/Statusdlg.h"
 #include "pages/preferences/TDOCServerDlg.h"
 #include "pages/preferences/TDOC_PREFERENCE.h"
+#include "resources/ResourceIds.h"
 
 class QLineEdit;
 
@@ -42,9 +43,9 @@ class CPreferencedlg : public framework::PageDialog, public document::IPageContr
   Q_OBJECT
 
  public:
-  static constexpr int kDialogId = 152;
+  static constexpr int kDialogId = resources::kPreferencesDialog;
   static constexpr int kVersionLabel = 1010;
-  static constexpr int kVersionEdit = 1075;
+  static constexpr int kVersionEdit = resources::kVersionEdit;
   static constexpr int kSettingList = 1020;
   static constexpr int kOptionsBox = 1027;
   static constexpr int kDescriptionBox = 1026;

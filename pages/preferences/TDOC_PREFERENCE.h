@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/preferences/OptionPage.h"
+#include "resources/ResourceIds.h"
 
 namespace cadmira::pages {
 
@@ -9,8 +10,8 @@ class TDOC_PREFERENCE : public COptionPage {
   Q_OBJECT
 
  public:
-  static constexpr int kDialogId = 238;
-  static constexpr int kDisableBox = 1046;
+  static constexpr int kDialogId = resources::kTessadocDialog;
+  static constexpr int kDisableBox = resources::kDisableTessadocCheck;
   static constexpr int kOptionBoxes[] = {1096, 1080, 1045};
 
   TDOC_PREFERENCE();

@@ -4,11 +4,12 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
-#include "framework/ProfileStore.h"
+#include "framework/StoredSettings.h"
 #include "framework/TreeView.h"
 #include "localization/Relabel.h"
 #include "localization/UiString.h"
 #include "pages/ribbon/model/RibbonDefinition.h"
+#include "resources/ResourceIds.h"
 
 namespace cadmira::pages {
 namespace {
@@ -46,11 +47,16 @@ const RibbonItem* CRibbondlg::Record(const QTreeWidgetItem* item) const {
 
 void CRibbondlg::OnInitDialog() {
   localization::RelabelDialog(this, kDialogId);
-  if (auto* label = item<QLabel>(1028)) label->setText(LoadUiString(147));
-  if (auto* box = item<QGroupBox>(1026)) box->setTitle(LoadUiString(145));
-  if (auto* description = item<QPlainTextEdit>(1025)) description->setPlainText(LoadUiString(153));
-  FillTree(framework::ProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), 0),
-           framework::ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), kEnglishLangId));
+  if (auto* label = item<QLabel>(resources::kRibbonLabel)) {
+    label->setText(LoadUiString(resources::kRibbonOptionsLabel));
+  }
+  if (auto* box = item<QGroupBox>(resources::kRibbonDescriptionBox)) {
+    box->setTitle(LoadUiString(resources::kDescriptionTitle));
+  }
+  if (auto* description = item<QPlainTextEdit>(resources::kRibbonDescriptionEdit)) {
+    description->setPlainText(LoadUiString(resources::kRibbonDescription));
+  }
+  FillTree(resources::ProductNumber(framework::StoredProduct()), framework::StoredLanguage());
 }
 
 void CRibbondlg::FillTree(int verid, int langid) {

@@ -5,6 +5,7 @@
 #include "framework/PageDialog.h"
 #include "pages/ribbon/model/RibbonTree.h"
 #include "pages/ribbon/model/RibbonTreeObserver.h"
+#include "resources/ResourceIds.h"
 
 struct CXML_TreeElement;
 class QPoint;
@@ -22,7 +23,7 @@ class CRibbondlg : public framework::PageDialog, private IRibbonTreeObserver {
   Q_OBJECT
 
  public:
-  static constexpr int kDialogId = 149;
+  static constexpr int kDialogId = resources::kRibbonDialog;
 
   explicit CRibbondlg(QWidget* parent = nullptr);
   ~CRibbondlg() override;

@@ -1,3 +1,4 @@
+#include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 #include "resources/XmlResource.h"
 
@@ -22,6 +23,7 @@ const std::vector<int> kUsedIds = {
 
 TEST(StringTable, EveryUsedIdHasItsText) {
   for (const int id : kUsedIds) EXPECT_FALSE(EnglishString(id).empty()) << id;
+  for (const int id : kNamedTextIds) EXPECT_FALSE(EnglishString(id).empty()) << id;
 }
 
 TEST(StringTable, MissingIdGivesEmptyText) {

@@ -11,12 +11,12 @@
 #include "app/AboutDlg.h"
 #include "app/CadmiraDlg.h"
 #include "framework/ListBox.h"
-#include "framework/ProfileStore.h"
 #include "framework/TabControl.h"
 #include "framework/TreeView.h"
 #include "localization/Relabel.h"
 #include "pages/preferences/model/PreferencePageRows.h"
 #include "resources/DialogTemplate.h"
+#include "framework/StoredSettings.h"
 
 namespace {
 
@@ -83,11 +83,9 @@ bool SaveDialog(int id, const QString& path) {
 // picked: <folder>/option-<product>-<key>.png.
 template <class Record>
 void SaveOptionPages(const QString& folder, const Record& record) {
-  const QString section = QStringLiteral("Versions");
-  const QString entry = QStringLiteral("verid");
-  const int stored = cadmira::framework::ProfileInt(section, entry, 0);
+  const cadmira::resources::Product stored = cadmira::framework::StoredProduct();
   for (const int product : {1, 0}) {
-    cadmira::framework::WriteProfileInt(section, entry, product);
+    cadmira::framework::StoreProduct(cadmira::resources::ProductFromNumber(product));
     QWidget frame;
     cadmira::pages::CPreferencedlg preferences;
     if (!preferences.Create(&frame)) {
@@ -106,7 +104,7 @@ void SaveOptionPages(const QString& folder, const Record& record) {
       record(Save(*preferences.OptionPage(row->pageId), path), path);
     }
   }
-  cadmira::framework::WriteProfileInt(section, entry, stored);
+  cadmira::framework::StoreProduct(stored);
 }
 
 }  // namespace

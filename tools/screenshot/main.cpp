@@ -6,9 +6,9 @@
 #include <QTextStream>
 
 #include "app/CadmiraApp.h"
-#include "framework/ProfileStore.h"
 #include "framework/Screen.h"
 #include "framework/ScriptedHost.h"
+#include "framework/StoredSettings.h"
 #include "localization/InterfaceLanguage.h"
 #include "tools/screenshot/Screenshots.h"
 
@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("Cadmira"));
   QTemporaryDir profile;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile.path());
-  if (!cadmira::framework::WriteProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), langid)) {
+  if (!cadmira::framework::StoreLanguage(langid)) {
     err << "cannot write the temporary settings\n";
     return 1;
   }

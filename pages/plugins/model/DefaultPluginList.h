@@ -3,15 +3,15 @@
 #include <string_view>
 #include <vector>
 
-#include "document/LanguageIds.h"
 #include "pages/plugins/model/PluginItem.h"
+#include "resources/LanguageIds.h"
 
 struct CXML_TreeElement;
 
 namespace cadmira::pages {
 
-using document::kChineseLangId;
-using document::kEnglishLangId;
+using resources::kChineseLangId;
+using resources::kEnglishLangId;
 
 // The embedded default list of a product (1 is the reader, any other value the editor) in an
 // interface language; 0 for a language that has none.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document/PreferenceCatalogue.h"
+#include "resources/ResourceIds.h"
 
 namespace cadmira::pages {
 
@@ -50,7 +51,7 @@ std::span<const int> OptionPageCreationOrder();
 int PageTableKey(int pageId);
 
 // The check-box page that hosts several rows, and every box on it.
-inline constexpr int kCheckPageId = 172;
+inline constexpr int kCheckPageId = resources::kCheckPageDialog;
 std::span<const int> CheckPageBoxes();
 
 // The row shown when the page opens.

@@ -1,13 +1,11 @@
 #include "pages/preferences/model/ValidateBeforeWrite.h"
+#include "resources/ResourceIds.h"
 
 #include <algorithm>
 #include <limits>
 
 namespace cadmira::pages {
 namespace {
-
-constexpr int kEmptyVersionMessage = 235;
-constexpr int kRollingTimeMessage = 239;
 
 // The C library's white space, and the no-break and ideographic spaces an input method may type.
 bool IsWhiteSpace(char16_t c) {
@@ -52,9 +50,9 @@ WriteRefusal CheckBeforeWrite(const document::IPageControls& controls) {
 int RefusalMessageId(WriteRefusal refusal) {
   switch (refusal) {
     case WriteRefusal::EmptyVersion:
-      return kEmptyVersionMessage;
+      return resources::kEmptyVersionMessage;
     case WriteRefusal::RollingTimeOutOfRange:
-      return kRollingTimeMessage;
+      return resources::kRollingTimeMessage;
     case WriteRefusal::None:
       break;
   }

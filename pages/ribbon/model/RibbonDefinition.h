@@ -1,12 +1,12 @@
 #pragma once
 
 #include "base/XmlTree.h"
-#include "document/LanguageIds.h"
+#include "resources/LanguageIds.h"
 
 namespace cadmira::pages {
 
-using document::kChineseLangId;
-using document::kEnglishLangId;
+using resources::kChineseLangId;
+using resources::kEnglishLangId;
 
 // The embedded ribbon definition of a product (1 Reader, anything else Orvanta) in an interface
 // language (49007 Chinese, anything else English).
