@@ -30,13 +30,6 @@ class CZD_GrowBuffer {
   }
   bool AppendWide(CZD_WideStrView text);
   void Clear() { m_nLength = 0; }
-  // Adds `count` units to the end, to be written by the caller, once EnsureRoom has made room
-  // for them; the length must be even.
-  char16_t* ExtendUnits(int count) {
-    auto* units = reinterpret_cast<char16_t*>(m_pData + m_nLength);
-    m_nLength += count * 2;
-    return units;
-  }
 
   const unsigned char* Data() const { return m_pData; }
   int GetLength() const { return m_nLength; }

@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string_view>
-#include <string_view>
 
 namespace cadmira::document {
 

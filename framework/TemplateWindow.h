@@ -43,7 +43,6 @@ class TemplateWindow {
 
   // Enter and Escape go to the focused control: the window neither confirms nor closes on them.
   void SetKeyPassThrough(bool passThrough) { m_keyPassThrough = passThrough; }
-  bool KeyPassThrough() const { return m_keyPassThrough; }
 
  protected:
   TemplateWindow(QWidget& window, int templateId);
