@@ -53,23 +53,6 @@ std::string ReadValues(const CXML_TreeElement* element, const PreferenceBinding&
   return text;
 }
 
-// The state whose values all equal the element's ignoring case, as the reading rules compare.
-bool MatchesAState(const CXML_TreeElement* element, const PreferenceBinding& binding) {
-  for (const std::vector<std::u16string_view>& state : binding.states) {
-    bool equal = true;
-    for (std::size_t i = 0; i < binding.attributes.size() && equal; ++i) {
-      equal = AsciiEqualNoCase(document::AttributeOrEmpty(element, document::ToUtf8(binding.attributes[i])), state[i]);
-    }
-    if (equal) return true;
-  }
-  return false;
-}
-
-int IntegerOrZero(const CXML_TreeElement* element, std::string_view name) {
-  int value = 0;
-  return AttributeInt(element, name, value) ? value : 0;
-}
-
 }  // namespace
 
 std::size_t CLinter::Run(const FindingSink& sink) {
@@ -207,7 +190,7 @@ void CLinter::CheckBinding(const CXML_TreeElement* element, const PreferenceBind
   const std::string values = ReadValues(element, binding);
   switch (binding.rule) {
     case MappingRule::States:
-      if (MatchesAState(element, binding)) return;
+      if (document::MatchedState(binding, element) >= 0) return;
       if (binding.unmatchedState < 0) {
         Add("unmatched-value", setting->name + ": " + values + " matches no reading rule; the editor leaves the control as it was (" +
                                    std::string(CVocabulary::StateWord(setting->kind, 0)) + " on fresh pages)",
@@ -220,7 +203,7 @@ void CLinter::CheckBinding(const CXML_TreeElement* element, const PreferenceBind
       return;
     case MappingRule::IntegerOn: {
       const std::string attribute = document::ToUtf8(binding.attributes[0]);
-      if (document::AttributeOrEmpty(element, attribute).empty() || IntegerOrZero(element, attribute) == 1) return;
+      if (document::AttributeOrEmpty(element, attribute).empty() || document::ReadsAsOn(binding, element)) return;
       Add("unmatched-value", setting->name + ": " + values + " is not 1, so the editor leaves the box as it was (off on fresh pages)",
           where);
       return;
@@ -228,7 +211,8 @@ void CLinter::CheckBinding(const CXML_TreeElement* element, const PreferenceBind
     case MappingRule::DisableTessadoc: {
       const std::string attribute = document::ToUtf8(binding.attributes[0]);
       const std::u16string value = document::AttributeOrEmpty(element, attribute);
-      if (value.empty() || value == u"0" || IntegerOrZero(element, attribute) == 1) return;
+      // 0 and nothing mean off as well; any other value is read as off, which its writer hardly meant.
+      if (value.empty() || value == u"0" || document::ReadsAsOn(binding, element)) return;
       Add("unmatched-value", setting->name + ": " + values + " is not 1, so the editor reads it as off", where);
       return;
     }

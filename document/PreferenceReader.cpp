@@ -12,22 +12,10 @@ namespace {
 // The sub-options that disabling the whole Tessadoc feature greys out.
 constexpr int kTessadocSubOptions[] = {1080, 1045, 1096};
 
-int AttributeIntOrZero(const CXML_TreeElement* element, std::string_view name) {
-  int value = 0;
-  if (!AttributeInt(element, name, value)) return 0;
-  return value;
-}
-
-// The state whose values all equal the element's, ignoring case; -1 when none does.
+// The state a read takes: the matching one, else the binding's fallback (-1: none).
 int MatchingState(const PreferenceBinding& binding, const CXML_TreeElement* element) {
-  std::vector<std::u16string> values;
-  for (std::u16string_view name : binding.attributes) values.push_back(AttributeOrEmpty(element, ToUtf8(name)));
-  for (std::size_t state = 0; state < binding.states.size(); ++state) {
-    bool equal = true;
-    for (std::size_t i = 0; i < values.size() && equal; ++i) equal = AsciiEqualNoCase(values[i], binding.states[state][i]);
-    if (equal) return static_cast<int>(state);
-  }
-  return binding.unmatchedState;
+  const int state = MatchedState(binding, element);
+  return state >= 0 ? state : binding.unmatchedState;
 }
 
 void SetState(const PreferenceBinding& binding, int state, IPageControls& controls) {
@@ -47,10 +35,10 @@ void ApplyBinding(const PreferenceBinding& binding, const CXML_TreeElement* elem
       controls.SetText(binding.dialogId, binding.controlId, AttributeOrEmpty(element, attribute));
       return;
     case MappingRule::IntegerOn:
-      if (AttributeIntOrZero(element, attribute) == 1) controls.SetChecked(binding.dialogId, binding.controlId, true);
+      if (ReadsAsOn(binding, element)) controls.SetChecked(binding.dialogId, binding.controlId, true);
       return;
     case MappingRule::DisableTessadoc: {
-      const bool disabled = AttributeIntOrZero(element, attribute) == 1;
+      const bool disabled = ReadsAsOn(binding, element);
       controls.SetChecked(binding.dialogId, binding.controlId, disabled);
       if (disabled) {
         for (int option : kTessadocSubOptions) controls.SetEnabled(binding.dialogId, option, false);
@@ -65,6 +53,27 @@ void ApplyBinding(const PreferenceBinding& binding, const CXML_TreeElement* elem
 }
 
 }  // namespace
+
+int MatchedState(const PreferenceBinding& binding, const CXML_TreeElement* element) {
+  std::vector<std::u16string> values;
+  for (std::u16string_view name : binding.attributes) values.push_back(AttributeOrEmpty(element, ToUtf8(name)));
+  for (std::size_t state = 0; state < binding.states.size(); ++state) {
+    bool equal = true;
+    for (std::size_t i = 0; i < values.size() && equal; ++i) equal = AsciiEqualNoCase(values[i], binding.states[state][i]);
+    if (equal) return static_cast<int>(state);
+  }
+  return -1;
+}
+
+int AttributeIntOrZero(const CXML_TreeElement* element, std::string_view name) {
+  int value = 0;
+  if (!AttributeInt(element, name, value)) return 0;
+  return value;
+}
+
+bool ReadsAsOn(const PreferenceBinding& binding, const CXML_TreeElement* element) {
+  return !binding.attributes.empty() && AttributeIntOrZero(element, ToUtf8(binding.attributes[0])) == 1;
+}
 
 std::u16string AttributeOrEmpty(const CXML_TreeElement* element, std::string_view name) {
   CZD_WideStr value;
