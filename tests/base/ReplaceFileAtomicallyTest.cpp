@@ -1,4 +1,5 @@
 #include "base/ReplaceFileAtomically.h"
+#include "tests/support/TempFolder.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -28,17 +29,6 @@ namespace fs = std::filesystem;
 
 class ReplaceFileAtomically_ : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "cadmira-replace-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    m_folder = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::permissions(m_folder, fs::perms::owner_all, fs::perm_options::add, ignored);
-    fs::remove_all(m_folder, ignored);
-  }
-
   std::string PathOf(const std::string& name) const { return (m_folder / name).string(); }
 
   static std::vector<unsigned char> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
@@ -60,7 +50,8 @@ class ReplaceFileAtomically_ : public ::testing::Test {
     return names;
   }
 
-  fs::path m_folder;
+  TempFolder m_temp;
+  const fs::path m_folder = m_temp.Folder();
 };
 
 TEST_F(ReplaceFileAtomically_, CreatesANewFileWithTheUmaskApplied) {

@@ -11,8 +11,11 @@
 #include <vector>
 
 #include "cli/CliApp.h"
+#include "tests/support/TempFolder.h"
 
 namespace cadmira::cli {
+
+using ::TempFolder;
 
 // What one run of cadmira-cli gave.
 struct CliRun {
@@ -44,27 +47,5 @@ inline std::string ReadFile(const std::string& path) {
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-// A folder of its own for one test, removed with everything in it.
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "cadmira-cli-XXXXXX").string();
-    m_path = mkdtemp(pattern.data());
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  ~TempFolder() { std::filesystem::remove_all(m_path); }
-
-  std::string Write(const std::string& name, const std::string& bytes) const {
-    const std::string path = Path(name);
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-  }
-  std::string Path(const std::string& name) const { return m_path + "/" + name; }
-  const std::string& path() const { return m_path; }
-
- private:
-  std::string m_path;
-};
 
 }  // namespace cadmira::cli

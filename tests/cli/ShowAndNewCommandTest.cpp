@@ -16,6 +16,7 @@
 #include "cli/CliApp.h"
 #include "tests/cli/CliRun.h"
 #include "document/Seal.h"
+#include "tests/support/TempFolder.h"
 
 namespace cadmira::cli {
 namespace {
@@ -31,18 +32,13 @@ std::string Content(const std::string& path) {
 
 class ShowAndNew : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "cadmira-cli-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    m_folder = pattern;
-  }
-  void TearDown() override { fs::remove_all(m_folder); }
   std::string PathOf(const std::string& name) const { return (m_folder / name).string(); }
   std::string Write(const std::string& name, const std::string& text) const {
     std::ofstream(PathOf(name), std::ios::binary) << text;
     return PathOf(name);
   }
-  fs::path m_folder;
+  TempFolder m_temp;
+  const fs::path m_folder = m_temp.Folder();
 };
 
 TEST_F(ShowAndNew, ShowsTheExamplesTheSameInBothForms) {

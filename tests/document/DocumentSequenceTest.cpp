@@ -13,6 +13,7 @@
 #include "document/Seal.h"
 #include "document/WriteDocument.h"
 #include "tests/document/FakeDocumentPages.h"
+#include "tests/support/TempFolder.h"
 
 namespace cadmira::document {
 namespace {
@@ -28,16 +29,6 @@ const std::string kOrvantaFile = "<ZandorOrvantaPDF version=\"1\"><Profstore/></
 
 class DocumentSequence : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "cadmira-sequence-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    m_folder = pattern;
-  }
-  void TearDown() override {
-    fs::permissions(m_folder, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(m_folder);
-  }
-
   std::string Write(const std::string& name, std::string bytes, bool sealed = false) const {
     if (sealed) SealBuffer(reinterpret_cast<unsigned char*>(bytes.data()), bytes.size());
     const std::string path = (m_folder / name).string();
@@ -49,7 +40,8 @@ class DocumentSequence : public ::testing::Test {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
-  fs::path m_folder;
+  TempFolder m_temp;
+  const fs::path m_folder = m_temp.Folder();
 };
 
 TEST_F(DocumentSequence, OnlyAFileOfTheCurrentProductInAnAcceptedFormGivesATree) {

@@ -14,6 +14,7 @@
 #include "document/MapPageControls.h"
 #include "document/Seal.h"
 #include "document/SealedWrite.h"
+#include "tests/support/TempFolder.h"
 
 namespace cadmira::document {
 namespace {
@@ -22,13 +23,6 @@ namespace fs = std::filesystem;
 
 class ReadConfigFile_ : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "cadmira-read-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    m_folder = pattern;
-  }
-  void TearDown() override { fs::remove_all(m_folder); }
-
   std::string Write(const std::string& name, const std::string& bytes) const {
     const std::string path = (m_folder / name).string();
     std::ofstream(path, std::ios::binary) << bytes;
@@ -47,7 +41,8 @@ class ReadConfigFile_ : public ::testing::Test {
     return file.ok() ? std::move(file).value() : ConfigFile{};
   }
 
-  fs::path m_folder;
+  TempFolder m_temp;
+  const fs::path m_folder = m_temp.Folder();
 };
 
 const std::string kReaderFile = "<ZandorReader version=\"1\" Edition=\"Enterprise\"><Profstore/></ZandorReader>";

@@ -1,4 +1,5 @@
 #include "document/ReadWholeFile.h"
+#include "tests/support/TempFolder.h"
 
 #include <fcntl.h>
 #include <stdlib.h>
@@ -20,14 +21,9 @@ namespace fs = std::filesystem;
 
 class ReadWholeFile_ : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "cadmira-whole-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    m_folder = pattern;
-  }
-  void TearDown() override { fs::remove_all(m_folder); }
   std::string PathOf(const std::string& name) const { return (m_folder / name).string(); }
-  fs::path m_folder;
+  TempFolder m_temp;
+  const fs::path m_folder = m_temp.Folder();
 };
 
 std::string Text(const Result<std::vector<unsigned char>>& bytes) {

