@@ -1,4 +1,19 @@
-# One library target per source folder, built from every .cpp/.h in it.
+# The include root a library publishes: a folder of the build tree holding one link, at the
+# library's own path below the source root, to the library's folder. `#include "base/X.h"` then
+# finds base's headers for base and for what links it, and nothing else: a header of a folder the
+# target does not link is not found, so that an include across the layers fails the build.
+function(cadmira_own_include_root target out)
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  set(root ${PROJECT_BINARY_DIR}/include/${target})
+  get_filename_component(parent ${root}/${folder} DIRECTORY)
+  file(MAKE_DIRECTORY ${parent})
+  file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${folder} SYMBOLIC)
+  set(${out} ${root} PARENT_SCOPE)
+endfunction()
+
+# One library target per source folder, built from every .cpp/.h in it. It sees the headers of
+# its own folder and of the LIBS it links (which are the folders the layers let it use), and
+# passes on the same to what links it.
 function(cadmira_folder_library target)
   cmake_parse_arguments(ARG "" "" "LIBS;EXCLUDE" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS
@@ -9,13 +24,15 @@ function(cadmira_folder_library target)
   set(compiled ${sources})
   list(FILTER compiled INCLUDE REGEX "\\.cpp$")
   if(compiled)
+    cadmira_own_include_root(${target} include_root)
     add_library(${target} STATIC ${sources})
-    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_include_directories(${target} PUBLIC ${include_root})
     target_link_libraries(${target} PUBLIC ${ARG_LIBS})
   else()
     # A folder that holds no code yet still gives its dependents a target to link.
+    cadmira_own_include_root(${target} include_root)
     add_library(${target} INTERFACE)
-    target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_include_directories(${target} INTERFACE ${include_root})
     target_link_libraries(${target} INTERFACE ${ARG_LIBS})
   endif()
 endfunction()
