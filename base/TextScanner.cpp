@@ -136,12 +136,17 @@ void CXML_TextScanner::SkipPastRun(unsigned char c) {
 }
 
 std::uint32_t CXML_TextScanner::ReadNumber(unsigned base) {
-  // Unsigned arithmetic: an overlong number wraps instead of overflowing.
+  // The value stops growing once it is past the last code point, so that a long number cannot
+  // wrap round to a character such as '<'; it then appends nothing.
+  constexpr std::uint32_t kLastCodePoint = 0x10FFFF;
   std::uint32_t value = 0;
   while (HasByte()) {
     const unsigned char c = Next();
     if (c == ';') {
       break;
+    }
+    if (value > kLastCodePoint) {
+      continue;
     }
     if (base == 16 && xmlchar::Is(c, xmlchar::kHexDigit)) {
       value = value * 16 + xmlchar::HexValue(c);
