@@ -27,7 +27,7 @@ CCadmiraApp::CCadmiraApp(int& argc, char** argv) : QApplication(ChooseScreenScal
 
 void CCadmiraApp::InitInstance() {
   m_strStartFile = StartFileFromArguments(arguments());
-  framework::InstallCrashHandler(framework::ExecutableFolder());
+  framework::InstallCrashHandler(framework::CrashReportFolder());
   localization::PrepareInterfaceLanguage(framework::StoredLanguage());
 }
 

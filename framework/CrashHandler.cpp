@@ -2,7 +2,9 @@
 
 #include <execinfo.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -126,15 +128,30 @@ void WriteReport(int fd, int signalNumber, const siginfo_t* info) {
   CopyFile(fd, "/proc/self/maps");
 }
 
+// Creates each missing folder of `path` (which ends with "/") for its owner alone; folders that
+// exist keep their mode. The report is only made when it crashes, so nothing is created before.
+void CreateFolders(char* path) {
+  for (char* slash = path + 1; *slash != '\0'; ++slash) {
+    if (*slash != '/') continue;
+    *slash = '\0';
+    if (::mkdir(path, 0700) == 0) ::chmod(path, 0700);
+    *slash = '/';
+  }
+}
+
 void HandleCrash(int signalNumber, siginfo_t* info, void*) {
-  if (g_state != nullptr) {
+  // Without a folder of the user's there is nowhere private for the report.
+  if (g_state != nullptr && g_state->folder[0] != '\0') {
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
     const CrashTime time = CrashTimeFromEpoch(now.tv_sec, static_cast<int>(now.tv_nsec / 1000000), g_state->utcOffset);
     char path[4096 + 64];
     if (FormatCrashDumpName(path, sizeof path, g_state->folder.data(), time, g_state->number) != 0) {
-      const int fd = ::open(path, O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+      CreateFolders(path);
+      // The memory map and the backtrace are the user's business alone.
+      const int fd = ::open(path, O_RDWR | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
       if (fd >= 0) {
+        ::fchmod(fd, 0600);
         WriteReport(fd, signalNumber, info);
         ::close(fd);
       }
@@ -199,17 +216,25 @@ CrashTime CrashTimeFromEpoch(long long seconds, int millisecond, long utcOffsetS
   return time;
 }
 
-std::string ExecutableFolder() {
-  std::vector<char> buffer(4096);
-  for (;;) {
-    const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
-    if (length < 0) return "./";
-    if (static_cast<std::size_t>(length) < buffer.size()) {
-      const std::string path(buffer.data(), static_cast<std::size_t>(length));
-      return path.substr(0, path.rfind('/') + 1);
-    }
-    buffer.resize(buffer.size() * 2);
+std::string CrashReportFolder(const char* stateHome, const char* home) {
+  std::string folder;
+  if (stateHome != nullptr && stateHome[0] == '/') {
+    folder = stateHome;
+  } else if (home != nullptr && home[0] != '\0') {
+    folder = std::string(home) + "/.local/state";
+  } else {
+    return {};
   }
+  if (folder.back() != '/') folder += '/';
+  return folder + "Cadmira/";
+}
+
+std::string CrashReportFolder() {
+  const char* home = std::getenv("HOME");
+  if (home == nullptr || home[0] == '\0') {
+    if (const passwd* user = ::getpwuid(::getuid())) home = user->pw_dir;
+  }
+  return CrashReportFolder(std::getenv("XDG_STATE_HOME"), home);
 }
 
 void InstallCrashHandler(const std::string& dumpFolder) {

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace cadmira::framework {
@@ -60,11 +61,27 @@ TEST(CrashTimeTest, EpochSecondsBecomeLocalCalendarTime) {
   }
 }
 
-TEST(CrashHandlerTest, ExecutableFolderEndsWithASeparator) {
-  const std::string folder = ExecutableFolder();
-  ASSERT_FALSE(folder.empty());
-  EXPECT_EQ(folder.back(), '/');
-  EXPECT_TRUE(QDir(QString::fromStdString(folder)).exists());
+TEST(CrashReportFolderTest, IsCadmiraInTheUsersStateFolder) {
+  struct Case {
+    const char* stateHome;
+    const char* home;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"/home/ann/state", "/home/ann", "/home/ann/state/Cadmira/"},
+      {"/home/ann/state/", "/home/ann", "/home/ann/state/Cadmira/"},
+      {nullptr, "/home/ann", "/home/ann/.local/state/Cadmira/"},
+      {"", "/home/ann", "/home/ann/.local/state/Cadmira/"},
+      // A relative state folder is not one, by the base directory rules.
+      {"state", "/home/ann", "/home/ann/.local/state/Cadmira/"},
+      {"/", "/home/ann", "/Cadmira/"},
+      {nullptr, nullptr, ""},
+      {nullptr, "", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CrashReportFolder(c.stateHome, c.home), c.expected)
+        << (c.stateHome ? c.stateHome : "(unset)") << " " << (c.home ? c.home : "(unset)");
+  }
 }
 
 QStringList DumpFiles(const QString& folder) {
@@ -147,10 +164,47 @@ TEST_F(CrashHandlerDeathTest, AnAbortIsHandledTheSameWay) {
   CheckDump(m_path, "ABRT", QByteArrayLiteral("\nsent by pid "));
 }
 
-TEST_F(CrashHandlerDeathTest, AFolderThatCannotTakeTheDumpStillGivesTheExitStatus) {
+TEST_F(CrashHandlerDeathTest, MissingFoldersAreCreatedForTheUserAloneAndSoIsTheReport) {
   EXPECT_EXIT(
       {
-        InstallCrashHandler(Folder() + "missing/");
+        ::umask(022);
+        InstallCrashHandler(Folder() + "state/Cadmira/");
+        std::abort();
+      },
+      ::testing::ExitedWithCode(128 + SIGABRT), "");
+  for (const char* folder : {"/state", "/state/Cadmira"}) {
+    struct stat info {};
+    ASSERT_EQ(::stat((m_path + QLatin1String(folder)).toLocal8Bit().constData(), &info), 0) << folder;
+    EXPECT_EQ(info.st_mode & 07777, 0700u) << folder;
+  }
+  const QString folder = m_path + QStringLiteral("/state/Cadmira");
+  const QStringList dumps = DumpFiles(folder);
+  ASSERT_EQ(dumps.size(), 1);
+  struct stat info {};
+  ASSERT_EQ(::stat((folder + QLatin1Char('/') + dumps[0]).toLocal8Bit().constData(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0600u);
+}
+
+TEST_F(CrashHandlerDeathTest, NoFolderOfTheUserMeansNoReport) {
+  const QString here = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(m_path));
+  EXPECT_EXIT(
+      {
+        InstallCrashHandler("");
+        std::abort();
+      },
+      ::testing::ExitedWithCode(128 + SIGABRT), "");
+  QDir::setCurrent(here);
+  EXPECT_TRUE(DumpFiles(m_path).isEmpty());
+}
+
+TEST_F(CrashHandlerDeathTest, AFolderThatCannotTakeTheDumpStillGivesTheExitStatus) {
+  QFile blocker(m_path + QStringLiteral("/file"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  EXPECT_EXIT(
+      {
+        InstallCrashHandler(Folder() + "file/missing/");
         volatile int zero = 0;
         std::raise(SIGFPE);
         (void)zero;
