@@ -6,7 +6,7 @@
 namespace cadmira::document {
 
 LoadedDocument LoadDocument(const std::string& path, ReadForms forms, int product) {
-  Result<ConfigFile> file = ReadConfigFile(path, forms);
+  Result<ConfigFile> file = ReadConfigFile(path, forms, FileKinds::RegularOnly);
   LoadedDocument loaded;
   if (!file || file.value().Root() == nullptr) {
     loaded.refusal = kXmlFormatError;

@@ -16,7 +16,8 @@ struct LoadedDocument {
 
 // Reads the file in the accepted forms and checks that its root names `product`. A refused file
 // gives no tree, so that nothing of it can reach the pages or the document state. A file that
-// cannot be read is refused as one that does not parse.
+// cannot be read is refused as one that does not parse, and so is anything but a regular file:
+// the window must not wait on a FIFO or read a device that never ends.
 LoadedDocument LoadDocument(const std::string& path, ReadForms forms, int product);
 
 // Fills the pages from an accepted tree: the preferences and the version box, then the ribbon,

@@ -41,8 +41,8 @@ ConfigFile ReadConfigBytes(std::vector<unsigned char> bytes, ReadForms forms) {
   return plain;
 }
 
-Result<ConfigFile> ReadConfigFile(const std::string& path, ReadForms forms) {
-  Result<std::vector<unsigned char>> bytes = ReadWholeFile(path);
+Result<ConfigFile> ReadConfigFile(const std::string& path, ReadForms forms, FileKinds kinds) {
+  Result<std::vector<unsigned char>> bytes = ReadWholeFile(path, kLargestReadable, kinds);
   if (!bytes) return bytes.error();
   return ReadConfigBytes(std::move(bytes).value(), forms);
 }

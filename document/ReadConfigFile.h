@@ -7,6 +7,7 @@
 
 #include "base/Result.h"
 #include "document/FileForm.h"
+#include "document/ReadWholeFile.h"
 #include "document/Reader_XmlManager.h"
 #include "resources/ResourceIds.h"
 
@@ -37,9 +38,10 @@ ConfigFile ReadConfigBytes(std::vector<unsigned char> bytes, ReadForms forms);
 // their root names neither product.
 std::optional<int> ProductOfPlainBytes(std::span<const unsigned char> bytes);
 
-// Reads the file once (any readable stream, at most what the reader takes) and parses it as
+// Reads the file once (a file of `kinds`, at most what the reader takes) and parses it as
 // ReadConfigBytes does. The error says why the file could not be read; a file that was read but
 // did not parse gives an empty tree instead.
-Result<ConfigFile> ReadConfigFile(const std::string& path, ReadForms forms);
+Result<ConfigFile> ReadConfigFile(const std::string& path, ReadForms forms,
+                                  FileKinds kinds = FileKinds::AnyStream);
 
 }  // namespace cadmira::document

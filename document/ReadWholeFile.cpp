@@ -70,12 +70,20 @@ class FileDescriptor {
 
 }  // namespace
 
-Result<std::vector<unsigned char>> ReadWholeFile(const std::string& path, std::uint64_t limit) {
-  const FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+Result<std::vector<unsigned char>> ReadWholeFile(const std::string& path, std::uint64_t limit, FileKinds kinds) {
+  // Opening a FIFO waits for its writer unless the open does not block.
+  const int nonBlocking = kinds == FileKinds::RegularOnly ? O_NONBLOCK : 0;
+  const FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | nonBlocking));
   if (file.get() < 0) return CannotRead(path, std::strerror(errno));
   struct stat info {};
   if (fstat(file.get(), &info) != 0) return CannotRead(path, std::strerror(errno));
   if (S_ISDIR(info.st_mode)) return CannotRead(path, std::strerror(EISDIR));
+  if (kinds == FileKinds::RegularOnly) {
+    if (!S_ISREG(info.st_mode)) return CannotRead(path, "it is not a regular file");
+    if (fcntl(file.get(), F_SETFL, fcntl(file.get(), F_GETFL) & ~O_NONBLOCK) != 0) {
+      return CannotRead(path, std::strerror(errno));
+    }
+  }
   // A regular file's size is known before reading; anything else is read until it ends.
   std::uint64_t hint = 0;
   if (S_ISREG(info.st_mode) && info.st_size > 0) {

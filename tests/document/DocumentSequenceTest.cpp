@@ -72,6 +72,28 @@ TEST_F(DocumentSequence, OnlyAFileOfTheCurrentProductInAnAcceptedFormGivesATree)
   EXPECT_EQ(LoadDocument((m_folder / "missing.xml").string(), ReadForms::PlainThenSealed, 1).refusal, kXmlFormatError);
 }
 
+// Without a writer a FIFO would block the load until one came, and a device would be read until
+// the reader's limit; neither can hold a file the window could save back.
+TEST_F(DocumentSequence, AnythingButARegularFileIsRefusedWithoutBeingRead) {
+  const std::string fifo = (m_folder / "fifo.xml").string();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const std::string device = (m_folder / "zero.xml").string();
+  fs::create_symlink("/dev/zero", device);
+  const std::string folder = (m_folder / "folder.xml").string();
+  fs::create_directory(folder);
+  // Sparse: one byte over the largest file the reader takes, refused from its size.
+  const std::string huge = Write("huge.xml", kReaderFile);
+  fs::resize_file(huge, kLargestReadable + 1);
+  for (const std::string& path : {fifo, device, folder, huge}) {
+    EXPECT_EQ(LoadDocument(path, ReadForms::PlainThenSealed, 1).refusal, kXmlFormatError) << path;
+    EXPECT_EQ(LoadDocument(path, ReadForms::PlainOnly, 1).refusal, kXmlFormatError) << path;
+  }
+  // A link to a regular file is that file.
+  const std::string link = (m_folder / "link.xml").string();
+  fs::create_symlink(Write("reader.xml", kReaderFile), link);
+  EXPECT_EQ(LoadDocument(link, ReadForms::PlainOnly, 1).refusal, 0);
+}
+
 TEST_F(DocumentSequence, ApplyingFillsThePreferencesThenTheRibbonThenThePlugins) {
   const LoadedDocument loaded = LoadDocument(Write("reader.xml", kReaderFile), ReadForms::PlainOnly, 1);
   ASSERT_NE(loaded.tree.Root(), nullptr);

@@ -50,6 +50,24 @@ TEST_F(ReadWholeFile_, ReadsFilesAndStreamsToTheirEnd) {
   EXPECT_EQ(Text(ReadWholeStream(in, "the standard input")), big);
 }
 
+TEST_F(ReadWholeFile_, RegularOnlyRefusesEverythingElseAtOnce) {
+  std::ofstream(PathOf("a.xml"), std::ios::binary) << "<a/>";
+  ASSERT_EQ(mkfifo(PathOf("fifo").c_str(), 0600), 0);
+  fs::create_symlink(PathOf("a.xml"), PathOf("link"));
+  EXPECT_EQ(Text(ReadWholeFile(PathOf("a.xml"), kLargestReadable, FileKinds::RegularOnly)), "<a/>");
+  EXPECT_EQ(Text(ReadWholeFile(PathOf("link"), kLargestReadable, FileKinds::RegularOnly)), "<a/>");
+  EXPECT_EQ(Text(ReadWholeFile(PathOf("fifo"), kLargestReadable, FileKinds::RegularOnly)),
+            "error: cannot read " + PathOf("fifo") + ": it is not a regular file");
+  EXPECT_EQ(Text(ReadWholeFile("/dev/zero", kLargestReadable, FileKinds::RegularOnly)),
+            "error: cannot read /dev/zero: it is not a regular file");
+  EXPECT_EQ(Text(ReadWholeFile(m_folder.string(), kLargestReadable, FileKinds::RegularOnly)),
+            "error: cannot read " + m_folder.string() + ": Is a directory");
+  // A regular file whose size is over the limit is refused before anything is read.
+  std::ofstream(PathOf("big.xml"), std::ios::binary) << std::string(101, 'b');
+  EXPECT_EQ(Text(ReadWholeFile(PathOf("big.xml"), 100, FileKinds::RegularOnly)),
+            "error: cannot read " + PathOf("big.xml") + ": it is larger than 100 bytes, the most a file may hold");
+}
+
 TEST_F(ReadWholeFile_, RefusesMoreThanTheLimitAndSaysWhy) {
   std::ofstream(PathOf("b.xml"), std::ios::binary) << std::string(101, 'b');
   EXPECT_EQ(Text(ReadWholeFile(PathOf("b.xml"), 101)).size(), 101u);
