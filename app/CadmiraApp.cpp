@@ -11,8 +11,24 @@
 
 namespace cadmira::app {
 
-QString StartFileFromArguments(const QStringList& arguments) {
-  return arguments.size() == 2 ? arguments[1] : QString();
+QStringList RawArguments(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
+}
+
+bool PrintInsteadOfWindow(const CommandLine& line, std::FILE* out) {
+  QString text;
+  if (line.action == CommandLine::Action::PrintHelp) {
+    text = UsageText();
+  } else if (line.action == CommandLine::Action::PrintVersion) {
+    text = VersionLine();
+  } else {
+    return false;
+  }
+  std::fputs(text.toLocal8Bit().constData(), out);
+  std::fflush(out);
+  return true;
 }
 
 int& ChooseScreenScaling(int& argc) {
@@ -26,15 +42,19 @@ CCadmiraApp::CCadmiraApp(int& argc, char** argv) : QApplication(ChooseScreenScal
 }
 
 void CCadmiraApp::InitInstance() {
-  m_strStartFile = StartFileFromArguments(arguments());
+  const StartFile start = ParseCommandLine(arguments()).startFile;
+  m_strStartFile = start.path;
+  m_startFileRead = start.read;
   framework::InstallCrashHandler(framework::CrashReportFolder());
   localization::PrepareInterfaceLanguage(framework::StoredLanguage());
 }
 
 int CCadmiraApp::Run() {
+  // Qt's options may have stood before them, so main could not see them alone.
+  if (PrintInsteadOfWindow(ParseCommandLine(arguments()), stdout)) return 0;
   InitInstance();
   {
-    CCadmiraDlg window(m_strStartFile);
+    CCadmiraDlg window(m_strStartFile, m_startFileRead);
     window.DoModal();
   }
   return 0;

@@ -3,10 +3,14 @@
 #include <QApplication>
 #include <QStringList>
 
+#include <cstdio>
+
+#include "app/CommandLine.h"
+
 namespace cadmira::app {
 
 // The application: its settings live under the organisation "Cadmira" and the executable's base
-// name; it keeps the one file named on the command line and runs the main window modally.
+// name; it keeps the file named on the command line and runs the main window modally.
 class CCadmiraApp : public QApplication {
   Q_OBJECT
 
@@ -18,6 +22,7 @@ class CCadmiraApp : public QApplication {
 
   // The file named on the command line; empty when there is none.
   QString m_strStartFile;
+  StartFileRead m_startFileRead = StartFileRead::Quiet;
 
  private:
   void InitInstance();
@@ -27,8 +32,11 @@ class CCadmiraApp : public QApplication {
 // hands `argc` on to it.
 int& ChooseScreenScaling(int& argc);
 
-// The start file of a command line that Qt has taken its own options from: its only argument
-// after the program name, unchanged; empty for any other number of arguments.
-QString StartFileFromArguments(const QStringList& arguments);
+// The arguments of main as they are, before Qt takes its own options from them.
+QStringList RawArguments(int argc, char** argv);
+
+// Prints on `out` the text that `line` asks for instead of the window; false when it asks for
+// the window.
+bool PrintInsteadOfWindow(const CommandLine& line, std::FILE* out);
 
 }  // namespace cadmira::app

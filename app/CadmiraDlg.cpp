@@ -45,11 +45,13 @@ QStringList DroppedLocalFiles(const QList<QUrl>& urls) {
   return paths;
 }
 
-CCadmiraDlg::CCadmiraDlg(QString startFile, QWidget* parent)
-    : Dialog(kDialogId, parent), m_strStartFile(std::move(startFile)) {
+CCadmiraDlg::CCadmiraDlg(QString startFile, StartFileRead read, QWidget* parent)
+    : Dialog(kDialogId, parent), m_strStartFile(std::move(startFile)), m_startFileRead(read) {
   SetKeyPassThrough(true);
   connect(this, &CCadmiraDlg::FilesDropped, this, [this](const QStringList& paths) { m_fileCommands.OpenDroppedFiles(paths); });
-  connect(this, &CCadmiraDlg::StartFileNamed, this, [this](const QString& path) { m_fileCommands.OpenStartFile(path); });
+  connect(this, &CCadmiraDlg::StartFileNamed, this, [this](const QString& path) {
+    m_fileCommands.OpenStartFile(path, m_startFileRead);
+  });
 }
 
 CCadmiraDlg::~CCadmiraDlg() = default;

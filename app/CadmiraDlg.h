@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "app/CommandLine.h"
 #include "app/DocumentState.h"
 #include "app/FileCommands.h"
 #include "app/WindowPages.h"
@@ -35,8 +36,8 @@ class CCadmiraDlg : public framework::Dialog {
   static constexpr int kCancelButton = 1010;
   static constexpr int kHelpButton = 1011;
 
-  // `startFile` is the file named on the command line, empty for none.
-  explicit CCadmiraDlg(QString startFile = {}, QWidget* parent = nullptr);
+  // `startFile` is the file named on the command line, empty for none, read as `read` says.
+  explicit CCadmiraDlg(QString startFile = {}, StartFileRead read = StartFileRead::Quiet, QWidget* parent = nullptr);
   ~CCadmiraDlg() override;
 
   CDocumentState& Document() { return m_document; }
@@ -78,6 +79,7 @@ class CCadmiraDlg : public framework::Dialog {
   void ShowPage(int index);
 
   QString m_strStartFile;
+  StartFileRead m_startFileRead;
   CDocumentState m_document;
   double m_dScale = 1.0;
   QMenu* m_systemMenu = nullptr;

@@ -63,24 +63,24 @@ void CFileCommands::Notice(int stringId, const QString& caption) {
 }
 
 void CFileCommands::ImportCommand() {
-  // Cleared before the dialog, so even a cancelled Import leaves the ribbon page unticked.
-  m_pages.ClearRibbonChecks();
   const std::optional<QString> path = framework::CurrentHost().FileDialog(&m_window, ImportRequest());
   if (path) OpenConfigFile(*path, LoadVariant::Import);
 }
 
 void CFileCommands::OpenDroppedFiles(const QStringList& paths) {
   for (const QString& path : paths) {
-    m_pages.ClearRibbonChecks();
     if (!OpenConfigFile(path, LoadVariant::Drop)) return;
   }
 }
 
-void CFileCommands::OpenStartFile(const QString& path) { OpenConfigFile(path, LoadVariant::StartFile); }
+void CFileCommands::OpenStartFile(const QString& path, StartFileRead read) {
+  OpenConfigFile(path, read == StartFileRead::AsImport ? LoadVariant::Import : LoadVariant::StartFile);
+}
 
 bool CFileCommands::OpenConfigFile(const QString& path, LoadVariant variant) {
+  // A dropped file may well be one this program saved, hence sealed.
   const auto forms =
-      variant == LoadVariant::Import ? document::ReadForms::PlainThenSealed : document::ReadForms::PlainOnly;
+      variant == LoadVariant::StartFile ? document::ReadForms::PlainOnly : document::ReadForms::PlainThenSealed;
   document::LoadedDocument loaded = document::LoadDocument(FileSystemPath(path), forms, m_state.m_nProduct);
   if (loaded.refusal == document::kXmlFormatError) {
     if (variant != LoadVariant::StartFile) Notice(loaded.refusal, LoadUiString(kNotice));
@@ -102,6 +102,8 @@ void CFileCommands::AcceptLoad(const QString& path, document::CReader_XmlManager
   if (auto* save = m_window.item<QPushButton>(kMainSaveButton)) save->setEnabled(true);
   m_state.m_bRibbonPending = true;
   m_state.m_bPluginsPending = true;
+  // Only now: a cancelled or refused load must leave the ribbon ticks that a later Save writes.
+  m_pages.ClearRibbonChecks();
   document::ApplyDocument(m_state.RootElement(), m_pages);
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/CommandLine.h"
 #include "app/DocumentState.h"
 #include "document/DocumentPages.h"
 
@@ -23,10 +24,11 @@ class CFileCommands {
   void ImportCommand();
   void ExportCommand();
   void SaveCommand();
-  // Loads the files in order and stops at the first one that is refused.
+  // Loads the files in order, each as Import reads it, and stops at the first one that is refused.
   void OpenDroppedFiles(const QStringList& paths);
-  // The file named on the command line: read plain only, and unparsable without a word.
-  void OpenStartFile(const QString& path);
+  // The file named on the command line: read plain only, and unparsable without a word; or, when
+  // `read` says so, as Import reads it.
+  void OpenStartFile(const QString& path, StartFileRead read = StartFileRead::Quiet);
 
  private:
   enum class LoadVariant { Import, Drop, StartFile };

@@ -13,10 +13,12 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include <cstring>
 
+#include "document/Seal.h"
 #include "framework/ControlId.h"
 #include "framework/DialogUnits.h"
 #include "framework/ProfileStore.h"
@@ -26,6 +28,7 @@
 #include "framework/TreeView.h"
 #include "localization/LanguageFile.h"
 #include "resources/DialogTemplate.h"
+#include "tests/app/TestFiles.h"
 #include "tests/framework/TempProfile.h"
 
 namespace cadmira::app {
@@ -356,6 +359,21 @@ TEST_F(CadmiraDlgTest, DroppedFilesAreHandedOnInDropOrder) {
 }
 
 TEST_F(CadmiraDlgTest, TheStartFileIsHandedOnOnceWhenThereIsOne) {
+  // A file given to --open is read as Import reads it: a sealed one loads.
+  const QByteArray plain =
+      "<ZandorOrvantaPDF version=\"3.2\"><Profstore><Preferences/></Profstore></ZandorOrvantaPDF>";
+  QByteArray sealed = plain;
+  document::SealBuffer(reinterpret_cast<unsigned char*>(sealed.data()), static_cast<std::size_t>(sealed.size()));
+  QTemporaryDir folder;
+  const QString path = WriteFileIn(folder, QStringLiteral("sealed.xml"), sealed);
+  m_host.ExpectMessageBox(QStringLiteral("Import Succeed"), QStringLiteral("Notice"),
+                          framework::MessageIcon::Information, framework::MessageButtons::Ok,
+                          framework::MessageAnswer::Ok);
+  CCadmiraDlg opened(path, StartFileRead::AsImport);
+  ASSERT_TRUE(opened.Create());
+  EXPECT_TRUE(m_host.ScriptUsedUp());
+  EXPECT_EQ(opened.Document().m_strFilePath, path);
+
   CCadmiraDlg named(QStringLiteral("/tmp/start.xml"));
   QSignalSpy starts(&named, &CCadmiraDlg::StartFileNamed);
   ASSERT_TRUE(named.Create());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -99,12 +101,12 @@ TEST_F(FileCommandsTest, ImportAsksForAnXmlFileAndLoadsASealedOneOfTheProduct) {
   EXPECT_EQ(m_pages.hiddenPlugins, std::vector<std::u16string>{u"a.zpi"});
 }
 
-TEST_F(FileCommandsTest, ACancelledImportStillClearsTheRibbonAndNothingElse) {
+TEST_F(FileCommandsTest, ACancelledImportChangesNothingNotEvenTheRibbon) {
   m_pages.hiddenRibbon = {{u"Home", u"Save"}};
   m_host.AnswerFileDialog(std::nullopt);
   m_commands.ImportCommand();
-  EXPECT_EQ(m_pages.calls, std::vector<std::string>{"clear"});
-  EXPECT_TRUE(m_pages.hiddenRibbon.empty());
+  EXPECT_TRUE(m_pages.calls.empty());
+  EXPECT_EQ(m_pages.hiddenRibbon, (std::vector<document::RibbonPath>{{u"Home", u"Save"}}));
   EXPECT_TRUE(m_host.MessageBoxes().empty());
   EXPECT_TRUE(m_state.m_strFilePath.isEmpty());
   EXPECT_FALSE(SaveEnabled());
@@ -130,6 +132,8 @@ TEST_F(FileCommandsTest, ARefusedFileLeavesTheCurrentFileTitleTreeAndFlagsAsThey
                       "try again."),
        QString()},
   };
+  m_pages.calls.clear();
+  m_pages.hiddenRibbon = {{u"Home", u"Open"}};
   for (const Refused& refused : cases) {
     m_pages.controls.SetText(kPreferencesDialog, kVersionEdit, u"typed");
     Expect(refused.text, refused.caption);
@@ -140,6 +144,7 @@ TEST_F(FileCommandsTest, ARefusedFileLeavesTheCurrentFileTitleTreeAndFlagsAsThey
     EXPECT_EQ(m_state.RootElement(), tree) << refused.name;
     EXPECT_FALSE(m_state.m_bRibbonPending) << refused.name;
     EXPECT_EQ(m_pages.controls.Text(kPreferencesDialog, kVersionEdit), u"typed") << refused.name;
+    EXPECT_TRUE(m_pages.calls.empty()) << refused.name;
   }
 
   // A Save after the refusals still writes the accepted file, never a refused one.
@@ -162,19 +167,60 @@ TEST_F(FileCommandsTest, DroppedFilesLoadInOrderUntilTheFirstRefusal) {
   EXPECT_EQ(m_state.m_strFilePath, second);
   EXPECT_EQ(m_pages.calls, (std::vector<std::string>{"clear", "ribbon", "plugins", "clear", "ribbon", "plugins"}));
 
-  // A dropped file is read plain only, so a sealed one is refused; the files after it are ignored.
+  // A dropped file is read as Import reads it, so a file this program saved loads too.
   m_pages.calls.clear();
-  Expect(kFormatError);
-  m_commands.OpenDroppedFiles({sealed, first});
+  Expect(kImportSucceed);
+  m_commands.OpenDroppedFiles({sealed});
   EXPECT_TRUE(Shown());
-  EXPECT_EQ(m_state.m_strFilePath, second);
-  EXPECT_EQ(m_pages.calls, std::vector<std::string>{"clear"});
+  EXPECT_EQ(m_state.m_strFilePath, sealed);
+  EXPECT_EQ(m_pages.calls, (std::vector<std::string>{"clear", "ribbon", "plugins"}));
 
+  // The files after a refused one are ignored, and the refused one leaves the ribbon as it was.
+  const QString damaged = Write(QStringLiteral("damaged.xml"), "<<<");
+  m_pages.calls.clear();
   Expect(kImportSucceed);
   Expect(kFormatError);
-  m_commands.OpenDroppedFiles({first, sealed, second});
+  m_commands.OpenDroppedFiles({first, damaged, second});
   EXPECT_TRUE(Shown());
   EXPECT_EQ(m_state.m_strFilePath, first);
+  EXPECT_EQ(m_pages.calls, (std::vector<std::string>{"clear", "ribbon", "plugins"}));
+}
+
+TEST_F(FileCommandsTest, TheStartFileGivenToOpenLoadsAsImportDoes) {
+  Expect(kFormatError);
+  m_commands.OpenStartFile(m_folder.filePath(QStringLiteral("missing.xml")), StartFileRead::AsImport);
+  EXPECT_TRUE(Shown());
+  const QString sealed = Write(QStringLiteral("sealed.xml"), Sealed(kOrvantaFile));
+  Expect(kImportSucceed);
+  m_commands.OpenStartFile(sealed, StartFileRead::AsImport);
+  EXPECT_TRUE(Shown());
+  EXPECT_EQ(m_state.m_strFilePath, sealed);
+  EXPECT_TRUE(SaveEnabled());
+}
+
+// The window never waits for a FIFO's writer nor reads a device to its end: each of them is
+// refused at once, as a file that does not parse.
+TEST_F(FileCommandsTest, EveryLoadRefusesWhatIsNotARegularFile) {
+  const QString fifo = m_folder.filePath(QStringLiteral("fifo.xml"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const QString zero = m_folder.filePath(QStringLiteral("zero.xml"));
+  ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+  const QString folder = m_folder.filePath(QStringLiteral("folder.xml"));
+  ASSERT_TRUE(QDir().mkdir(folder));
+  for (const QString& path : {fifo, zero, folder}) {
+    Expect(kFormatError);
+    Import(path);
+    Expect(kFormatError);
+    m_commands.OpenDroppedFiles({path});
+    Expect(kFormatError);
+    m_commands.OpenStartFile(path, StartFileRead::AsImport);
+    m_commands.OpenStartFile(path);
+    EXPECT_TRUE(Shown()) << path.toStdString();
+    EXPECT_EQ(m_host.MessageBoxes().size(), 3u) << path.toStdString();
+    m_host.Clear();
+  }
+  EXPECT_TRUE(m_pages.calls.empty());
+  EXPECT_FALSE(SaveEnabled());
 }
 
 TEST_F(FileCommandsTest, TheStartFileLoadsPlainAndIsSilentWhenItDoesNotParse) {
