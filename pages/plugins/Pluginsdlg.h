@@ -46,7 +46,11 @@ class CPluginsdlg : public framework::PageDialog, private IPluginListObserver {
   // Lists a plug-in added elsewhere, with the added ones; the item that shows it.
   QTreeWidgetItem* InsertPluginItem(const std::u16string& name, const std::u16string& piPath);
 
-  void ApplyPluginSection(const CXML_TreeElement* root) { m_model.ApplyPluginSection(root); }
+  // A name the list lacks becomes a row first, or a Save would drop it without a word.
+  void ApplyPluginSection(const CXML_TreeElement* root) {
+    m_model.AdoptHiddenNames(root);
+    m_model.ApplyPluginSection(root);
+  }
   void WritePluginSection(document::CDomDocument& document, bool disableTessadoc) const {
     m_model.WritePluginSection(document, disableTessadoc);
   }

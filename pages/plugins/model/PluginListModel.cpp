@@ -104,7 +104,7 @@ std::size_t CPluginListModel::AdoptHiddenNames(const CXML_TreeElement* root) {
   for (std::u16string& name : document::SplitUnloadPluginArray(*value)) {
     if (!IsListableFileName(name) || FindFileName(name)) continue;
     std::u16string caption(PluginCaption(name));
-    AppendAdded({std::move(caption), std::move(name)});
+    AppendRow({std::move(caption), std::move(name)});
     ++adopted;
   }
   return adopted;

@@ -83,9 +83,9 @@ class CPluginListModel {
   // Checks exactly the rows that a loaded document hides; a document without a plug-in list
   // leaves every check as it is.
   void ApplyPluginSection(const CXML_TreeElement* root);
-  // Lists every file name a loaded document hides that no row has yet, as if it had been added on
-  // this workstation (not stored), so that a front end without a workstation list keeps it; the
-  // number of rows listed.
+  // Lists every file name a loaded document hides that no row has yet, after the rows there are,
+  // so that a Save writes it again and the person can untick it; it is the file's, not this
+  // workstation's, so it is neither stored nor among the added plug-ins. The number of rows listed.
   std::size_t AdoptHiddenNames(const CXML_TreeElement* root);
   // The file names of the checked rows, in row order.
   std::vector<std::u16string> HiddenFileNames() const;

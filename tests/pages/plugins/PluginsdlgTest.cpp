@@ -362,6 +362,31 @@ TEST_F(PluginsPageTest, APageNeverCreatedLeavesTheStoredPluginsAlone) {
   EXPECT_EQ(framework::ProfileEntries(kOrvantaSection), QStringList{QStringLiteral("Tool")});
 }
 
+TEST_F(PluginsPageTest, AHiddenNameTheListLacksIsListedTickedButNeverStored) {
+  Store(kOrvantaSection, QStringLiteral("Tool"), QStringLiteral("tool.zpi"));
+  {
+    auto page = OpenPage();
+    const XmlTreePtr root = Parse(
+        "<Orvanta><Profstore><Plugins><Plugin UnloadPluginArray=\"Upgrade.zpi;TOOL.zpi;My.Extra.zpi;\"/>"
+        "</Plugins></Profstore></Orvanta>");
+    page->ApplyPluginSection(root.get());
+    // Once only, however often the tree is applied again.
+    page->ApplyPluginSection(root.get());
+    EXPECT_EQ(Captions(*page, kOrvantaDefaults),
+              (QStringList{QStringLiteral("Tool"), QStringLiteral("Upgrade"), QStringLiteral("My.Extra")}));
+    for (int row = kOrvantaDefaults; row < kOrvantaDefaults + 3; ++row) {
+      EXPECT_TRUE(page->PluginTree()->Checked(Row(*page, row))) << row;
+    }
+    EXPECT_EQ(page->Model().HiddenFileNames(),
+              (std::vector<std::u16string>{u"tool.zpi", u"Upgrade.zpi", u"My.Extra.zpi"}));
+    EXPECT_EQ(page->Model().AddedPlugins().size(), 1u);
+    // Unticked, it is no longer hidden.
+    page->Model().SetCheckedByFileName(u"upgrade.zpi", false);
+    EXPECT_EQ(page->Model().HiddenFileNames(), (std::vector<std::u16string>{u"tool.zpi", u"My.Extra.zpi"}));
+  }
+  EXPECT_EQ(framework::ProfileEntries(kOrvantaSection), QStringList{QStringLiteral("Tool")});
+}
+
 TEST_F(PluginsPageTest, TheTreeAndTheModelShowTheSameChecks) {
   auto page = OpenPage();
   framework::TreeView* tree = page->PluginTree();
@@ -379,7 +404,8 @@ TEST_F(PluginsPageTest, TheTreeAndTheModelShowTheSameChecks) {
   EXPECT_EQ(tree->StateImage(Row(*page, 1)), 2);
   EXPECT_FALSE(tree->Checked(Row(*page, 2)));
   EXPECT_FALSE(tree->Checked(Row(*page, kOrvantaDefaults - 1)));  // no ";" after it
-  EXPECT_EQ(page->Model().HiddenFileNames(), (std::vector<std::u16string>{u"Comments.zpi", u"Stamps.zpi"}));
+  EXPECT_EQ(page->Model().HiddenFileNames(),
+            (std::vector<std::u16string>{u"Comments.zpi", u"Stamps.zpi", u"unknown.zpi"}));
   page->Model().SetCheckedByFileName(u"stamps.zpi", false);
   EXPECT_FALSE(tree->Checked(Row(*page, 1)));
   const XmlTreePtr none = Parse("<Orvanta><Profstore><Plugins/></Profstore></Orvanta>");
