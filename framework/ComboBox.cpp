@@ -2,12 +2,16 @@
 
 #include <QLineEdit>
 
+#include <limits>
+
 namespace cadmira::framework {
 
 ComboBox::ComboBox(bool withEditField, QWidget* parent) : QComboBox(parent) {
   setEditable(withEditField);
   setInsertPolicy(QComboBox::NoInsert);
   if (QLineEdit* field = lineEdit()) {
+    // Qt cuts a text at 32767 characters by default; a file's values may be longer.
+    field->setMaxLength(std::numeric_limits<int>::max());
     setCompleter(nullptr);
     // Qt would select an item whose text matches the field when editing ends.
     disconnect(field, &QLineEdit::editingFinished, this, nullptr);

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
+#include <limits>
+
 #include "framework/ComboBox.h"
 #include "framework/DialogUnits.h"
 #include "framework/GroupBox.h"
@@ -94,6 +96,8 @@ QWidget* CreateEdit(const ControlTemplate& control, QWidget* dialog) {
     return edit;
   }
   auto* edit = new QLineEdit(TextOf(control), dialog);
+  // Qt cuts a text at 32767 characters by default; a file's values may be longer.
+  edit->setMaxLength(std::numeric_limits<int>::max());
   edit->setFrame(border);
   edit->setReadOnly(readOnly);
   if (readOnly) ShowReadOnlyOnWindowBackground(edit);

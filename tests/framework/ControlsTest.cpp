@@ -47,6 +47,13 @@ TEST(ComboBoxTest, TypingAnItemsTextSelectsNothing) {
   EXPECT_EQ(combo->currentText(), QStringLiteral("English"));
 }
 
+TEST(ComboBoxTest, TheFieldTakesATextLongerThanQtsDefaultLimit) {
+  ComboBox combo(true);
+  const QString text(100000, QLatin1Char('v'));
+  combo.setEditText(text);
+  EXPECT_EQ(combo.currentText().size(), text.size());
+}
+
 TEST(ComboBoxTest, SelectingNoneEmptiesTheField) {
   ComboBox combo(true);
   combo.AddString(QStringLiteral("Default"));
