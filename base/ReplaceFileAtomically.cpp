@@ -178,7 +178,7 @@ Result<Replaced> ReplaceFileAtomically(const std::string& path, std::span<const 
   CTemporaryFile temporary;
   // An existing file's content stays private until its own mode is set.
   if (Status created = temporary.Create(folder, NameOf(target), existing.value() ? 0600 : 0666); !created) {
-    return created.error();
+    return Error{"cannot write " + path + ": " + created.error().message};
   }
   if (Status filled = Fill(temporary, target, existing.value(), bytes, calls); !filled) return filled.error();
   if (rename(temporary.path().c_str(), target.c_str()) != 0) return SystemError("Cannot replace", target, errno);

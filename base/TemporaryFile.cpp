@@ -122,8 +122,8 @@ Status CTemporaryFile::Create(const std::string& folder, const std::string& targ
     }
     if (errno != EEXIST) break;
   }
-  const int code = errno;
-  return Error{"Cannot create a temporary file in " + folder + ": " + std::strerror(code)};
+  // The reason alone: the person knows the target, never this file's name.
+  return Error{std::strerror(errno)};
 }
 
 void CTemporaryFile::Commit() {

@@ -20,6 +20,7 @@ class CTemporaryFile {
   ~CTemporaryFile();
 
   // Creates the file in `folder` for the target named `targetName`, with `mode` less the umask.
+  // The error is the system's reason alone, for the caller to name the target with.
   Status Create(const std::string& folder, const std::string& targetName, unsigned mode);
   int fd() const { return m_fd; }
   const std::string& path() const { return m_path; }

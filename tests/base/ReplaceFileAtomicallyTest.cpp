@@ -179,6 +179,14 @@ TEST_F(ReplaceFileAtomically_, RefusesWhatItMustNotReplace) {
   EXPECT_EQ(Entries(), (std::vector<std::string>{"folder.xml", "readonly.xml"}));
 }
 
+// The temporary file is the program's business: a failure names the file the person gave.
+TEST_F(ReplaceFileAtomically_, AFileThatCannotBeCreatedIsNamedAsGiven) {
+  const std::string missing = PathOf("missing/file.xml");
+  const Result<Replaced> status = ReplaceFileAtomically(missing, Bytes("new"));
+  ASSERT_FALSE(status.ok());
+  EXPECT_EQ(status.error().message, "cannot write " + missing + ": No such file or directory");
+}
+
 // Runs `body` in a child process and returns its wait status.
 template <class Body>
 int RunInChild(Body body) {
