@@ -82,6 +82,11 @@ Status CCliPages::SetPluginHidden(std::string_view fileName, bool hidden) {
   return {};
 }
 
+bool CCliPages::IsDefaultPlugin(std::u16string_view fileName) const {
+  const std::optional<std::size_t> row = m_plugins.FindFileName(fileName);
+  return row && m_plugins.IsInitialized(*row);
+}
+
 Status CCliPages::SetRibbonHidden(std::string_view path, bool hidden) {
   if (!m_ribbon.CheckPath(RibbonPathFromText(document::FromUtf8(path)), hidden)) {
     return Error{"the ribbon of " + ProductName(m_product) + " has no \"" + std::string(path) + '"'};

@@ -40,6 +40,8 @@ class CCliPages final : public document::IDocumentPages {
   // The version box takes UTF-8 text only: a byte it cannot show would be written changed.
   Status SetVersion(std::string_view text);
   Status SetPluginHidden(std::string_view fileName, bool hidden);
+  // Whether the file name (ignoring case) is one of the product's default plug-ins.
+  bool IsDefaultPlugin(std::u16string_view fileName) const;
   Status SetRibbonHidden(std::string_view path, bool hidden);
 
  private:

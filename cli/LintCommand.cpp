@@ -13,6 +13,7 @@
 #include "cli/Linter.h"
 #include "cli/ProductWords.h"
 #include "document/CheckProduct.h"
+#include "document/Seal.h"
 
 namespace cadmira::cli {
 namespace {
@@ -30,7 +31,8 @@ void WriteJsonFinding(CJsonWriter& json, const Finding& finding) {
 
 }  // namespace
 
-std::size_t LintConfigFile(const document::ConfigFile& file, std::optional<int> product, const FindingSink& sink) {
+std::size_t LintConfigFile(const document::ConfigFile& file, std::optional<int> product, const FindingSink& sink,
+                           bool truncated) {
   if (!file.Root()) {
     sink({"unparsable", English(document::kXmlFormatError) + " (neither as plain nor as sealed XML)", "/"});
     return 1;
@@ -47,9 +49,15 @@ std::size_t LintConfigFile(const document::ConfigFile& file, std::optional<int> 
           rootPath});
     return 1;
   }
+  std::size_t found = 0;
+  if (truncated) {
+    sink({"truncated", "the file ends before its root element is closed, so the editor reads only what comes before",
+          rootPath});
+    ++found;
+  }
   const CVocabulary vocabulary(*file.product);
   const CCliPages pages(*file.product);
-  return CLinter(root, vocabulary, pages.Ribbon()).Run(sink);
+  return found + CLinter(root, vocabulary, pages).Run(sink);
 }
 
 CLI::App* CLintCommand::Register(CLI::App& app) {
@@ -62,10 +70,17 @@ CLI::App* CLintCommand::Register(CLI::App& app) {
 }
 
 int CLintCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& streams) {
-  const Result<document::ConfigFile> file = ReadConfig(std::move(bytes));
-  if (!file) {
-    streams.err << file.error().message << '\n';
+  std::vector<unsigned char> plain = bytes;
+  const Result<document::ConfigFile> read = ReadConfig(std::move(bytes));
+  if (!read) {
+    streams.err << read.error().message << '\n';
     return kExitUsage;
+  }
+  const document::ConfigFile& file = read.value();
+  bool truncated = false;
+  if (file.Root()) {
+    if (file.form == document::FileForm::Sealed) document::SealBuffer(plain.data(), plain.size());
+    truncated = document::EndsBeforeRootCloses(std::move(plain));
   }
   const std::optional<int> product = ChosenProduct();
   std::size_t found = 0;
@@ -74,14 +89,17 @@ int CLintCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& strea
     json.BeginObject();
     json.Key("findings");
     json.BeginArray();
-    found = LintConfigFile(file.value(), product, [&](const Finding& finding) { WriteJsonFinding(json, finding); });
+    found = LintConfigFile(file, product, [&](const Finding& finding) { WriteJsonFinding(json, finding); }, truncated);
     json.EndArray();
     json.EndObject();
     streams.out << '\n';
   } else {
-    found = LintConfigFile(file.value(), product, [&](const Finding& finding) {
-      streams.out << finding.where << ": " << finding.code << ": " << finding.message << '\n';
-    });
+    found = LintConfigFile(
+        file, product,
+        [&](const Finding& finding) {
+          streams.out << finding.where << ": " << finding.code << ": " << finding.message << '\n';
+        },
+        truncated);
   }
   return found == 0 ? kExitOk : kExitBadInput;
 }

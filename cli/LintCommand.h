@@ -20,7 +20,9 @@ class CLintCommand final : public CInputCommand {
 };
 
 // Reports the findings of a file as Import reads it to `sink`; `product` empty takes the file's
-// own. Returns how many there were.
-std::size_t LintConfigFile(const document::ConfigFile& file, std::optional<int> product, const FindingSink& sink);
+// own; `truncated` says that the file ends before its root element is closed. Returns how many
+// there were.
+std::size_t LintConfigFile(const document::ConfigFile& file, std::optional<int> product, const FindingSink& sink,
+                           bool truncated = false);
 
 }  // namespace cadmira::cli

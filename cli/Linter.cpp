@@ -12,6 +12,7 @@
 #include "document/PreferenceReader.h"
 #include "document/SectionLookup.h"
 #include "document/Utf8Text.h"
+#include "pages/plugins/model/PluginFileName.h"
 
 namespace cadmira::cli {
 namespace {
@@ -234,6 +235,13 @@ void CLinter::CheckPlugins() {
     Add("plugin-without-semicolon", Quoted(rest) + " has no \";\" after it, so the editor ignores it",
         m_paths.OfAttribute(plugin, "UnloadPluginArray"));
   }
+  for (const std::u16string& name : document::SplitUnloadPluginArray(*value)) {
+    if (!pages::IsListableFileName(name) || m_pages.IsDefaultPlugin(name)) continue;
+    Add(kUnknownPluginCode,
+        Quoted(name) + " is not a default plug-in of " + ProductName(m_vocabulary.Product()) +
+            ", so the editor lists it from the file, after the others",
+        m_paths.OfAttribute(plugin, "UnloadPluginArray"));
+  }
 }
 
 void CLinter::CheckRibbon() {
@@ -241,7 +249,7 @@ void CLinter::CheckRibbon() {
   if (!section) return;
   const std::string where = m_paths.Of(section);
   document::VisitHiddenRibbonPaths(m_root, [&](std::span<const std::u16string> path) {
-    if (m_ribbon.FindPath(path) != pages::CRibbonTree::kNoNode) return;
+    if (m_pages.Ribbon().FindPath(path) != pages::CRibbonTree::kNoNode) return;
     Add("unknown-ribbon-name",
         "the ribbon of " + ProductName(m_vocabulary.Product()) + " has no " +
             '"' + document::ToUtf8(RibbonPathText(document::RibbonPath(path.begin(), path.end()))) +

@@ -5,20 +5,25 @@
 #include "cli/Finding.h"
 #include "cli/Vocabulary.h"
 #include "document/PreferenceCatalogue.h"
-#include "pages/ribbon/model/RibbonTree.h"
 
 struct CXML_TreeElement;
 
 namespace cadmira::cli {
 
+class CCliPages;
+
+// The code of a hidden plug-in name that is not among the product's default plug-ins.
+inline constexpr const char* kUnknownPluginCode = "unknown-plugin";
+
 // Finds what the editor would silently misread, ignore or drop in a loaded file of the
 // vocabulary's product: misplaced and repeated sections, text, unknown keys and attributes,
-// values no reading rule matches, settings given twice, plug-in names without their ";" and
-// hidden ribbon elements the product's ribbon does not have.
+// values no reading rule matches, settings given twice, plug-in names without their ";" or not
+// among the product's default plug-ins, and hidden ribbon elements the product's ribbon does not
+// have. `pages` are the pages of the vocabulary's product.
 class CLinter {
  public:
-  CLinter(const CXML_TreeElement* root, const CVocabulary& vocabulary, const pages::CRibbonTree& ribbon)
-      : m_root(root), m_vocabulary(vocabulary), m_ribbon(ribbon) {}
+  CLinter(const CXML_TreeElement* root, const CVocabulary& vocabulary, const CCliPages& pages)
+      : m_root(root), m_vocabulary(vocabulary), m_pages(pages) {}
 
   // Reports every finding to `sink`, in the order of the checks; returns how many there were.
   std::size_t Run(const FindingSink& sink);
@@ -36,7 +41,7 @@ class CLinter {
 
   const CXML_TreeElement* m_root;
   const CVocabulary& m_vocabulary;
-  const pages::CRibbonTree& m_ribbon;
+  const CCliPages& m_pages;
   CElementPaths m_paths;
   const FindingSink* m_sink = nullptr;
   std::size_t m_count = 0;

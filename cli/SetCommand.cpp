@@ -10,6 +10,7 @@
 #include "cli/PagesInput.h"
 #include "cli/PagesOutput.h"
 #include "cli/Vocabulary.h"
+#include "document/Utf8Text.h"
 
 namespace cadmira::cli {
 
@@ -19,7 +20,10 @@ CLI::App* CSetCommand::Register(CLI::App& app) {
   AddInputArgument(*command, "FILE", "The configuration file (plain or sealed); replaced unless -o");
   command->add_option("NAME=VALUE", m_assignments, "A setting and its value (cadmira-cli settings lists them)");
   // Each of these takes one value and may be repeated, so that NAME=VALUE after one stays a setting.
-  command->add_option("--hide-plugin", m_hidePlugins, "Hide a plug-in by its file name (NAME.zpi)")->allow_extra_args(false);
+  command->add_option("--hide-plugin", m_hidePlugins,
+                      "Hide a plug-in by its file name (NAME.zpi); one the product does not have by default is "
+                      "hidden too, with a note")
+      ->allow_extra_args(false);
   command->add_option("--show-plugin", m_showPlugins, "Show a plug-in again (after every --hide-plugin)")
       ->allow_extra_args(false);
   command->add_option("--hide-ribbon", m_hideRibbon, "Hide a ribbon element and everything under it (Name/Name/...)")
@@ -72,11 +76,19 @@ int CSetCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& stream
   }
   const int written = WritePages(*input.pages, m_strOutput.empty() ? InputPath() : m_strOutput, true, streams);
   if (written != kExitOk) return written;
-  // What the file held that the pages could not show is gone now; say so, once each.
+  // What the file held that the pages could not show is gone now; say so, once each. A hidden
+  // plug-in the product lacks is kept, so it is no such loss.
   const CVocabulary vocabulary(input.pages->Product());
-  CLinter(input.file.Root(), vocabulary, input.pages->Ribbon()).Run([&](const Finding& finding) {
+  CLinter(input.file.Root(), vocabulary, *input.pages).Run([&](const Finding& finding) {
+    if (finding.code == kUnknownPluginCode) return;
     streams.err << "note: " << finding.where << ": " << finding.message << '\n';
   });
+  // It may be a plug-in added on the workstations, so it is hidden as asked, with a word.
+  for (const std::string& name : m_hidePlugins) {
+    if (input.pages->IsDefaultPlugin(document::FromUtf8(name))) continue;
+    streams.err << "note: " << name << " is not a default plug-in of " << ProductName(input.pages->Product())
+                << "; it is hidden as given\n";
+  }
   return kExitOk;
 }
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/XmlTree.h"
 #include "document/ProductTable.h"
 #include "document/ReadWholeFile.h"
 #include "document/Seal.h"
@@ -39,6 +40,14 @@ ConfigFile ReadConfigBytes(std::vector<unsigned char> bytes, ReadForms forms) {
   ConfigFile unsealed = Parse(bytes, FileForm::Sealed);
   if (unsealed.product || (unsealed.Root() && !plain.Root())) return unsealed;
   return plain;
+}
+
+bool EndsBeforeRootCloses(std::vector<unsigned char> plain) {
+  if (plain.empty()) return false;
+  plain.push_back(' ');
+  std::uint64_t stopped = 0;
+  const XmlTreePtr root(ParseDocument(plain.data(), plain.size(), false, &stopped));
+  return root && stopped == plain.size();
 }
 
 Result<ConfigFile> ReadConfigFile(const std::string& path, ReadForms forms, FileKinds kinds) {

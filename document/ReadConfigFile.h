@@ -38,6 +38,11 @@ ConfigFile ReadConfigBytes(std::vector<unsigned char> bytes, ReadForms forms);
 // their root names neither product.
 std::optional<int> ProductOfPlainBytes(std::span<const unsigned char> bytes);
 
+// Whether plain bytes end before their root element is closed, as a file cut short does. The
+// reader closes whatever is open at the end of data, so the tree alone cannot tell: with one
+// byte more, a parse that stops only at the end never reached the root's end.
+bool EndsBeforeRootCloses(std::vector<unsigned char> plain);
+
 // Reads the file once (a file of `kinds`, at most what the reader takes) and parses it as
 // ReadConfigBytes does. The error says why the file could not be read; a file that was read but
 // did not parse gives an empty tree instead.

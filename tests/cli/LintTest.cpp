@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "document/Seal.h"
 #include "tests/cli/CliRun.h"
 #include "tests/cli/SampleFiles.h"
 
@@ -12,7 +13,7 @@ TEST(Lint, FileTheEditorWroteHasNoFinding) {
   TempFolder folder;
   const std::string file = folder.Path("a.xml");
   ASSERT_EQ(RunCommand({"new", "--product", "orvanta", "--doc-version", "1", file}).status, 0);
-  ASSERT_EQ(RunCommand({"set", file, "StatusBar=hide", "DisableUpdate=on", "disableTessadoc=on", "--hide-plugin", "My.zpi",
+  ASSERT_EQ(RunCommand({"set", file, "StatusBar=hide", "DisableUpdate=on", "disableTessadoc=on", "--hide-plugin", "Stamps.zpi",
                         "--hide-ribbon", "/File_Main_Save"}).status, 0);
   const CliRun run = RunCommand({"lint", file});
   EXPECT_EQ(run.status, 0);
@@ -81,9 +82,16 @@ TEST(Lint, ReportsEachThingTheEditorMisreadsWithItsCodeAndPlace) {
       {"HomePage is never read", ReaderFile("<Preference Text=\"HomePage\" Title=\"\" Url=\"https://example.org\"/>"),
        p + "/Preference/@Url: ignored-value: HomePage Url=\"https://example.org\" is never read, and Save writes it empty\n"},
       {"a plug-in name without its semicolon",
-       ReaderFile("", "<Plugins><Plugin Text=\"Plugin\" UnloadPluginArray=\"a.zpi;B.ZPI;c.zpi\"/></Plugins>"),
+       ReaderFile("", "<Plugins><Plugin Text=\"Plugin\" UnloadPluginArray=\"Comments.zpi;STAMPS.ZPI;c.zpi\"/></Plugins>"),
        "/ZandorReader/Profstore/Plugins/Plugin/@UnloadPluginArray: plugin-without-semicolon: \"c.zpi\" has no \";\" "
        "after it, so the editor ignores it\n"},
+      {"a hidden plug-in the product does not have",
+       ReaderFile("", "<Plugins><Plugin Text=\"Plugin\" UnloadPluginArray=\"Upgrade.zpi;stamps.zpi;;In.house.zpi;\"/>"
+                      "</Plugins>"),
+       "/ZandorReader/Profstore/Plugins/Plugin/@UnloadPluginArray: unknown-plugin: \"Upgrade.zpi\" is not a default "
+       "plug-in of Zandor Reader, so the editor lists it from the file, after the others\n"
+       "/ZandorReader/Profstore/Plugins/Plugin/@UnloadPluginArray: unknown-plugin: \"In.house.zpi\" is not a default "
+       "plug-in of Zandor Reader, so the editor lists it from the file, after the others\n"},
   };
   TempFolder folder;
   for (const Row& row : rows) {
@@ -91,6 +99,35 @@ TEST(Lint, ReportsEachThingTheEditorMisreadsWithItsCodeAndPlace) {
     EXPECT_EQ(run.out, row.expected) << row.rule;
     EXPECT_EQ(run.status, row.expected.empty() ? 0 : 1) << row.rule;
     EXPECT_EQ(run.err, "") << row.rule;
+  }
+}
+
+TEST(Lint, AFileThatEndsBeforeItsRootClosesIsTruncated) {
+  const std::string whole = ReaderFile("<Preference Text=\"StartPage\" Disable=\"1\" Mode=\"0\"/>");
+  const std::string truncated =
+      "/ZandorReader: truncated: the file ends before its root element is closed, so the editor reads only what "
+      "comes before\n";
+  struct Row {
+    const char* rule;
+    std::string file;
+    bool sealed;
+    std::string expected;
+  };
+  const Row rows[] = {
+      {"whole, without a final line break", whole, false, ""},
+      {"whole, sealed", whole, true, ""},
+      {"an empty root", "<ZandorReader/>", false, ""},
+      {"cut after a child's end tag", whole.substr(0, whole.find("</Profstore>")), false, truncated},
+      {"cut inside the root's end tag", whole.substr(0, whole.size() - 1), false, truncated},
+      {"cut in half and sealed", whole.substr(0, whole.find("</Preferences>")), true, truncated},
+  };
+  TempFolder folder;
+  for (const Row& row : rows) {
+    std::string bytes = row.file;
+    if (row.sealed) document::SealBuffer(reinterpret_cast<unsigned char*>(bytes.data()), bytes.size());
+    const CliRun run = RunCommand({"lint", folder.Write("f.xml", bytes)});
+    EXPECT_EQ(run.out, row.expected) << row.rule;
+    EXPECT_EQ(run.status, row.expected.empty() ? 0 : 1) << row.rule;
   }
 }
 
