@@ -117,5 +117,24 @@ def test_import_edit_every_page_save_and_the_tool_finds_it_all():
         shutil.rmtree(folder, ignore_errors=True)
 
 
+def test_the_desktop_entrys_open_loads_a_sealed_file_and_refuses_a_fifo_at_once():
+    folder = tempfile.mkdtemp(prefix="cadmira-open-")
+    try:
+        path = os.path.join(folder, "profstore.xml")
+        shutil.copyfile(SAMPLE, path)
+        with Program(langid=ENGLISH, verid=0, arguments=["--open", path], title=path, focus=False) as program:
+            notice(program, "Import Succeed")
+            check(wait_for(lambda: program.window.name == path, "the title to name the file"), "title")
+        fifo = os.path.join(folder, "fifo.xml")
+        os.mkfifo(fifo)
+        # Nothing ever writes to it: the window must not wait for a writer.
+        with Program(langid=ENGLISH, verid=0, arguments=["--open", fifo], focus=False) as program:
+            notice(program, "The format of xml is error.")
+            check(program.window.name.startswith("Cadmira"), "the title is %r" % program.window.name)
+    finally:
+        shutil.rmtree(folder, ignore_errors=True)
+
+
 if __name__ == "__main__":
-    run(test_import_edit_every_page_save_and_the_tool_finds_it_all)
+    run(test_import_edit_every_page_save_and_the_tool_finds_it_all,
+        test_the_desktop_entrys_open_loads_a_sealed_file_and_refuses_a_fifo_at_once)
