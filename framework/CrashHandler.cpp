@@ -128,8 +128,8 @@ void WriteReport(int fd, int signalNumber, const siginfo_t* info) {
   CopyFile(fd, "/proc/self/maps");
 }
 
-// Creates each missing folder of `path` (which ends with "/") for its owner alone; folders that
-// exist keep their mode. The report is only made when it crashes, so nothing is created before.
+// Creates each missing folder of the report's `path` for its owner alone; folders that exist keep
+// their mode. It runs only at a crash, so that a program that never crashes leaves no folder.
 void CreateFolders(char* path) {
   for (char* slash = path + 1; *slash != '\0'; ++slash) {
     if (*slash != '/') continue;
