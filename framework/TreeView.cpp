@@ -110,17 +110,24 @@ QAccessibleInterface* TreeView::AccessibleItem(QTreeWidgetItem* item) {
 }
 
 // Screen readers follow the focused item only; the others are read when they get the focus. Qt
-// drops its items' interfaces when their data changes, so the one a screen reader holds for the
-// focused item is gone: the item's new interface takes the focus again, which has it read anew.
+// tells them of neither change itself.
 void TreeView::AnnounceDescription(QTreeWidgetItem* item) {
   if (!QAccessible::isActive()) return;
   QAccessibleInterface* cell = AccessibleItem(item);
   if (cell == nullptr) return;
-  QAccessibleEvent changed(cell, QAccessible::DescriptionChanged);
-  QAccessible::updateAccessibility(&changed);
-  if (!hasFocus()) return;
-  QAccessibleEvent focus(cell, QAccessible::Focus);
-  QAccessible::updateAccessibility(&focus);
+  QAccessibleEvent described(cell, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&described);
+  QAccessible::State checked;
+  checked.checked = true;
+  QAccessibleStateChangeEvent toggled(cell, checked);
+  QAccessible::updateAccessibility(&toggled);
+  if (!cell->state().expandable) return;
+  // Orca passes over a check change of an item that can open, yet reads the item again when its
+  // open state is told.
+  QAccessible::State opened;
+  opened.expanded = true;
+  QAccessibleStateChangeEvent reread(cell, opened);
+  QAccessible::updateAccessibility(&reread);
 }
 
 void TreeView::SetChecked(QTreeWidgetItem* item, bool checked) {

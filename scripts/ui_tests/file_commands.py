@@ -59,7 +59,7 @@ def selected_row(rows):
 
 
 def hide_status_bar(program):
-    rows = find(program.window, "list", "Version of Zandor OrvantaPDF:")
+    rows = find(program.window, "list", "Settings")
     # The row is below the list's visible part: click the first row, then walk down to it.
     click(find_all(rows, "list item")[0])
     for _ in range(rows.childCount):
