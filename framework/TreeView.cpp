@@ -93,7 +93,7 @@ void TreeView::DescribeCheckState(QTreeWidgetItem* item) {
   const QString description = text != m_checkStateTexts.end() ? text->second : QString();
   if (item->data(0, Qt::AccessibleDescriptionRole).toString() == description) return;
   item->setData(0, Qt::AccessibleDescriptionRole, description);
-  if (item == currentItem()) AnnounceDescription(item);
+  if (item == currentItem()) AnnounceCheckState(item);
 }
 
 QAccessibleInterface* TreeView::AccessibleItem(QTreeWidgetItem* item) {
@@ -111,7 +111,7 @@ QAccessibleInterface* TreeView::AccessibleItem(QTreeWidgetItem* item) {
 
 // Screen readers follow the focused item only; the others are read when they get the focus. Qt
 // tells them of neither change itself.
-void TreeView::AnnounceDescription(QTreeWidgetItem* item) {
+void TreeView::AnnounceCheckState(QTreeWidgetItem* item) {
   if (!QAccessible::isActive()) return;
   QAccessibleInterface* cell = AccessibleItem(item);
   if (cell == nullptr) return;
@@ -121,13 +121,6 @@ void TreeView::AnnounceDescription(QTreeWidgetItem* item) {
   checked.checked = true;
   QAccessibleStateChangeEvent toggled(cell, checked);
   QAccessible::updateAccessibility(&toggled);
-  if (!cell->state().expandable) return;
-  // Orca passes over a check change of an item that can open, yet reads the item again when its
-  // open state is told.
-  QAccessible::State opened;
-  opened.expanded = true;
-  QAccessibleStateChangeEvent reread(cell, opened);
-  QAccessible::updateAccessibility(&reread);
 }
 
 void TreeView::SetChecked(QTreeWidgetItem* item, bool checked) {

@@ -69,7 +69,7 @@ class TreeView : public QTreeWidget {
   QRect StateIconRect(const QModelIndex& index) const;
   void Toggle(QTreeWidgetItem* item);
   void DescribeCheckState(QTreeWidgetItem* item);
-  void AnnounceDescription(QTreeWidgetItem* item);
+  void AnnounceCheckState(QTreeWidgetItem* item);
 
   std::map<Qt::CheckState, QString> m_checkStateTexts;
 
