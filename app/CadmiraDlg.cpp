@@ -1,6 +1,7 @@
 #include "app/CadmiraDlg.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -8,12 +9,17 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <QTabBar>
 #include <QUrl>
 #include <QWindow>
 
 #include "app/AboutDlg.h"
 #include "app/InterfaceChange.h"
+#include "app/ScreenFit.h"
 #include "app/VersionText.h"
+#include "framework/FocusChain.h"
 #include "framework/Host.h"
 #include "framework/ProgramIcon.h"
 #include "framework/Screen.h"
@@ -56,7 +62,8 @@ CCadmiraDlg::CCadmiraDlg(QString startFile, StartFileRead read, QWidget* parent)
 
 CCadmiraDlg::~CCadmiraDlg() = default;
 
-framework::TabControl* CCadmiraDlg::TabControl() const { return item<framework::TabControl>(kTabControl); }
+// Searched below the window: on a small screen it sits in a scroll area.
+framework::TabControl* CCadmiraDlg::TabControl() const { return findChild<framework::TabControl*>(); }
 
 QPushButton* CCadmiraDlg::Button(int id) const { return item<QPushButton>(id); }
 
@@ -68,6 +75,7 @@ void CCadmiraDlg::OnInitDialog() {
   localization::RelabelDialog(this, kDialogId);
   SetButtonTexts();
   BuildSystemMenu();
+  FitToScreen();
   CreatePages();
 
   if (QPushButton* save = Button(kSaveButton)) save->setEnabled(false);
@@ -126,6 +134,45 @@ void CCadmiraDlg::BuildSystemMenu() {
   addAction(open);
 }
 
+void CCadmiraDlg::FitToScreen() {
+  framework::TabControl* tabs = TabControl();
+  if (tabs == nullptr) return;
+  const QList<QPushButton*> buttons = findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
+  int buttonsTop = height();
+  for (const QPushButton* button : buttons) buttonsTop = qMin(buttonsTop, button->y());
+  // The title bar and frame the window manager adds; known once the window has been shown, until
+  // then those of the style.
+  QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+  if (frame.isNull()) {
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    frame = QMargins(border, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + border, border, border);
+  }
+  const QRect area = framework::AvailableScreenArea();
+  const QSize room = area.size().shrunkBy(frame);
+  const std::optional<ScreenFit> fit = FitIntoArea(size(), tabs->geometry(), buttonsTop, room,
+                                                   style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
+  if (!fit) return;
+  m_scrollArea = new QScrollArea(this);
+  m_scrollArea->setFrameShape(QFrame::NoFrame);
+  // The pages' controls take the Tab stops, not the area.
+  m_scrollArea->setFocusPolicy(Qt::NoFocus);
+  auto* content = new QWidget;
+  content->setFixedSize(fit->content);
+  tabs->setParent(content);
+  m_scrollArea->setWidget(content);
+  m_scrollArea->setGeometry(fit->scrollArea);
+  m_scrollArea->lower();
+  tabs->show();
+  for (QPushButton* button : buttons) button->move(button->pos() + QPoint(fit->buttonsOffset, fit->buttonsShift));
+  setFixedSize(fit->client);
+  const QSize outer = fit->client.grownBy(frame);
+  move(area.topLeft() + QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2));
+  // A control that takes the focus is scrolled into view.
+  connect(qApp, &QApplication::focusChanged, m_scrollArea, [this, content](QWidget*, QWidget* now) {
+    if (now != nullptr && content->isAncestorOf(now)) m_scrollArea->ensureWidgetVisible(now);
+  });
+}
+
 void CCadmiraDlg::CreatePages() {
   framework::TabControl* tabs = TabControl();
   if (tabs == nullptr) return;
@@ -147,31 +194,44 @@ void CCadmiraDlg::CreatePages() {
   m_preferencesPage.setAccessibleName(tabs->ItemText(kPreferencesTab));
   m_ribbonPage.setAccessibleName(tabs->ItemText(kRibbonTab));
   m_pluginsPage.setAccessibleName(tabs->ItemText(kPluginsTab));
-  PutButtonsLastInTabOrder();
+  // The Ribbon Set tab hands the focus straight to the tree: the tree tells which page it is on.
+  if (QWidget* tree = m_ribbonPage.RibbonTree()) tree->setAccessibleDescription(tabs->ItemText(kRibbonTab));
+  OrderFocusChain();
+  for (framework::PageDialog* page : tabPages) {
+    connect(page, &framework::PageDialog::FocusChainChanged, this, &CCadmiraDlg::OrderFocusChain);
+  }
   ShowPage(kPreferencesTab);
   tabs->SetCurFocus(kPreferencesTab);
   connect(tabs, &framework::TabControl::SelectionChanged, this, &CCadmiraDlg::OnTabSelectionChanged);
   connect(tabs, &framework::TabControl::Clicked, this, &CCadmiraDlg::OnTabClicked);
 }
 
-void CCadmiraDlg::PutButtonsLastInTabOrder() {
-  // The pages are made after the buttons; Tab goes from the tab strip through the shown page's
-  // controls to the buttons, and from the last button back to the tab strip.
-  // Qt orders only widgets that take the focus: start from the last such one.
-  QWidget* previous = previousInFocusChain();
-  while (previous != this && (previous->focusPolicy() & Qt::TabFocus) == 0) previous = previous->previousInFocusChain();
-  for (const int id : {kImportButton, kExportButton, kSaveButton, kInterfaceButton, kCancelButton, kHelpButton}) {
-    QPushButton* button = Button(id);
-    if (button == nullptr) continue;
-    if (previous != this) setTabOrder(previous, button);
-    previous = button;
+void CCadmiraDlg::OrderFocusChain() {
+  // Tab goes from the tab strip through the shown page's controls to the buttons, and from the
+  // last button back to the tab strip; Tab passes over the hidden pages.
+  framework::TabControl* tabs = TabControl();
+  std::vector<QWidget*> chain{tabs != nullptr ? tabs->TabBar() : nullptr};
+  for (const framework::PageDialog* page : {static_cast<framework::PageDialog*>(&m_preferencesPage),
+                                            static_cast<framework::PageDialog*>(&m_ribbonPage),
+                                            static_cast<framework::PageDialog*>(&m_pluginsPage)}) {
+    const std::vector<QWidget*> controls = page->FocusChain();
+    chain.insert(chain.end(), controls.begin(), controls.end());
   }
+  for (const int id : {kImportButton, kExportButton, kSaveButton, kInterfaceButton, kCancelButton, kHelpButton}) {
+    chain.push_back(Button(id));
+  }
+  framework::ChainFocus(chain);
 }
 
 void CCadmiraDlg::ShowPage(int index) {
-  m_preferencesPage.setVisible(index == kPreferencesTab);
-  m_ribbonPage.setVisible(index == kRibbonTab);
-  m_pluginsPage.setVisible(index == kPluginsTab);
+  framework::PageDialog* tabPages[] = {&m_preferencesPage, &m_ribbonPage, &m_pluginsPage};
+  // A page that hides with the focus would pass it on to the next control shown, a button.
+  const QWidget* focus = QApplication::focusWidget();
+  for (int tab = kPreferencesTab; tab <= kPluginsTab; ++tab) {
+    if (tab == index || focus == nullptr || !tabPages[tab]->isAncestorOf(focus)) continue;
+    if (framework::TabControl* tabs = TabControl()) tabs->TabBar()->setFocus(Qt::TabFocusReason);
+  }
+  for (int tab = kPreferencesTab; tab <= kPluginsTab; ++tab) tabPages[tab]->setVisible(tab == index);
 }
 
 void CCadmiraDlg::OnTabSelectionChanged() {

@@ -14,6 +14,7 @@
 
 class QMenu;
 class QPushButton;
+class QScrollArea;
 
 namespace cadmira::framework {
 class TabControl;
@@ -51,6 +52,8 @@ class CCadmiraDlg : public framework::Dialog {
   double Scale() const { return m_dScale; }
   // The platform's system menu, offered as the window's context menu.
   QMenu* SystemMenu() const { return m_systemMenu; }
+  // The scroll area the pages sit in when the window was too large for the screen; else null.
+  QScrollArea* PagesScrollArea() const { return m_scrollArea; }
 
   // The tab the person picked: shows its page.
   void OnTabSelectionChanged();
@@ -74,8 +77,9 @@ class CCadmiraDlg : public framework::Dialog {
  private:
   void SetButtonTexts();
   void BuildSystemMenu();
+  void FitToScreen();
   void CreatePages();
-  void PutButtonsLastInTabOrder();
+  void OrderFocusChain();
   void ShowPage(int index);
 
   QString m_strStartFile;
@@ -83,6 +87,7 @@ class CCadmiraDlg : public framework::Dialog {
   CDocumentState m_document;
   double m_dScale = 1.0;
   QMenu* m_systemMenu = nullptr;
+  QScrollArea* m_scrollArea = nullptr;
   pages::CPreferencedlg m_preferencesPage;
   pages::CRibbondlg m_ribbonPage;
   pages::CPluginsdlg m_pluginsPage;

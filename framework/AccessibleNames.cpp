@@ -52,8 +52,13 @@ void NameControlsAfterTheirLabels(QWidget* window) {
     }
     if (label == nullptr || !NamedByItsLabel(control) || !control->accessibleName().isEmpty()) continue;
     control->setAccessibleName(WithoutMnemonics(StaticText(label)));
-    // The label belongs to the first control after it.
+    // The field of an editable combo box takes the focus itself when the value changes.
+    if (auto* combo = qobject_cast<QComboBox*>(control); combo != nullptr && combo->lineEdit() != nullptr) {
+      combo->lineEdit()->setAccessibleName(control->accessibleName());
+    }
+    // The label belongs to the first control after it, and names no other.
     if (auto* text = qobject_cast<QLabel*>(label); text != nullptr && text->buddy() == nullptr) text->setBuddy(control);
+    label = nullptr;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "framework/FocusChain.h"
 #include "resources/DialogTemplate.h"
 
 namespace cadmira::framework {
@@ -9,6 +10,8 @@ namespace cadmira::framework {
 PageDialog::PageDialog(int templateId, QWidget* parent) : QWidget(parent), TemplateWindow(static_cast<QWidget&>(*this), templateId) {}
 
 PageDialog::~PageDialog() = default;
+
+std::vector<QWidget*> PageDialog::FocusChain() const { return TemplateTabStops(this); }
 
 void PageDialog::ApplyFrame(const resources::DialogTemplateData& data, const QSize& client) {
   ApplyChildFrame(data, client);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include <QWidget>
 
 #include "framework/TemplateWindow.h"
@@ -16,6 +18,14 @@ class PageDialog : public QWidget, public TemplateWindow {
  public:
   explicit PageDialog(int templateId, QWidget* parent = nullptr);
   ~PageDialog() override;
+
+  // The page's controls in the order Tab visits them; the window it sits in puts them between its
+  // tab strip and its buttons. By default its template's tab stops in template order.
+  virtual std::vector<QWidget*> FocusChain() const;
+
+ signals:
+  // Controls were made after the window ordered the page's chain: it is to be ordered again.
+  void FocusChainChanged();
 
  protected:
   void ApplyFrame(const resources::DialogTemplateData& data, const QSize& client) override;

@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kNoOverride = 0;
 int g_dpiOverride = kNoOverride;
+std::optional<QRect> g_areaOverride;
 
 int QueriedScreenDpi() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -43,6 +44,18 @@ void PrepareScreenScaling() {
 int ScreenDpi() { return g_dpiOverride != kNoOverride ? g_dpiOverride : QueriedScreenDpi(); }
 
 double ScreenScale() { return ScreenDpi() / 96.0; }
+
+QRect AvailableScreenArea() {
+  if (g_areaOverride) return *g_areaOverride;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
+ScopedScreenAreaOverride::ScopedScreenAreaOverride(const QRect& area) : m_previous(g_areaOverride) {
+  g_areaOverride = area;
+}
+
+ScopedScreenAreaOverride::~ScopedScreenAreaOverride() { g_areaOverride = m_previous; }
 
 ScopedDpiOverride::ScopedDpiOverride(int dpi) : m_previous(g_dpiOverride) { g_dpiOverride = dpi; }
 

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include <QByteArray>
+#include <QRect>
 
 namespace cadmira::framework {
 
@@ -25,6 +26,21 @@ std::optional<ScaleSettings> WholeScaleSettings(const QByteArray& scaleFactor, c
 // Applies the above to the environment and chooses Qt's rounding of screen factors. Must run
 // before the application object exists.
 void PrepareScreenScaling();
+
+// The part of the screen a window may take (without the panels), or the area of the innermost
+// ScopedScreenAreaOverride while one lives.
+QRect AvailableScreenArea();
+
+class ScopedScreenAreaOverride {
+ public:
+  explicit ScopedScreenAreaOverride(const QRect& area);
+  ~ScopedScreenAreaOverride();
+  ScopedScreenAreaOverride(const ScopedScreenAreaOverride&) = delete;
+  ScopedScreenAreaOverride& operator=(const ScopedScreenAreaOverride&) = delete;
+
+ private:
+  std::optional<QRect> m_previous;
+};
 
 // Makes ScreenDpi() answer `dpi` for its lifetime, so tests can lay windows out as on a
 // high-density screen; the previous answer comes back when it ends.

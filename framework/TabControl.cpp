@@ -13,6 +13,8 @@ TabControl::TabControl(QWidget* parent) : QWidget(parent), m_tabBar(new QTabBar(
   m_tabBar->setDrawBase(false);
   m_tabBar->setExpanding(false);
   m_tabBar->setUsesScrollButtons(true);
+  // A click on a tab takes the focus, as the keys that pick a tab have it.
+  m_tabBar->setFocusPolicy(Qt::StrongFocus);
   m_tabBar->installEventFilter(this);
   connect(m_tabBar, &QTabBar::currentChanged, this, &TabControl::OnCurrentChanged);
   LayOutTabBar();

@@ -1,27 +1,39 @@
 #include "framework/TreeView.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
-#include <QStyledItemDelegate>
 #include <QStyleOptionViewItem>
+#include <QStyledItemDelegate>
+#include <QTreeWidgetItemIterator>
 
 namespace cadmira::framework {
 namespace {
 
 constexpr int kItemDataRole = Qt::UserRole;
 
-// Draws the items as usual but never toggles a check box itself: the tree does that, after it has
-// reported the click.
+// Draws the items as usual, the drop-highlighted one as selected, but never toggles a check box
+// itself: the tree does that, after it has reported the click.
 class NoToggleDelegate : public QStyledItemDelegate {
  public:
-  using QStyledItemDelegate::QStyledItemDelegate;
+  explicit NoToggleDelegate(TreeView* tree) : QStyledItemDelegate(tree), m_tree(tree) {}
 
  protected:
   bool editorEvent(QEvent*, QAbstractItemModel*, const QStyleOptionViewItem&, const QModelIndex&) override {
     return false;
   }
+  // As a selection, not as colours of the item: the style then keeps the tick in the colours of
+  // its box.
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    const QTreeWidgetItem* highlighted = m_tree->DropHighlight();
+    if (highlighted != nullptr && m_tree->itemFromIndex(index) == highlighted) option->state |= QStyle::State_Selected;
+  }
+
+ private:
+  TreeView* m_tree;
 };
 
 }  // namespace
@@ -44,6 +56,7 @@ QTreeWidgetItem* TreeView::InsertItem(const QString& text, QTreeWidgetItem* pare
   if (m_checkBoxes) flags |= Qt::ItemIsUserCheckable;
   item->setFlags(flags);
   if (m_checkBoxes) item->setCheckState(0, Qt::Unchecked);
+  DescribeCheckState(item);
   if (parent != nullptr) {
     parent->addChild(item);
   } else {
@@ -66,6 +79,48 @@ void TreeView::SetStateImage(QTreeWidgetItem* item, int state) {
   } else {
     item->setCheckState(0, state == kStateChecked ? Qt::Checked : Qt::Unchecked);
   }
+  DescribeCheckState(item);
+}
+
+void TreeView::SetCheckStateTexts(std::map<Qt::CheckState, QString> texts) {
+  m_checkStateTexts = std::move(texts);
+  for (QTreeWidgetItemIterator it(this); *it != nullptr; ++it) DescribeCheckState(*it);
+}
+
+void TreeView::DescribeCheckState(QTreeWidgetItem* item) {
+  const QVariant state = item->data(0, Qt::CheckStateRole);
+  const auto text = state.isValid() ? m_checkStateTexts.find(state.value<Qt::CheckState>()) : m_checkStateTexts.end();
+  const QString description = text != m_checkStateTexts.end() ? text->second : QString();
+  if (item->data(0, Qt::AccessibleDescriptionRole).toString() == description) return;
+  item->setData(0, Qt::AccessibleDescriptionRole, description);
+  if (item == currentItem()) AnnounceCheckState(item);
+}
+
+QAccessibleInterface* TreeView::AccessibleItem(QTreeWidgetItem* item) {
+  QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(this);
+  const QModelIndex index = indexFromItem(item);
+  if (tree == nullptr || tree->tableInterface() == nullptr || !index.isValid()) return nullptr;
+  for (const QTreeWidgetItem* parent = item->parent(); parent != nullptr; parent = parent->parent()) {
+    if (!parent->isExpanded()) return nullptr;
+  }
+  // Qt's interface counts an item's row among the rows shown, from the top.
+  int row = 0;
+  for (QModelIndex above = indexAbove(index); above.isValid(); above = indexAbove(above)) ++row;
+  return tree->tableInterface()->cellAt(row, 0);
+}
+
+// Screen readers follow the focused item only; the others are read when they get the focus. Qt
+// tells them of neither change itself.
+void TreeView::AnnounceCheckState(QTreeWidgetItem* item) {
+  if (!QAccessible::isActive()) return;
+  QAccessibleInterface* cell = AccessibleItem(item);
+  if (cell == nullptr) return;
+  QAccessibleEvent described(cell, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&described);
+  QAccessible::State checked;
+  checked.checked = true;
+  QAccessibleStateChangeEvent toggled(cell, checked);
+  QAccessible::updateAccessibility(&toggled);
 }
 
 void TreeView::SetChecked(QTreeWidgetItem* item, bool checked) {
@@ -85,15 +140,8 @@ QTreeWidgetItem* TreeView::DropHighlight() const {
 }
 
 void TreeView::SetDropHighlight(QTreeWidgetItem* item) {
-  if (QTreeWidgetItem* previous = DropHighlight()) {
-    previous->setData(0, Qt::BackgroundRole, QVariant());
-    previous->setData(0, Qt::ForegroundRole, QVariant());
-  }
   m_dropHighlight = item != nullptr ? QPersistentModelIndex(indexFromItem(item)) : QPersistentModelIndex();
-  if (item != nullptr) {
-    item->setData(0, Qt::BackgroundRole, palette().brush(QPalette::Highlight));
-    item->setData(0, Qt::ForegroundRole, palette().brush(QPalette::HighlightedText));
-  }
+  viewport()->update();
 }
 
 QRect TreeView::StateIconRect(const QModelIndex& index) const {

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <map>
+
 #include <QPersistentModelIndex>
 #include <QPoint>
+#include <QString>
 #include <QTreeWidget>
+
+class QAccessibleInterface;
 
 namespace cadmira::framework {
 
@@ -43,6 +48,13 @@ class TreeView : public QTreeWidget {
   // `point` in viewport (client) coordinates.
   HitTestResult HitTest(const QPoint& point) const;
 
+  // What a screen reader says of an item in each check state ("checked", "not checked"), given as
+  // the item's accessible description: the platform's bridge reports no checkable state for a
+  // tree item, and screen readers speak a focused item's description and every change of it.
+  void SetCheckStateTexts(std::map<Qt::CheckState, QString> texts);
+  // What screen readers are given for `item`: Qt's interface of its row; null when it is not shown.
+  QAccessibleInterface* AccessibleItem(QTreeWidgetItem* item);
+
  signals:
   // A left click at `point` (viewport coordinates), reported before the tree toggles a check box
   // that the click hit.
@@ -56,6 +68,10 @@ class TreeView : public QTreeWidget {
  private:
   QRect StateIconRect(const QModelIndex& index) const;
   void Toggle(QTreeWidgetItem* item);
+  void DescribeCheckState(QTreeWidgetItem* item);
+  void AnnounceCheckState(QTreeWidgetItem* item);
+
+  std::map<Qt::CheckState, QString> m_checkStateTexts;
 
   bool m_checkBoxes;
   QPersistentModelIndex m_dropHighlight;

@@ -42,7 +42,7 @@ constexpr ControlTemplate kPlugins[] = {
     {1027, ControlKind::PushButton, u"Browse", 232, 197, 50, 14, kStyleTabStop},
     {1023, ControlKind::PushButton, u"Add", 286, 197, 50, 14, kStyleTabStop},
     {1026, ControlKind::GroupBox, u"Description", 7, 226, 333, 82},
-    {1025, ControlKind::Edit, u"", 14, 236, 312, 64, kDescriptionEdit},
+    {1025, ControlKind::Edit, u"", 14, 234, 312, 70, kDescriptionEdit},
 };
 
 constexpr DialogTemplateData kTemplates[] = {

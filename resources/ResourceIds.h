@@ -66,7 +66,10 @@ inline constexpr int kRibbonDescriptionEdit = 1025;
   X(kInitialPluginNotDeletedText, 247)      \
   X(kOrvantaWindowTitle, 248)               \
   X(kReaderWindowTitle, 249)                \
-  X(kRestartFailedText, 299)
+  X(kRestartFailedText, 299)               \
+  X(kSettingListName, 330)                 \
+  X(kCheckedText, 331)                     \
+  X(kNotCheckedText, 332)
 
 #define CADMIRA_TEXT_ID_CONSTANT(name, id) inline constexpr int name = id;
 CADMIRA_TEXT_IDS(CADMIRA_TEXT_ID_CONSTANT)

@@ -299,6 +299,9 @@ constexpr StringEntry kEnglishStrings[] = {
           u"This will change the corresponding setting in Preferences > General."},
     {299, u"The program could not be restarted. The interface change will take effect the next time "
           u"you start it."},
+    {330, u"Settings"},
+    {331, u"checked"},
+    {332, u"not checked"},
 };
 
 // Strictly increasing ids, so that the binary search finds the one entry of an id.

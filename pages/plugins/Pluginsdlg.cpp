@@ -10,6 +10,7 @@
 #include "framework/Host.h"
 #include "framework/StoredSettings.h"
 #include "framework/TreeView.h"
+#include "localization/CheckStateTexts.h"
 #include "localization/Relabel.h"
 #include "localization/UiString.h"
 #include "pages/plugins/model/DefaultPluginList.h"
@@ -50,6 +51,7 @@ void CPluginsdlg::OnInitDialog() {
   SetTexts(product);
   const std::u16string_view section = AddedPluginSection(product);
   m_store = CProfilePluginStore(QString::fromUtf16(section.data(), static_cast<qsizetype>(section.size())));
+  if (framework::TreeView* tree = PluginTree()) tree->SetCheckStateTexts(localization::CheckStateTexts());
   m_model.SetObserver(this);
   m_model.Fill(product, language, &m_store);
   ConnectControls();

@@ -63,6 +63,8 @@ void CPreferencedlg::OnInitDialog() {
     description->setPlainText(LoadUiString(InitialDescriptionId(m_nProduct)));
   }
   AddRows();
+  // The label before the list names the version box.
+  if (QWidget* list = SettingList()) list->setAccessibleName(LoadUiString(resources::kSettingListName));
   if (auto* options = item<QGroupBox>(kOptionsBox)) options->setTitle(LoadUiString(resources::kOptionsTitle));
   if (auto* box = item<QGroupBox>(kDescriptionBox)) box->setTitle(LoadUiString(resources::kDescriptionTitle));
   SetListExtent();
@@ -110,6 +112,18 @@ void CPreferencedlg::PlacePages() {
   }
 }
 
+std::vector<QWidget*> CPreferencedlg::FocusChain() const {
+  std::vector<QWidget*> chain{item(kVersionEdit), item(kSettingList)};
+  // Every page built so far: Tab passes over the hidden ones.
+  for (const COptionPage* page : m_pages) {
+    if (!page->IsCreated()) continue;
+    const std::vector<QWidget*> options = page->FocusChain();
+    chain.insert(chain.end(), options.begin(), options.end());
+  }
+  chain.push_back(item(kDescriptionEdit));
+  return chain;
+}
+
 COptionPage* CPreferencedlg::OptionPage(int dialogId) {
   for (COptionPage* page : m_pages) {
     if (page->TemplateId() != dialogId) continue;
@@ -118,6 +132,8 @@ COptionPage* CPreferencedlg::OptionPage(int dialogId) {
       page->setGeometry(m_rcPage);
       page->hide();
       m_pageTable[PageTableKey(dialogId)] = page;
+      // A page built on first use would come last in the window's Tab order.
+      emit FocusChainChanged();
     }
     return page;
   }

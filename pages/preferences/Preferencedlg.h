@@ -65,6 +65,9 @@ class CPreferencedlg : public framework::PageDialog, public document::IPageContr
   // Where the option pages sit, in this page's coordinates.
   QRect PageRect() const { return m_rcPage; }
 
+  // The version box, the list, the options of the shown row, the description.
+  std::vector<QWidget*> FocusChain() const override;
+
   // Shows the page and the description of the row the user picked.
   void OnSelChange();
 

@@ -6,6 +6,7 @@
 
 #include "framework/StoredSettings.h"
 #include "framework/TreeView.h"
+#include "localization/CheckStateTexts.h"
 #include "localization/Relabel.h"
 #include "localization/UiString.h"
 #include "pages/ribbon/model/RibbonDefinition.h"
@@ -62,6 +63,7 @@ void CRibbondlg::OnInitDialog() {
 void CRibbondlg::FillTree(int verid, int langid) {
   framework::TreeView* tree = RibbonTree();
   if (tree == nullptr) return;
+  tree->SetCheckStateTexts(localization::CheckStateTexts());
   const XmlTreePtr definition = LoadRibbonDefinition(verid, langid);
   m_tree.Fill(definition.get(), langid);
   m_items.assign(static_cast<std::size_t>(m_tree.NodeCount()), nullptr);

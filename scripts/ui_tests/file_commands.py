@@ -10,8 +10,8 @@ import time
 
 import pyatspi
 
-from cadmira_ui import (ENGLISH, Program, box_contents, check, find, find_all, is_showing, key, press, role, run,
-                        states, wait_for)
+from cadmira_ui import (ENGLISH, Program, box_contents, check, find, find_all, focused, is_showing, key, press, role,
+                        run, states, type_text, wait_for)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SAMPLE = os.path.join(HERE, "..", "..", "examples", "orvanta-profstore.sealed.xml")
@@ -59,7 +59,7 @@ def selected_row(rows):
 
 
 def hide_status_bar(program):
-    rows = find(program.window, "list", "Version of Zandor OrvantaPDF:")
+    rows = find(program.window, "list", "Settings")
     # The row is below the list's visible part: click the first row, then walk down to it.
     click(find_all(rows, "list item")[0])
     for _ in range(rows.childCount):
@@ -135,6 +135,78 @@ def test_the_desktop_entrys_open_loads_a_sealed_file_and_refuses_a_fifo_at_once(
         shutil.rmtree(folder, ignore_errors=True)
 
 
+class Keyboard:
+    """Keys pressed in the program, counted; typing a file name is not counted."""
+
+    def __init__(self, program):
+        self.program = program
+        self.presses = 0
+
+    def press(self, *names):
+        self.presses += len(names)
+        key(*names)
+
+    def focus(self):
+        control = wait_for(lambda: focused(self.program.window), "a focused control")
+        return role(control), control.name
+
+    def move_to(self, wanted, backwards=False, limit=15):
+        """Tab (or Shift+Tab) until the focus is on `wanted`, a (role, name)."""
+        for _ in range(limit):
+            if self.focus() == wanted:
+                return
+            self.press("shift+Tab" if backwards else "Tab")
+        check(self.focus() == wanted, "Tab reaches %s %r" % wanted)
+
+
+def test_the_typical_use_by_keyboard_alone():
+    folder = tempfile.mkdtemp(prefix="cadmira-keyboard-")
+    try:
+        path = os.path.join(folder, "profstore.xml")
+        shutil.copyfile(SAMPLE, path)
+        with Program(langid=ENGLISH, verid=0) as program:
+            keys = Keyboard(program)
+            check(keys.focus() == ("page tab list", "Preferences"), "the window opens on its tab strip")
+            keys.move_to(("push button", "Import"), backwards=True)
+            keys.press("space")
+            wait_for(lambda: next((child for child in program.app if child is not None and child.name == "Open"
+                                   and is_showing(child)), None), "the open-file dialog")
+            type_text(path)
+            keys.press("Return")
+            wait_for(lambda: next((child for child in program.app if child is not None and child.name == "Notice"
+                                   and is_showing(child)), None), "the Import notice")
+            keys.press("Return")
+            check(wait_for(lambda: program.window.name == path, "the title to name the file"), "title")
+            Program.main_title = program.title = path
+            program.focus_window()
+
+            keys.move_to(("list", "Settings"), backwards=True)
+            keys.press("End", "Up", "Up")
+            rows = find(program.window, "list", "Settings")
+            check(selected_row(rows) == "Status Bar", "the Status Bar row is picked")
+            keys.press("Tab", "Down", "Down", "Down")
+            keys.move_to(("page tab list", "Preferences"), backwards=True)
+            keys.press("Right", "Down", "space")
+            keys.press("shift+Tab", "Right", "Tab", "Down", "space")
+            keys.move_to(("push button", "Save"), backwards=True)
+            keys.press("space")
+            wait_for(lambda: next((child for child in program.app if child is not None and child.name == "Notice"
+                                   and is_showing(child)), None), "the Save notice")
+            keys.press("Return")
+            print("     the typical use took %d key presses" % keys.presses)
+            check(keys.presses < 122, "the typical use takes %d key presses" % keys.presses)
+
+        shown = json.loads(subprocess.run([CLI, "show", "--json", path], capture_output=True, text=True,
+                                          check=True).stdout)
+        status = dict(next(row for row in shown["preferences"] if row["Text"] == "StatusBar")["attributes"])
+        check(status["Mode"] == "0" and status["Write"] == "0", "the status bar is written as %s" % status)
+        check(len(shown["hiddenRibbon"]) >= 2, "a ribbon item is hidden besides the status bar: %s" % shown["hiddenRibbon"])
+        check(shown["hiddenPlugins"], "a plug-in is hidden")
+    finally:
+        shutil.rmtree(folder, ignore_errors=True)
+
+
 if __name__ == "__main__":
     run(test_import_edit_every_page_save_and_the_tool_finds_it_all,
-        test_the_desktop_entrys_open_loads_a_sealed_file_and_refuses_a_fifo_at_once)
+        test_the_desktop_entrys_open_loads_a_sealed_file_and_refuses_a_fifo_at_once,
+        test_the_typical_use_by_keyboard_alone)

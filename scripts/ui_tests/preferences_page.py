@@ -3,7 +3,8 @@ language, and the named controls of the option page that each row shows."""
 
 import pyatspi
 
-from cadmira_ui import CHINESE, ENGLISH, Program, check, find, find_all, is_showing, key, role, run, states, wait_for
+from cadmira_ui import (CHINESE, ENGLISH, Program, check, find, find_all, focused, is_showing, key, role, run, states,
+                        wait_for)
 
 READER, ORVANTA = 1, 0
 
@@ -144,6 +145,22 @@ def test_english_rows_and_their_option_pages():
                 check(shown == CONTROLS[name], "the %r row shows %s" % (name, shown))
 
 
+def test_on_every_row_tab_goes_from_the_list_to_the_rows_options():
+    for product in (READER, ORVANTA):
+        with Program(langid=ENGLISH, verid=product) as program:
+            page = preferences_page(program)
+            for name, _ in walk_rows(program):
+                key("Tab")
+                control = wait_for(lambda: focused(program.window), "a focused control")
+                option_page = shown_option_page(page, name)
+                # An editable combo box's field takes the focus inside its box.
+                check(option_page in (control.parent, control.parent.parent),
+                      "Tab from the list on the %r row reaches %s %r, not the row's options"
+                      % (name, role(control), control.name))
+                key("shift+Tab")
+                check(pyatspi.STATE_FOCUSED in states(setting_list(page)), "shift+Tab goes back to the list")
+
+
 def test_chinese_rows_by_pinyin_and_every_control_named():
     with Program(langid=CHINESE, verid=READER) as program:
         rows = setting_list(preferences_page(program))
@@ -162,4 +179,5 @@ def test_chinese_rows_by_pinyin_and_every_control_named():
 
 
 if __name__ == "__main__":
-    run(test_english_rows_and_their_option_pages, test_chinese_rows_by_pinyin_and_every_control_named)
+    run(test_english_rows_and_their_option_pages, test_on_every_row_tab_goes_from_the_list_to_the_rows_options,
+        test_chinese_rows_by_pinyin_and_every_control_named)

@@ -20,6 +20,7 @@
 
 #include "document/Seal.h"
 #include "framework/ControlId.h"
+#include "framework/ListBox.h"
 #include "framework/DialogUnits.h"
 #include "framework/ProfileStore.h"
 #include "framework/Screen.h"
@@ -220,6 +221,81 @@ TEST_F(CadmiraDlgTest, TabGoesFromTheTabsThroughTheShownPageToTheButtonsAndBack)
     EXPECT_EQ(order, (QStringList{page, QStringLiteral("1005"), QStringLiteral("1006"), QStringLiteral("1008"),
                                   QStringLiteral("1010"), QStringLiteral("1011"), QStringLiteral("tabs")}))
         << order.join(u',').toStdString();
+  }
+}
+
+// The focused control as its place in the Tab order: the tab strip, a control by id, or a control
+// of an option page.
+QString StopName(CCadmiraDlg& window) {
+  const QWidget* focus = QApplication::focusWidget();
+  if (focus == nullptr) return QStringLiteral("none");
+  if (focus == window.TabControl()->TabBar()) return QStringLiteral("tabs");
+  const std::optional<int> id = framework::ControlId(focus);
+  const QString number = id ? QString::number(*id) : QString::fromLatin1(focus->metaObject()->className());
+  const bool inOption = qobject_cast<const pages::COptionPage*>(focus->parentWidget()) != nullptr;
+  return inOption ? QStringLiteral("option ") + number : number;
+}
+
+QStringList TabWalkFromTheTabs(CCadmiraDlg& window) {
+  window.TabControl()->TabBar()->setFocus(Qt::TabFocusReason);
+  QStringList order;
+  for (int step = 0; step < 60 && (order.isEmpty() || order.last() != QStringLiteral("tabs")); ++step) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    order << StopName(window);
+  }
+  return order;
+}
+
+const QStringList kButtonsThenTabs{QStringLiteral("1005"), QStringLiteral("1006"), QStringLiteral("1008"),
+                                   QStringLiteral("1010"), QStringLiteral("1011"), QStringLiteral("tabs")};
+
+TEST_F(CadmiraDlgTest, OnEveryRowTabVisitsTheVersionTheListTheRowsOptionsAndTheDescriptionBeforeTheButtons) {
+  for (const int product : {1, 0}) {
+    framework::WriteProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), product);
+    auto window = OpenWindow();
+    QApplication::setActiveWindow(window.get());
+    framework::ListBox* list = window->PreferencesPage().SettingList();
+    ASSERT_GT(list->count(), 20);
+    for (int row = 0; row < list->count(); ++row) {
+      list->setCurrentRow(row);
+      QStringList options;
+      for (const QWidget* page : window->PreferencesPage().findChildren<pages::COptionPage*>()) {
+        if (!page->isVisible()) continue;
+        for (const QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+          const std::optional<int> id = framework::ControlId(control);
+          if (id && control->isVisible() && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus) != 0) {
+            options << QStringLiteral("option ") + QString::number(*id);
+          }
+        }
+      }
+      ASSERT_FALSE(options.isEmpty()) << list->item(row)->text().toStdString();
+      const QStringList expected =
+          QStringList{QStringLiteral("1075"), QStringLiteral("1020")} + options + QStringList{QStringLiteral("1025")} +
+          kButtonsThenTabs;
+      EXPECT_EQ(TabWalkFromTheTabs(*window), expected) << product << " " << list->item(row)->text().toStdString();
+    }
+  }
+}
+
+TEST_F(CadmiraDlgTest, AfterAMouseClickOnATabTheFocusIsOnTheTabsAndTabEntersThePage) {
+  auto window = OpenWindow();
+  QApplication::setActiveWindow(window.get());
+  window->PreferencesPage().VersionEdit()->setFocus(Qt::MouseFocusReason);
+  const std::pair<int, QString> clicks[] = {{2, QStringLiteral("1031")}, {0, QStringLiteral("1075")},
+                                            {1, QStringLiteral("1022")}, {2, QStringLiteral("1031")}};
+  for (const auto& [tab, firstStop] : clicks) {
+    ClickTab(*window, tab);
+    if (tab == 1) {
+      EXPECT_EQ(StopName(*window), firstStop) << "the Ribbon Set tab hands the focus to its tree";
+    } else {
+      EXPECT_EQ(StopName(*window), QStringLiteral("tabs")) << tab;
+    }
+    const QStringList walk = TabWalkFromTheTabs(*window);
+    ASSERT_FALSE(walk.isEmpty());
+    EXPECT_EQ(walk.first(), firstStop) << tab;
+    EXPECT_EQ(walk.mid(walk.size() - kButtonsThenTabs.size()), kButtonsThenTabs) << walk.join(u',').toStdString();
+    // Leave the focus inside the page for the next click.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/CadmiraApp.h"
 #include "tests/app/StartArguments.h"
+#include "framework/Screen.h"
 #include "tests/support/HostFailures.h"
 
 int main(int argc, char** argv) {
@@ -18,5 +19,8 @@ int main(int argc, char** argv) {
   for (const char* extra : kQtOptionsAndStartFile) arguments.push_back(const_cast<char*>(extra));
   int count = static_cast<int>(arguments.size());
   cadmira::app::CCadmiraApp application(count, arguments.data());
+  // The offscreen screen is 800 by 600 pixels; windows are laid out as on a screen they fit,
+  // unless a test gives a smaller one.
+  const cadmira::framework::ScopedScreenAreaOverride largeScreen(QRect(0, 0, 3840, 2160));
   return RUN_ALL_TESTS();
 }

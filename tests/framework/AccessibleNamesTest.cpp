@@ -24,7 +24,7 @@ Widget* Control(QWidget& window, int id, Arguments&&... arguments) {
   return widget;
 }
 
-TEST(AccessibleNamesTest, EditsListsCombosAndTreesTakeTheStaticBeforeThem) {
+TEST(AccessibleNamesTest, EditsListsCombosAndTreesTakeTheStaticBeforeThemOnce) {
   QWidget window;
   auto* unlabelled = Control<QLineEdit>(window, 1000);
   auto* name = Control<QLabel>(window, -1, QStringLiteral("&Name:"));
@@ -34,6 +34,7 @@ TEST(AccessibleNamesTest, EditsListsCombosAndTreesTakeTheStaticBeforeThem) {
   auto* box = Control<QGroupBox>(window, 1004, QStringLiteral("Fish && Chips"));
   auto* tree = Control<QTreeWidget>(window, 1005);
   auto* combo = Control<QComboBox>(window, 1006);
+  auto* kind = Control<QLabel>(window, -1, QStringLiteral("Kind:"));
   auto* named = Control<QPlainTextEdit>(window, 1007);
   named->setAccessibleName(QStringLiteral("Mine"));
   auto* icon = Control<QLabel>(window, -1);
@@ -46,14 +47,25 @@ TEST(AccessibleNamesTest, EditsListsCombosAndTreesTakeTheStaticBeforeThem) {
   EXPECT_EQ(edit->accessibleName(), QStringLiteral("Name:"));
   EXPECT_EQ(name->buddy(), edit);
   EXPECT_TRUE(button->accessibleName().isEmpty()) << "a button speaks its own text";
-  EXPECT_EQ(list->accessibleName(), QStringLiteral("Name:"));
+  EXPECT_TRUE(list->accessibleName().isEmpty()) << "the label named the edit before it";
   EXPECT_EQ(tree->accessibleName(), QStringLiteral("Fish & Chips"));
-  EXPECT_EQ(combo->accessibleName(), QStringLiteral("Fish & Chips"));
+  EXPECT_TRUE(combo->accessibleName().isEmpty()) << "the group box named the tree before it";
   EXPECT_EQ(named->accessibleName(), QStringLiteral("Mine"));
-  EXPECT_EQ(afterIcon->accessibleName(), QStringLiteral("Fish & Chips")) << "an icon has no text to give";
+  EXPECT_EQ(afterIcon->accessibleName(), QStringLiteral("Kind:")) << "an icon has no text to give";
+  EXPECT_EQ(kind->buddy(), afterIcon);
   EXPECT_TRUE(innerPart->accessibleName().isEmpty()) << "Qt's own widgets are not the template's";
   EXPECT_EQ(box->title(), QStringLiteral("Fish && Chips"));
   (void)icon;
+}
+
+TEST(AccessibleNamesTest, TheFieldOfAnEditableComboBoxIsNamedAsTheComboBox) {
+  QWidget window;
+  Control<QLabel>(window, -1, QStringLiteral("Status Bar"));
+  auto* combo = Control<QComboBox>(window, 1000);
+  combo->setEditable(true);
+  NameControlsAfterTheirLabels(&window);
+  EXPECT_EQ(combo->accessibleName(), QStringLiteral("Status Bar"));
+  EXPECT_EQ(combo->lineEdit()->accessibleName(), QStringLiteral("Status Bar"));
 }
 
 TEST(AccessibleNamesTest, MnemonicsAreNotSpoken) {

@@ -194,6 +194,27 @@ TEST_F(TreeViewTest, ScreenReadersSeeCheckableItemsAndTheirState) {
   }
 }
 
+TEST_F(TreeViewTest, ScreenReadersHearEachItemsCheckStateAsItsDescription) {
+  tree.SetCheckStateTexts({{Qt::Unchecked, QStringLiteral("not checked")}, {Qt::Checked, QStringLiteral("checked")}});
+  QTreeWidgetItem* later = tree.InsertItem(QStringLiteral("Open"), top);
+  QTreeWidgetItem* second = tree.InsertItem(QStringLiteral("View"));
+  tree.InsertItem(QStringLiteral("Zoom"), second);
+  tree.setFocus();
+  tree.setCurrentItem(later);
+  QTest::keyClick(&tree, Qt::Key_Space);
+  tree.SetChecked(second, true);
+  // What the platform's bridge reads, and announces for the focused item when it changes.
+  const std::pair<QTreeWidgetItem*, const char*> expected[] = {
+      {top, "not checked"}, {child, "not checked"}, {later, "checked"}, {second, "checked"}};
+  for (const auto& [item, description] : expected) {
+    QAccessibleInterface* cell = tree.AccessibleItem(item);
+    ASSERT_NE(cell, nullptr) << item->text(0).toStdString();
+    EXPECT_EQ(cell->text(QAccessible::Name), item->text(0));
+    EXPECT_EQ(cell->text(QAccessible::Description), QString::fromLatin1(description));
+  }
+  EXPECT_EQ(tree.AccessibleItem(second->child(0)), nullptr) << "a collapsed branch shows no rows";
+}
+
 TEST_F(TreeViewTest, TheDropHighlightMovesAndGoesWithItsItem) {
   EXPECT_EQ(tree.DropHighlight(), nullptr);
   tree.SetDropHighlight(child);
@@ -206,6 +227,26 @@ TEST_F(TreeViewTest, TheDropHighlightMovesAndGoesWithItsItem) {
   tree.SetDropHighlight(child);
   delete child;
   EXPECT_EQ(tree.DropHighlight(), nullptr);
+}
+
+TEST_F(TreeViewTest, TheTickStaysVisibleOnTheHighlightedRow) {
+  tree.SetChecked(child, true);
+  const QPoint box = BoxOf(child);
+  ASSERT_FALSE(box.isNull());
+  // The dark pixels of the box: its tick.
+  auto tickPixels = [&] {
+    const QImage picture = tree.viewport()->grab().toImage();
+    const QRect cell = tree.visualItemRect(child);
+    int dark = 0;
+    for (int x = box.x(); x < box.x() + cell.height() && x < picture.width(); ++x) {
+      for (int y = cell.top(); y <= cell.bottom(); ++y) dark += QColor(picture.pixel(x, y)).lightness() < 60 ? 1 : 0;
+    }
+    return dark;
+  };
+  EXPECT_GT(tickPixels(), 0);
+  tree.setCurrentItem(child);
+  tree.SetDropHighlight(child);
+  EXPECT_GT(tickPixels(), 0);
 }
 
 TEST_F(TreeViewTest, ItemDataIsTheOwnersNumber) {
@@ -263,6 +304,45 @@ TEST(RadioButtonTest, AClickChecksItAndUnchecksItsGroupOnly) {
   reader->setChecked(false);
   EXPECT_FALSE(reader->isChecked());
   EXPECT_FALSE(orvanta->isChecked());
+}
+
+TEST(RadioButtonTest, AGroupIsOneTabStopOfRadioButtonsThatTheArrowsWalk) {
+  QWidget dialog;
+  auto* before = new QLineEdit(&dialog);
+  auto* reader = new RadioButton(QStringLiteral("Reader"), 1, &dialog);
+  auto* orvanta = new RadioButton(QStringLiteral("Orvanta"), 1, &dialog);
+  auto* after = new QLineEdit(&dialog);
+  auto* elsewhere = new RadioButton(QStringLiteral("Other"), 2, &dialog);
+  for (QWidget* radio : {reader, orvanta, elsewhere}) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(radio);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::RadioButton);
+  }
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  orvanta->setChecked(true);
+  before->setFocus();
+  QTest::keyClick(before, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), orvanta) << "Tab goes to the checked button";
+  QTest::keyClick(orvanta, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), after);
+  QTest::keyClick(after, Qt::Key_Backtab);
+  EXPECT_EQ(QApplication::focusWidget(), orvanta);
+  // The arrows move round the group and check the button they reach; the other group stays.
+  const std::pair<Qt::Key, RadioButton*> steps[] = {
+      {Qt::Key_Right, reader}, {Qt::Key_Down, orvanta}, {Qt::Key_Up, reader}, {Qt::Key_Left, orvanta}};
+  for (const auto& [key, reached] : steps) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+    EXPECT_EQ(QApplication::focusWidget(), reached) << key;
+    EXPECT_TRUE(reached->isChecked()) << key;
+    EXPECT_NE(reader->isChecked(), orvanta->isChecked()) << key;
+  }
+  EXPECT_FALSE(elsewhere->isChecked());
+  // With none checked the first is the stop.
+  orvanta->setChecked(false);
+  before->setFocus();
+  QTest::keyClick(before, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), reader);
 }
 
 }  // namespace
