@@ -142,6 +142,8 @@ TEST_F(PageTest, SwitchingRowsKeepsEveryValue) {
 TEST_F(PageTest, TheListScrollsSidewaysAsFarAsItsWidestRow) {
   CPreferencedlg& reader = Open(kReader);
   framework::ListBox* list = reader.SettingList();
+  // Narrower than its rows, as under a larger font.
+  list->resize(list->width() / 3, list->height());
   const QScrollBar* bar = list->horizontalScrollBar();
   const int reach = bar->maximum() + list->viewport()->width();
   // Scrolled to its right end, the list shows every row to its end, the widest one just so.
