@@ -9,6 +9,7 @@
 #include "cli/Linter.h"
 #include "cli/PagesInput.h"
 #include "cli/PagesOutput.h"
+#include "cli/ProductWords.h"
 #include "cli/Vocabulary.h"
 #include "document/Utf8Text.h"
 

@@ -84,7 +84,7 @@ int CheckFile(const std::string& name, std::vector<unsigned char> bytes) {
   const std::map<std::string, Place> places = PlacesOf(file.Root());
   int checked = 0;
   const CVocabulary vocabulary(*file.product);
-  CLinter(file.Root(), vocabulary, pages.Ribbon()).Run([&](const Finding& finding) {
+  CLinter(file.Root(), vocabulary, pages).Run([&](const Finding& finding) {
     if (finding.code != "unmatched-value" && finding.code != "ignored-value") return;
     const auto place = places.find(finding.where);
     ASSERT_NE(place, places.end()) << name << ": " << finding.where;
