@@ -4,6 +4,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/CliPages.h"
 #include "cli/English.h"
 #include "cli/ExitCode.h"
 #include "cli/JsonWriter.h"
@@ -145,17 +146,47 @@ void WriteJson(const CVocabulary& vocabulary, std::ostream& out) {
   out << '\n';
 }
 
+// The names `set` takes after --hide-plugin and --hide-ribbon, one a line, as the fresh pages
+// of the product hold them.
+void WritePluginNames(const CCliPages& pages, std::ostream& out) {
+  for (std::size_t row = 0; row < pages.Plugins().Count(); ++row) {
+    out << document::ToUtf8(pages.Plugins().Item(row).PIPath) << '\n';
+  }
+}
+
+void WriteRibbonPaths(const CCliPages& pages, std::ostream& out) {
+  const pages::CRibbonTree& ribbon = pages.Ribbon();
+  for (pages::CRibbonTree::Node node = 0; node < ribbon.NodeCount(); ++node) {
+    // The nameless group of the ribbon's own tab elements cannot be named.
+    if (!ribbon.Record(node).Name.empty()) out << document::ToUtf8(RibbonPathText(ribbon.PathOf(node))) << '\n';
+  }
+}
+
 }  // namespace
 
 CLI::App* CSettingsCommand::Register(CLI::App& app) {
   CLI::App* command = app.add_subcommand("settings", "List every setting name of a product, its values and what they mean");
   AddProductOption(*command)->default_str("reader");
   AddJsonFlag(*command);
+  CLI::Option* json = command->get_option("--json");
+  CLI::Option* plugins =
+      command->add_flag("--plugins", m_bPlugins, "List the file names of the product's plug-ins instead, one a line");
+  CLI::Option* ribbon =
+      command->add_flag("--ribbon", m_bRibbon, "List the paths of the product's ribbon elements instead, one a line");
+  plugins->excludes(json)->excludes(ribbon);
+  ribbon->excludes(json);
   return command;
 }
 
 int CSettingsCommand::Run(CliStreams& streams) {
-  const CVocabulary vocabulary(ChosenProduct().value_or(document::kReaderProduct));
+  const int product = ChosenProduct().value_or(document::kReaderProduct);
+  if (m_bPlugins || m_bRibbon) {
+    const CCliPages pages(product);
+    if (m_bPlugins) WritePluginNames(pages, streams.out);
+    if (m_bRibbon) WriteRibbonPaths(pages, streams.out);
+    return kExitOk;
+  }
+  const CVocabulary vocabulary(product);
   if (JsonWanted()) {
     WriteJson(vocabulary, streams.out);
   } else {

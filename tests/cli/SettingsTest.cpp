@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <sstream>
+
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -62,6 +65,45 @@ TEST(Settings, GivesValuesWhatTheyWriteAndThePagesTexts) {
   EXPECT_EQ(status["name"], "StatusBar");
   EXPECT_EQ(status["values"], nlohmann::json::array({"default", "auto-hide", "show", "hide"}));
   EXPECT_EQ(status["writes"]["auto-hide"], nlohmann::json({{"Mode", "2"}, {"Write", "0"}}));
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// Every plug-in and ribbon path listed is one that `set` takes, so that completion offers only
+// names that work.
+TEST(Settings, ListsThePluginsAndRibbonPathsThatSetHides) {
+  for (const std::string product : {"reader", "orvanta"}) {
+    SCOPED_TRACE(product);
+    const CliRun plugins = RunCommand({"settings", "--product", product, "--plugins"});
+    const CliRun ribbon = RunCommand({"settings", "--product", product, "--ribbon"});
+    ASSERT_EQ(plugins.status, 0);
+    ASSERT_EQ(ribbon.status, 0);
+    const std::vector<std::string> pluginNames = Lines(plugins.out);
+    const std::vector<std::string> ribbonPaths = Lines(ribbon.out);
+    EXPECT_NE(std::find(pluginNames.begin(), pluginNames.end(), "Stamps.zpi"), pluginNames.end());
+    EXPECT_NE(std::find(ribbonPaths.begin(), ribbonPaths.end(), "/File_Main_Save"), ribbonPaths.end());
+    EXPECT_NE(std::find(ribbonPaths.begin(), ribbonPaths.end(), "Ribbon_Category_View/View_Panel_ViewSetting"),
+              ribbonPaths.end());
+    EXPECT_EQ(std::find(ribbonPaths.begin(), ribbonPaths.end(), ""), ribbonPaths.end());
+
+    TempFolder folder;
+    const std::string file = folder.Path("p.xml");
+    ASSERT_EQ(RunCommand({"new", "--product", product, "--doc-version", "11.0", file}).status, 0);
+    std::vector<std::string> set = {"set", file};
+    for (const std::string& name : pluginNames) set.insert(set.end(), {"--hide-plugin", name});
+    for (const std::string& path : ribbonPaths) set.insert(set.end(), {"--hide-ribbon", path});
+    const CliRun run = RunCommand(set);
+    EXPECT_EQ(run.status, 0) << run.err;
+    const nlohmann::json pages = nlohmann::json::parse(RunCommand({"show", "--json", file}).out)["pages"];
+    EXPECT_EQ(pages["hiddenPlugins"].get<std::vector<std::string>>(), pluginNames);
+  }
+  EXPECT_NE(RunCommand({"settings", "--ribbon"}).out, RunCommand({"settings", "--product", "orvanta", "--ribbon"}).out);
+  EXPECT_EQ(RunCommand({"settings", "--plugins", "--ribbon"}).status, 2);
 }
 
 TEST(ShowPages, GivesWhatFreshPagesShowAfterTheLoad) {
