@@ -9,6 +9,7 @@
 #include "framework/Dialog.h"
 #include "framework/Host.h"
 #include "framework/StoredSettings.h"
+#include "localization/ReasonText.h"
 #include "localization/UiString.h"
 #include "resources/ResourceIds.h"
 
@@ -118,7 +119,7 @@ void CFileCommands::ExportCommand() {
   const std::optional<QString> path = framework::CurrentHost().FileDialog(&m_window, ExportRequest());
   if (!path) return;
   // The current file stays: Save keeps writing to the loaded one.
-  Notice(WriteTo(*path) ? kExportSucceed : document::kDocumentNotSaved, LoadUiString(kNotice));
+  ReportWrite(WriteTo(*path), kExportSucceed);
 }
 
 void CFileCommands::SaveCommand() {
@@ -127,10 +128,21 @@ void CFileCommands::SaveCommand() {
     m_state.m_nProduct = StoredProduct();
     return;
   }
-  Notice(WriteTo(m_state.m_strFilePath) ? kSaveSucceed : document::kDocumentNotSaved, LoadUiString(kNotice));
+  ReportWrite(WriteTo(m_state.m_strFilePath), kSaveSucceed);
 }
 
-bool CFileCommands::WriteTo(const QString& path) {
+void CFileCommands::ReportWrite(const document::WriteResult& result, int successId) {
+  if (result.Written()) {
+    Notice(successId, LoadUiString(kNotice));
+    return;
+  }
+  // The fixed text cannot know the cause; the system's reason goes behind the details button.
+  framework::CurrentHost().MessageBox(&m_window, LoadUiString(document::kDocumentNotSaved), LoadUiString(kNotice),
+                                      framework::MessageIcon::Information, framework::MessageButtons::Ok,
+                                      localization::ReasonText(Error{result.detail, result.systemCode}));
+}
+
+document::WriteResult CFileCommands::WriteTo(const QString& path) {
   // A product changed in the interface dialog governs the next file written, and the product
   // check of later loads, without a restart.
   m_state.m_nProduct = StoredProduct();
@@ -140,7 +152,7 @@ bool CFileCommands::WriteTo(const QString& path) {
     framework::CurrentHost().MessageBox(&m_window, QStringLiteral("Faild!!"), LoadUiString(kProgramTitle),
                                         framework::MessageIcon::Warning, framework::MessageButtons::Ok);
   }
-  return result.Written();
+  return result;
 }
 
 }  // namespace cadmira::app

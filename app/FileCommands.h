@@ -6,6 +6,7 @@
 #include "app/CommandLine.h"
 #include "app/DocumentState.h"
 #include "document/DocumentPages.h"
+#include "document/WriteDocument.h"
 
 namespace cadmira::framework {
 class Dialog;
@@ -39,7 +40,9 @@ class CFileCommands {
   // True when the pages may be written; otherwise their refusal has been shown.
   bool ValidateBeforeWrite();
   // The build and the sealed write; shows "Faild!!" when no document could be created.
-  bool WriteTo(const QString& path);
+  document::WriteResult WriteTo(const QString& path);
+  // The success notice `successId`, or the refusal with the reason of the failure.
+  void ReportWrite(const document::WriteResult& result, int successId);
   void Notice(int stringId, const QString& caption);
 
   framework::Dialog& m_window;

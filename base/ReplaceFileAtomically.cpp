@@ -18,7 +18,12 @@ namespace {
 constexpr int kMaxLinkDepth = 40;
 
 Error SystemError(const std::string& what, const std::string& path, int code) {
-  return Error{what + " " + path + ": " + std::strerror(code)};
+  return Error{what + " " + path + ": " + std::strerror(code), code};
+}
+
+ReplaceSystemCalls& CallsInPlace() {
+  static ReplaceSystemCalls calls;
+  return calls;
 }
 
 std::string FolderOf(const std::string& path) {
@@ -163,6 +168,18 @@ Status Fill(CTemporaryFile& temporary, const std::string& target, const std::opt
 
 }  // namespace
 
+int OpenNewFile(const char* path, int flags, mode_t mode) { return open(path, flags, mode); }
+
+ScopedReplaceSystemCalls::ScopedReplaceSystemCalls(const ReplaceSystemCalls& calls) : m_previous(CallsInPlace()) {
+  CallsInPlace() = calls;
+}
+
+ScopedReplaceSystemCalls::~ScopedReplaceSystemCalls() { CallsInPlace() = m_previous; }
+
+Result<Replaced> ReplaceFileAtomically(const std::string& path, std::span<const unsigned char> bytes) {
+  return ReplaceFileAtomically(path, bytes, CallsInPlace());
+}
+
 Result<Replaced> ReplaceFileAtomically(const std::string& path, std::span<const unsigned char> bytes,
                                        const ReplaceSystemCalls& calls) {
   if (path.empty()) return Error{"No file name was given"};
@@ -177,11 +194,12 @@ Result<Replaced> ReplaceFileAtomically(const std::string& path, std::span<const 
   const FileSizeSignalIgnored noSizeSignal;
   CTemporaryFile temporary;
   // An existing file's content stays private until its own mode is set.
-  if (Status created = temporary.Create(folder, NameOf(target), existing.value() ? 0600 : 0666); !created) {
-    return Error{"cannot write " + path + ": " + created.error().message};
+  if (Status created = temporary.Create(folder, NameOf(target), existing.value() ? 0600 : 0666, calls.openFile);
+      !created) {
+    return Error{"cannot write " + path + ": " + created.error().message, created.error().code};
   }
   if (Status filled = Fill(temporary, target, existing.value(), bytes, calls); !filled) return filled.error();
-  if (rename(temporary.path().c_str(), target.c_str()) != 0) return SystemError("Cannot replace", target, errno);
+  if (calls.rename(temporary.path().c_str(), target.c_str()) != 0) return SystemError("Cannot replace", target, errno);
   temporary.Commit();
   return Replaced{SyncFolder(folder, calls)};
 }

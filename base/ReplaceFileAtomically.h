@@ -1,6 +1,7 @@
 #pragma once
 
 #include <sys/types.h>
+#include <cstdio>
 #include <unistd.h>
 
 #include <span>
@@ -17,12 +18,30 @@ struct Replaced {
   std::string warning;
 };
 
+// open(2) with the arguments a new file needs.
+int OpenNewFile(const char* path, int flags, mode_t mode);
+
 // The system calls of a replacement that fail on a sound program when the disk does; tests put
 // their own in to inject faults.
 struct ReplaceSystemCalls {
+  int (*openFile)(const char* path, int flags, mode_t mode) = OpenNewFile;
   ssize_t (*write)(int fd, const void* data, size_t size) = ::write;
   int (*syncFile)(int fd) = ::fsync;
+  int (*rename)(const char* from, const char* to) = ::rename;
   int (*syncFolder)(int fd) = ::fsync;
+};
+
+// Puts `calls` in place of the system's for every replacement that is not given its own, while
+// it lives: the faults a test injects reach the writes of the layers above.
+class ScopedReplaceSystemCalls {
+ public:
+  explicit ScopedReplaceSystemCalls(const ReplaceSystemCalls& calls);
+  ~ScopedReplaceSystemCalls();
+  ScopedReplaceSystemCalls(const ScopedReplaceSystemCalls&) = delete;
+  ScopedReplaceSystemCalls& operator=(const ScopedReplaceSystemCalls&) = delete;
+
+ private:
+  ReplaceSystemCalls m_previous;
 };
 
 // Replaces the file at `path` with `bytes` so that, whatever happens, the path holds either its
@@ -35,6 +54,8 @@ struct ReplaceSystemCalls {
 // On failure the target is untouched and no temporary file is left behind; stale temporaries
 // of earlier writers of the same target that were killed outright are removed.
 Result<Replaced> ReplaceFileAtomically(const std::string& path, std::span<const unsigned char> bytes,
-                                       const ReplaceSystemCalls& calls = {});
+                                       const ReplaceSystemCalls& calls);
+// The same with the calls in place (the system's, unless a ScopedReplaceSystemCalls says otherwise).
+Result<Replaced> ReplaceFileAtomically(const std::string& path, std::span<const unsigned char> bytes);
 
 }  // namespace cadmira

@@ -9,6 +9,9 @@ namespace cadmira {
 // Why an operation failed, in words fit for a one-line message.
 struct Error {
   std::string message;
+  // The system's error number when the system gave the reason (errno), else 0; lets a caller
+  // word the reason in its own language.
+  int code = 0;
 };
 
 // A value or the error that prevented it; callers must look before they take the value.

@@ -107,11 +107,14 @@ CTemporaryFile::~CTemporaryFile() {
   Forget();
 }
 
-Status CTemporaryFile::Create(const std::string& folder, const std::string& targetName, unsigned mode) {
+Status CTemporaryFile::Create(const std::string& folder, const std::string& targetName, unsigned mode,
+                              int (*openFile)(const char* path, int flags, mode_t mode)) {
   const std::string stem = folder + "/" + StemFor(targetName);
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::string candidate = stem + RandomTag() + kSuffix;
-    m_fd = open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
+    const int flags = O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC;
+    m_fd = openFile ? openFile(candidate.c_str(), flags, static_cast<mode_t>(mode))
+                    : open(candidate.c_str(), flags, static_cast<mode_t>(mode));
     if (m_fd >= 0) {
       m_path = candidate;
       // The lock tells a later sweep that this file still has its writer.
@@ -123,7 +126,8 @@ Status CTemporaryFile::Create(const std::string& folder, const std::string& targ
     if (errno != EEXIST) break;
   }
   // The reason alone: the person knows the target, never this file's name.
-  return Error{std::strerror(errno)};
+  const int code = errno;
+  return Error{std::strerror(code), code};
 }
 
 void CTemporaryFile::Commit() {

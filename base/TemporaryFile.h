@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 
 #include "base/Result.h"
@@ -19,9 +21,11 @@ class CTemporaryFile {
   CTemporaryFile& operator=(const CTemporaryFile&) = delete;
   ~CTemporaryFile();
 
-  // Creates the file in `folder` for the target named `targetName`, with `mode` less the umask.
-  // The error is the system's reason alone, for the caller to name the target with.
-  Status Create(const std::string& folder, const std::string& targetName, unsigned mode);
+  // Creates the file in `folder` for the target named `targetName`, with `mode` less the umask,
+  // through `openFile` (open(2) by default). The error is the system's reason alone, for the
+  // caller to name the target with.
+  Status Create(const std::string& folder, const std::string& targetName, unsigned mode,
+                int (*openFile)(const char* path, int flags, mode_t mode) = nullptr);
   int fd() const { return m_fd; }
   const std::string& path() const { return m_path; }
   // The file has been renamed into place: nothing to remove any more. The descriptor, and with

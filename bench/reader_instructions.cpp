@@ -1,6 +1,9 @@
 // Parses one input once with our reader or with pugixml, for callgrind to count the instructions
 // of the parse alone: scripts/bench runs it with --toggle-collect=cadmira_measured_*.
-//   bench_reader_instructions ours|pugixml|pugixml-utf16 typical|large|attributes|names
+//   bench_reader_instructions ours|pugixml|pugixml-utf16 INPUT
+// INPUT: typical, large, chinese-ribbon and chinese-ribbon-reader (the embedded Chinese ribbon
+// definitions), chinese-config,
+// references, or a hostile shape: attributes, names, deep, reference-text.
 #include <pugixml.hpp>
 
 #include <cstdio>
@@ -10,6 +13,7 @@
 #include "base/XmlTree.h"
 #include "bench/support/Inputs.h"
 #include "bench/support/Utf16Reference.h"
+#include "resources/XmlResource.h"
 
 extern "C" {
 
@@ -34,16 +38,40 @@ __attribute__((noinline)) std::size_t cadmira_measured_pugixml_utf16(const std::
 }
 }
 
+namespace {
+
+std::string Resource(int id) {
+  const std::span<const unsigned char> bytes = cadmira::resources::XmlResource(id);
+  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+std::string Input(const std::string& name) {
+  if (name == "typical") return bench::TypicalConfig(40 << 10);
+  if (name == "large") return bench::LargeConfig(1 << 20);
+  // The Chinese ribbon definitions of Orvanta and of Reader.
+  if (name == "chinese-ribbon") return Resource(240);
+  if (name == "chinese-ribbon-reader") return Resource(241);
+  if (name == "chinese-config") return bench::ChineseConfig(40 << 10);
+  if (name == "references") return bench::ReferenceRuns(40 << 10);
+  if (name == "attributes") return bench::ManyAttributes(40000);
+  if (name == "names") return bench::ManyDistinctNames(40000);
+  if (name == "deep") return bench::DeepRibbon(20000);
+  if (name == "reference-text") return bench::ReferenceText(20000);
+  return {};
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: %s ours|pugixml|pugixml-utf16 typical|large|attributes|names\n", argv[0]);
+    std::fprintf(stderr, "usage: %s ours|pugixml|pugixml-utf16 INPUT\n", argv[0]);
     return 2;
   }
-  const std::string input = argv[2];
-  const std::string xml = input == "typical"    ? bench::TypicalConfig(40 << 10)
-                          : input == "large"    ? bench::LargeConfig(1 << 20)
-                          : input == "attributes" ? bench::ManyAttributes(40000)
-                                                  : bench::ManyDistinctNames(40000);
+  const std::string xml = Input(argv[2]);
+  if (xml.empty()) {
+    std::fprintf(stderr, "%s: no input named %s\n", argv[0], argv[2]);
+    return 2;
+  }
   std::size_t result = 0;
   if (std::strcmp(argv[1], "ours") == 0) {
     result = cadmira_measured_ours(xml);

@@ -29,7 +29,7 @@ WriteResult WriteDocument(CWriteContext& context, int product, const IDocumentPa
     return {outcome, plain.error().message};
   }
   const Result<Replaced> written = WriteConfigFile(path, std::move(plain).value());
-  if (!written) return {WriteResult::Outcome::NotWritten, written.error().message};
+  if (!written) return {WriteResult::Outcome::NotWritten, written.error().message, written.error().code};
   return {WriteResult::Outcome::Written, written.value().warning};
 }
 

@@ -27,6 +27,8 @@ struct WriteResult {
   // Why it failed, or what could not be done after the file was written, in words for a log or a
   // terminal; empty for a write that went through whole.
   std::string detail;
+  // The system's error number behind a failed write, when the system gave the reason; else 0.
+  int systemCode = 0;
 
   bool Written() const { return outcome == Outcome::Written; }
 };

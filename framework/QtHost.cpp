@@ -84,9 +84,10 @@ QStringList ConvertFileFilter(const QString& filter) {
 }
 
 MessageAnswer QtHost::MessageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon,
-                                 MessageButtons buttons) {
+                                 MessageButtons buttons, const QString& detailedText) {
   QMessageBox box(ToQtIcon(icon), caption, text, ToQtButtons(buttons), owner);
   box.setTextFormat(Qt::PlainText);
+  box.setDetailedText(detailedText);
   return FromQtAnswer(box.exec(), buttons);
 }
 

@@ -11,7 +11,7 @@ namespace cadmira::framework {
 class QtHost : public Host {
  public:
   MessageAnswer MessageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon,
-                           MessageButtons buttons) override;
+                           MessageButtons buttons, const QString& detailedText = QString()) override;
   std::optional<QString> FileDialog(QWidget* owner, const FileDialogRequest& request) override;
   int RunModal(Dialog& dialog) override;
   bool Restart() override;

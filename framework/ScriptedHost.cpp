@@ -34,7 +34,8 @@ QString Describe(const HostCall& call) {
       return QStringLiteral("message box \"%1\" captioned \"%2\" (icon %3, buttons %4)")
           .arg(call.text, call.caption)
           .arg(static_cast<int>(call.icon))
-          .arg(static_cast<int>(call.buttons));
+          .arg(static_cast<int>(call.buttons)) +
+             (call.detailedText.isEmpty() ? QString() : QStringLiteral(" with details \"%1\"").arg(call.detailedText));
     case HostCall::Kind::FileDialog:
       return QStringLiteral("file dialog (%1, filter \"%2\", name \"%3\")")
           .arg(call.request.mode == FileDialogRequest::Mode::Open ? QStringLiteral("open") : QStringLiteral("save"),
@@ -49,8 +50,9 @@ QString Describe(const HostCall& call) {
   return {};
 }
 
-bool SameBox(const HostCall& a, const HostCall& b) {
-  return a.text == b.text && a.caption == b.caption && a.icon == b.icon && a.buttons == b.buttons;
+bool SameBox(const HostCall& a, const HostCall& b, bool sameDetails) {
+  return a.text == b.text && a.caption == b.caption && a.icon == b.icon && a.buttons == b.buttons &&
+         (!sameDetails || a.detailedText == b.detailedText);
 }
 
 }  // namespace
@@ -84,6 +86,13 @@ void ScriptedHost::ExpectMessageBox(const QString& text, const QString& caption,
   expected.icon = icon;
   expected.buttons = buttons;
   m_messageAnswers.push_back({answer, expected});
+}
+
+void ScriptedHost::ExpectMessageBox(const QString& text, const QString& caption, MessageIcon icon,
+                                    MessageButtons buttons, MessageAnswer answer, const QString& detailedText) {
+  ExpectMessageBox(text, caption, icon, buttons, answer);
+  m_messageAnswers.back().expected->detailedText = detailedText;
+  m_messageAnswers.back().detailsExpected = true;
 }
 
 void ScriptedHost::AnswerFileDialog(std::optional<QString> path) { m_fileAnswers.push_back(std::move(path)); }
@@ -136,19 +145,20 @@ void ScriptedHost::Clear() {
 }
 
 MessageAnswer ScriptedHost::MessageBox(QWidget*, const QString& text, const QString& caption, MessageIcon icon,
-                                       MessageButtons buttons) {
+                                       MessageButtons buttons, const QString& detailedText) {
   HostCall call;
   call.kind = HostCall::Kind::MessageBox;
   call.text = text;
   call.caption = caption;
   call.icon = icon;
   call.buttons = buttons;
+  call.detailedText = detailedText;
   call.answered = !m_messageAnswers.empty();
   m_calls.push_back(call);
   if (!call.answered) return CloseAnswer(buttons);
   const ScriptedBox scripted = m_messageAnswers.front();
   m_messageAnswers.pop_front();
-  if (scripted.expected && !SameBox(*scripted.expected, call)) {
+  if (scripted.expected && !SameBox(*scripted.expected, call, scripted.detailsExpected)) {
     m_mismatches << QStringLiteral("expected %1, shown %2").arg(Describe(*scripted.expected), Describe(call));
   }
   return scripted.answer;

@@ -20,6 +20,7 @@ struct HostCall {
   QString caption;
   MessageIcon icon = MessageIcon::None;
   MessageButtons buttons = MessageButtons::Ok;
+  QString detailedText;
   // File dialogs.
   FileDialogRequest request;
   // Modal runs: the template id of the dialog. Exits: the code.
@@ -53,6 +54,9 @@ class ScriptedHost : public Host {
   // Answers the next box and requires it to be exactly this one.
   void ExpectMessageBox(const QString& text, const QString& caption, MessageIcon icon, MessageButtons buttons,
                         MessageAnswer answer);
+  // The same, with exactly this detailed text (the box above takes any).
+  void ExpectMessageBox(const QString& text, const QString& caption, MessageIcon icon, MessageButtons buttons,
+                        MessageAnswer answer, const QString& detailedText);
   void AnswerFileDialog(std::optional<QString> path);
   // `script` sees the created dialog (its OnInitDialog has run) and returns the modal result.
   void AnswerModal(ModalScript script);
@@ -71,7 +75,7 @@ class ScriptedHost : public Host {
   void Clear();
 
   MessageAnswer MessageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon,
-                           MessageButtons buttons) override;
+                           MessageButtons buttons, const QString& detailedText = QString()) override;
   std::optional<QString> FileDialog(QWidget* owner, const FileDialogRequest& request) override;
   int RunModal(Dialog& dialog) override;
   bool Restart() override;
@@ -81,6 +85,7 @@ class ScriptedHost : public Host {
   struct ScriptedBox {
     MessageAnswer answer;
     std::optional<HostCall> expected;
+    bool detailsExpected = false;
   };
 
   std::deque<ScriptedBox> m_messageAnswers;

@@ -38,6 +38,8 @@ void LoadLanguageDocument(std::span<const unsigned char> bytes) {
   }
 }
 
+bool LanguageFileLoaded() { return LoadedTree() != nullptr; }
+
 std::optional<std::u16string> LanguageString(int id) { return FindString(LoadedTree().get(), id); }
 
 std::u16string LanguageLayoutEntry(std::u16string_view dialogIdText, int controlId) {

@@ -21,6 +21,9 @@ void LoadLanguageFile(int langid);
 // unparsable bytes leave no file loaded.
 void LoadLanguageDocument(std::span<const unsigned char> bytes);
 
+// True while a language file is loaded: the interface is Chinese.
+bool LanguageFileLoaded();
+
 // The loaded file's text for string `id`; none when no file is loaded or it has no such string.
 std::optional<std::u16string> LanguageString(int id);
 

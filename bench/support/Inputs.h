@@ -117,4 +117,41 @@ inline std::string ReferenceText(std::size_t count) {
   return xml + "</ZandorReader>";
 }
 
+// A configuration file written for a Chinese office: most values are Chinese texts (titles,
+// copyright lines, watermarks), with the names and switches in ASCII as always.
+inline std::string ChineseConfig(std::size_t size) {
+  static const char* const kTexts[] = {
+      "\xE5\x86\x85\xE9\x83\xA8\xE8\xB5\x84\xE6\x96\x99\xEF\xBC\x8C\xE8\xAF\xB7\xE5\x8B\xBF\xE5\xA4\x96\xE4\xBC\xA0",
+      "\xE7\x89\x88\xE6\x9D\x83\xE6\x89\x80\xE6\x9C\x89 \xC2\xA9 2026 \xE5\x8C\x97\xE4\xBA\xAC\xE7\xA7\x91\xE6\x8A\x80\xE6\x9C\x89\xE9\x99\x90\xE5\x85\xAC\xE5\x8F\xB8",
+      "\xE4\xBC\x81\xE4\xB8\x9A\xE9\x98\x85\xE8\xAF\xBB\xE5\x99\xA8",
+      "\xE4\xBF\xA1\xE6\x81\xAF\xE6\x8A\x80\xE6\x9C\xAF\xE9\x83\xA8\xE7\xBB\x9F\xE4\xB8\x80\xE9\x83\xA8\xE7\xBD\xB2\xEF\xBC\x9A\xE5\xA6\x82\xE6\x9C\x89\xE9\x97\xAE\xE9\xA2\x98\xE8\xAF\xB7\xE8\x81\x94\xE7\xB3\xBB\xE6\x9C\xAC\xE9\x83\xA8\xE9\x97\xA8",
+  };
+  static const char* const kKeys[] = {"Title", "Copyright", "Content", "CopyrightContent"};
+  std::string xml = "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ZandorOrvantaPDF version=\"12.0\" "
+                    "Edition=\"BIZ\">\n  <Profstore>\n    <Preferences>\n";
+  const std::string tail = "    </Preferences>\n  </Profstore>\n</ZandorOrvantaPDF>\n";
+  for (std::size_t i = 0; xml.size() + tail.size() < size; ++i) {
+    xml += "      <Preference Text=\"Setting" + std::to_string(i % 40) + "\" Mode=\"1\" " + kKeys[i % 4] + "=\"" +
+           kTexts[i % 4] + "\" " + kKeys[(i + 1) % 4] + "=\"" + kTexts[(i + 2) % 4] + "\"/>\n";
+  }
+  return xml + tail;
+}
+
+// Text and attribute values made of long runs of character references, as some generators
+// write every non-ASCII character.
+inline std::string ReferenceRuns(std::size_t size) {
+  static const char* const kRuns[] = {"&#x5185;&#x90E8;&#x8D44;&#x6599;", "&#20869;&#37096;&#36164;&#26009;",
+                                      "&lt;&amp;&gt;&quot;&apos;", "&#x1F600;&#65;&#x42;"};
+  std::string xml = "<ZandorReader version=\"1\"><Profstore><Preferences>\n";
+  const std::string tail = "</Preferences></Profstore></ZandorReader>\n";
+  for (std::size_t i = 0; xml.size() + tail.size() < size; ++i) {
+    xml += "<Preference Text=\"Watermark\" Content=\"";
+    for (int run = 0; run < 6; ++run) xml += kRuns[(i + run) % 4];
+    xml += "\">";
+    for (int run = 0; run < 6; ++run) xml += kRuns[(i + run + 1) % 4];
+    xml += "</Preference>\n";
+  }
+  return xml + tail;
+}
+
 }  // namespace bench

@@ -133,6 +133,57 @@ TEST_F(ReplaceFileAtomically_, AFolderThatCannotBeSyncedStillCountsAsWritten) {
   EXPECT_EQ(Entries(), std::vector<std::string>{"profstore.xml"});
 }
 
+ssize_t DiskFull(int, const void*, size_t) {
+  errno = ENOSPC;
+  return -1;
+}
+
+int RenameFails(const char*, const char*) {
+  errno = EIO;
+  return -1;
+}
+
+int FolderRefuses(const char*, int, mode_t) {
+  errno = EACCES;
+  return -1;
+}
+
+// Each fault, put in for every write at once, fails the write with the system's number and
+// leaves the old file and nothing else.
+TEST_F(ReplaceFileAtomically_, FaultsPutInForEveryWriteFailItWithTheSystemsReason) {
+  struct Fault {
+    const char* name;
+    void (*inject)(ReplaceSystemCalls&);
+    int code;
+    std::string message;
+  };
+  const Fault faults[] = {
+      {"disk full", [](ReplaceSystemCalls& calls) { calls.write = &DiskFull; }, ENOSPC,
+       "Cannot write " + PathOf("profstore.xml") + ": No space left on device"},
+      {"final rename", [](ReplaceSystemCalls& calls) { calls.rename = &RenameFails; }, EIO,
+       "Cannot replace " + PathOf("profstore.xml") + ": Input/output error"},
+      {"unwritable folder", [](ReplaceSystemCalls& calls) { calls.openFile = &FolderRefuses; }, EACCES,
+       "cannot write " + PathOf("profstore.xml") + ": Permission denied"},
+  };
+  WriteFile(PathOf("profstore.xml"), "old");
+  for (const Fault& fault : faults) {
+    ReplaceSystemCalls calls;
+    fault.inject(calls);
+    {
+      const ScopedReplaceSystemCalls injected(calls);
+      const Result<Replaced> written = ReplaceFileAtomically(PathOf("profstore.xml"), Bytes("new"));
+      ASSERT_FALSE(written.ok()) << fault.name;
+      EXPECT_EQ(written.error().code, fault.code) << fault.name;
+      EXPECT_EQ(written.error().message, fault.message) << fault.name;
+    }
+    EXPECT_EQ(Content(PathOf("profstore.xml")), "old") << fault.name;
+    EXPECT_EQ(Entries(), std::vector<std::string>{"profstore.xml"}) << fault.name;
+  }
+  // Once the scope is gone the system's calls are back.
+  ASSERT_TRUE(ReplaceFileAtomically(PathOf("profstore.xml"), Bytes("new")).ok());
+  EXPECT_EQ(Content(PathOf("profstore.xml")), "new");
+}
+
 TEST_F(ReplaceFileAtomically_, FollowsSymbolicLinksToTheirTarget) {
   fs::create_directory(m_folder / "real");
   WriteFile(PathOf("real/target.xml"), "old");
