@@ -8,7 +8,7 @@
 
 #include "cli/ExitCode.h"
 #include "cli/InputFile.h"
-#include "cli/PageDiff.h"
+#include "cli/PageDiffOutput.h"
 #include "cli/PagesInput.h"
 
 namespace cadmira::cli {
@@ -39,7 +39,7 @@ int CDiffCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& strea
       return kExitUsage;
     }
   }
-  const PageDiff diff = DiffPageViews(ViewOfPages(*a.pages), ViewOfPages(*b.pages));
+  const pages::PageDiff diff = pages::DiffPageViews(pages::ViewOfPages(*a.pages), pages::ViewOfPages(*b.pages));
   if (JsonWanted()) {
     WritePageDiffJson(diff, streams.out);
   } else {

@@ -3,7 +3,7 @@
 
 #include "cli/ElementPaths.h"
 #include "cli/Finding.h"
-#include "cli/Vocabulary.h"
+#include "pages/view/Vocabulary.h"
 #include "document/PreferenceCatalogue.h"
 #include "pages/ribbon/model/RibbonTree.h"
 
@@ -17,7 +17,7 @@ namespace cadmira::cli {
 // hidden ribbon elements the product's ribbon does not have.
 class CLinter {
  public:
-  CLinter(const CXML_TreeElement* root, const CVocabulary& vocabulary, const pages::CRibbonTree& ribbon)
+  CLinter(const CXML_TreeElement* root, const pages::CVocabulary& vocabulary, const pages::CRibbonTree& ribbon)
       : m_root(root), m_vocabulary(vocabulary), m_ribbon(ribbon) {}
 
   // Reports every finding to `sink`, in the order of the checks; returns how many there were.
@@ -35,7 +35,7 @@ class CLinter {
   void CheckRibbon();
 
   const CXML_TreeElement* m_root;
-  const CVocabulary& m_vocabulary;
+  const pages::CVocabulary& m_vocabulary;
   const pages::CRibbonTree& m_ribbon;
   CElementPaths m_paths;
   const FindingSink* m_sink = nullptr;

@@ -9,7 +9,7 @@
 #include "cli/Linter.h"
 #include "cli/PagesInput.h"
 #include "cli/PagesOutput.h"
-#include "cli/Vocabulary.h"
+#include "pages/view/Vocabulary.h"
 
 namespace cadmira::cli {
 
@@ -32,8 +32,8 @@ CLI::App* CSetCommand::Register(CLI::App& app) {
   return command;
 }
 
-Status CSetCommand::Edit(CCliPages& pages) const {
-  const CVocabulary vocabulary(pages.Product());
+Status CSetCommand::Edit(pages::CModelPages& pages) const {
+  const pages::CVocabulary vocabulary(pages.Product());
   for (const std::string& assignment : m_assignments) {
     const std::size_t equals = assignment.find('=');
     if (equals == std::string::npos) return Error{"expected NAME=VALUE, not \"" + assignment + '"'};
@@ -73,7 +73,7 @@ int CSetCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& stream
   const int written = WritePages(*input.pages, m_strOutput.empty() ? InputPath() : m_strOutput, true, streams);
   if (written != kExitOk) return written;
   // What the file held that the pages could not show is gone now; say so, once each.
-  const CVocabulary vocabulary(input.pages->Product());
+  const pages::CVocabulary vocabulary(input.pages->Product());
   CLinter(input.file.Root(), vocabulary, input.pages->Ribbon()).Run([&](const Finding& finding) {
     streams.err << "note: " << finding.where << ": " << finding.message << '\n';
   });

@@ -1,13 +1,13 @@
-#include "cli/Vocabulary.h"
+#include "pages/view/Vocabulary.h"
 
 #include <algorithm>
 #include <array>
 
 #include "base/AsciiCase.h"
-#include "cli/ProductWords.h"
+#include "pages/view/ProductWords.h"
 #include "document/Utf8Text.h"
 
-namespace cadmira::cli {
+namespace cadmira::pages {
 namespace {
 
 using document::ControlKind;
@@ -167,4 +167,4 @@ Status CVocabulary::SetValue(const SettingName& setting, std::string_view value,
   return Error{'"' + setting.name + "\" takes " + ListOfValues(setting.kind) + ", not \"" + std::string(value) + '"'};
 }
 
-}  // namespace cadmira::cli
+}  // namespace cadmira::pages

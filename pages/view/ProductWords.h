@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace cadmira::cli {
+namespace cadmira::pages {
 
 // "reader" or "orvanta", the words of --product and of the JSON views.
 std::string_view ProductWord(int product);
@@ -13,4 +13,4 @@ std::optional<int> ProductFromWord(std::string_view word);
 std::string ProductName(int product);
 int OtherProduct(int product);
 
-}  // namespace cadmira::cli
+}  // namespace cadmira::pages

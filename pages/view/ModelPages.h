@@ -5,25 +5,27 @@
 
 #include "base/Result.h"
 #include "document/DocumentPages.h"
+#include "resources/LanguageIds.h"
 #include "document/MapPageControls.h"
 #include "pages/plugins/model/PluginListModel.h"
 #include "pages/ribbon/model/RibbonTree.h"
+#include "pages/view/PageView.h"
 
-namespace cadmira::cli {
+namespace cadmira::pages {
 
 class CVocabulary;
 
 // The editor's three pages without a window, as they are at start for one product (every
-// control at its default, the version box showing the program's version, the English ribbon
-// and default plug-ins). There is no workstation list of added plug-ins: every name a file
-// hides is kept as if it had been added on the Plugins page.
-class CCliPages final : public document::IDocumentPages {
+// control at its default, the version box showing the program's version, the ribbon and default
+// plug-ins of the interface language, English unless told). There is no workstation list of
+// added plug-ins: every name a file hides is kept as if it had been added on the Plugins page.
+class CModelPages final : public document::IDocumentPages {
  public:
-  explicit CCliPages(int product);
+  explicit CModelPages(int product, int langid = resources::kEnglishLangId);
 
   int Product() const { return m_product; }
-  const pages::CRibbonTree& Ribbon() const { return m_ribbon; }
-  const pages::CPluginListModel& Plugins() const { return m_plugins; }
+  const CRibbonTree& Ribbon() const { return m_ribbon; }
+  const CPluginListModel& Plugins() const { return m_plugins; }
 
   document::IPageControls& Controls() override { return m_controls; }
   const document::IPageControls& Controls() const override { return m_controls; }
@@ -47,13 +49,14 @@ class CCliPages final : public document::IDocumentPages {
 
   int m_product;
   document::MapPageControls m_controls;
-  pages::CRibbonTree m_ribbon;
-  pages::CPluginListModel m_plugins;
+  CRibbonTree m_ribbon;
+  CPluginListModel m_plugins;
 };
 
-// The ribbon path in its "/" form: the Names from the top down, joined by "/"; an element
-// under TabElements begins with "/".
-std::u16string RibbonPathText(const document::RibbonPath& path);
-document::RibbonPath RibbonPathFromText(std::u16string_view text);
+// What the pages show.
+PageView ViewOfPages(const CModelPages& pages);
+// What fresh pages of the product, in the interface language, show after loading the tree, as
+// Import applies it.
+PageView ViewOfLoadedTree(const CXML_TreeElement* root, int product, int langid = resources::kEnglishLangId);
 
-}  // namespace cadmira::cli
+}  // namespace cadmira::pages

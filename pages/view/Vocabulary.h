@@ -9,7 +9,7 @@
 #include "document/PageControls.h"
 #include "document/PreferenceCatalogue.h"
 
-namespace cadmira::cli {
+namespace cadmira::pages {
 
 // What a user picks for a control, and so how its value is spelled.
 enum class ValueKind { Check, ThreeWay, StatusBar, Text };
@@ -60,4 +60,4 @@ class CVocabulary {
   std::vector<SettingName> m_otherProductNames;
 };
 
-}  // namespace cadmira::cli
+}  // namespace cadmira::pages

@@ -1,9 +1,9 @@
-#include "cli/ProductWords.h"
+#include "pages/view/ProductWords.h"
 
 #include "base/AsciiCase.h"
 #include "document/ProductTable.h"
 
-namespace cadmira::cli {
+namespace cadmira::pages {
 
 std::string_view ProductWord(int product) { return product == document::kReaderProduct ? "reader" : "orvanta"; }
 
@@ -21,4 +21,4 @@ int OtherProduct(int product) {
   return product == document::kReaderProduct ? document::kOrvantaProduct : document::kReaderProduct;
 }
 
-}  // namespace cadmira::cli
+}  // namespace cadmira::pages

@@ -1,4 +1,4 @@
-#include "localization/LanguageLookup.h"
+#include "localization/lookup/LanguageLookup.h"
 
 #include <array>
 #include <string>
@@ -6,8 +6,8 @@
 #include "base/AsciiCase.h"
 #include "base/WideStr.h"
 #include "base/XmlTree.h"
-#include "localization/LayoutEntry.h"
-#include "localization/UnescapeText.h"
+#include "localization/lookup/LayoutEntry.h"
+#include "localization/lookup/UnescapeText.h"
 
 namespace cadmira::localization {
 namespace {
