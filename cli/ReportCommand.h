@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "cli/CliCommand.h"
+
+namespace cadmira::cli {
+
+// `report FILE [--format text|markdown|html|json] [--lang en|zh] [-o OUT]`: what the editor's
+// pages show after loading FILE, as a reviewer reads it: the settings that differ from untouched
+// pages in the pages' own words, the hidden ribbon controls by title, the hidden plug-ins by
+// caption, and what lint finds. The date is today's (UTC), or that of SOURCE_DATE_EPOCH.
+class CReportCommand final : public CCliCommand {
+ public:
+  CLI::App* Register(CLI::App& app) override;
+  int Run(CliStreams& streams) override;
+
+ private:
+  std::string m_strPath;
+  std::string m_strFormat = "text";
+  std::string m_strLanguage = "en";
+  std::string m_strOutput = "-";
+};
+
+}  // namespace cadmira::cli
