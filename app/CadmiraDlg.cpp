@@ -1,5 +1,7 @@
 #include "app/CadmiraDlg.h"
 
+#include <array>
+
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
@@ -23,6 +25,7 @@
 #include "localization/LanguageFile.h"
 #include "localization/Relabel.h"
 #include "localization/UiString.h"
+#include "resources/ReportStrings.h"
 #include "resources/ResourceIds.h"
 #include "resources/Version.h"
 
@@ -66,6 +69,7 @@ void CCadmiraDlg::OnInitDialog() {
   localization::RelabelDialog(this, kDialogId);
   SetButtonTexts();
   BuildSystemMenu();
+  AddReportCommands();
   CreatePages();
 
   if (QPushButton* save = Button(kSaveButton)) save->setEnabled(false);
@@ -122,6 +126,21 @@ void CCadmiraDlg::BuildSystemMenu() {
   open->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Space));
   connect(open, &QAction::triggered, this, [this] { m_systemMenu->popup(mapToGlobal(QPoint(0, 0))); });
   addAction(open);
+}
+
+void CCadmiraDlg::AddReportCommands() {
+  m_systemMenu->addSeparator();
+  const std::pair<int, QKeySequence> texts[] = {{resources::kCompareCommand, QKeySequence(Qt::CTRL | Qt::Key_D)},
+                                                {resources::kSaveReportCommand, QKeySequence(Qt::CTRL | Qt::Key_P)}};
+  const std::array<void (CReportCommands::*)(), 2> commands = {&CReportCommands::CompareWithFile,
+                                                               &CReportCommands::SaveReport};
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    auto* action = new QAction(LoadUiString(texts[i].first), this);
+    action->setShortcut(texts[i].second);
+    connect(action, &QAction::triggered, this, [this, command = commands[i]] { (m_reportCommands.*command)(); });
+    addAction(action);
+    m_systemMenu->addAction(action);
+  }
 }
 
 void CCadmiraDlg::CreatePages() {

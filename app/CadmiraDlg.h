@@ -4,6 +4,7 @@
 
 #include "app/DocumentState.h"
 #include "app/FileCommands.h"
+#include "app/ReportCommands.h"
 #include "app/WindowPages.h"
 #include "framework/Dialog.h"
 #include "pages/plugins/Pluginsdlg.h"
@@ -41,6 +42,7 @@ class CCadmiraDlg : public framework::Dialog {
 
   CDocumentState& Document() { return m_document; }
   CFileCommands& FileCommands() { return m_fileCommands; }
+  CReportCommands& ReportCommands() { return m_reportCommands; }
   pages::CPreferencedlg& PreferencesPage() { return m_preferencesPage; }
   pages::CRibbondlg& RibbonPage() { return m_ribbonPage; }
   pages::CPluginsdlg& PluginsPage() { return m_pluginsPage; }
@@ -73,6 +75,8 @@ class CCadmiraDlg : public framework::Dialog {
  private:
   void SetButtonTexts();
   void BuildSystemMenu();
+  // Compare with File… (Ctrl+D) and Save Report… (Ctrl+P), in the context menu too.
+  void AddReportCommands();
   void CreatePages();
   void PutButtonsLastInTabOrder();
   void ShowPage(int index);
@@ -86,6 +90,7 @@ class CCadmiraDlg : public framework::Dialog {
   pages::CPluginsdlg m_pluginsPage;
   CWindowPages m_windowPages{m_preferencesPage, m_ribbonPage, m_pluginsPage};
   CFileCommands m_fileCommands{*this, m_document, m_windowPages};
+  CReportCommands m_reportCommands{*this};
 };
 
 // The local files among dropped URLs, in their order.

@@ -90,7 +90,7 @@ int CReportCommand::Run(CliStreams& streams) {
     streams.err << English(document::kNotAConfigurationFile) << '\n';
     return kExitBadInput;
   }
-  const int langid = m_strLanguage == "zh" ? document::kChineseLangId : document::kEnglishLangId;
+  const int langid = m_strLanguage == "zh" ? resources::kChineseLangId : resources::kEnglishLangId;
   pages::CModelPages pages(*file.product, langid);
   document::ApplyDocument(file.Root(), pages);
   const localization::CUiStrings strings(langid);

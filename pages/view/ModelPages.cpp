@@ -27,6 +27,12 @@ CModelPages::CModelPages(int product, int langid) : m_product(product) {
   m_plugins.Fill(product, langid, nullptr);
 }
 
+CModelPages::CModelPages(int product, int langid, const std::vector<PluginItem>& workstationPlugins)
+    : CModelPages(product, langid) {
+  m_bKeepsEveryHiddenName = false;
+  for (const PluginItem& plugin : workstationPlugins) m_plugins.AppendAdded(plugin);
+}
+
 int CModelPages::ValidateBeforeWrite() const { return RefusalMessageId(CheckBeforeWrite(m_controls)); }
 
 void CModelPages::ClearRibbonChecks() { m_ribbon.ClearRibbonChecks(); }
@@ -34,7 +40,7 @@ void CModelPages::ClearRibbonChecks() { m_ribbon.ClearRibbonChecks(); }
 void CModelPages::ApplyRibbonSection(const CXML_TreeElement* root) { m_ribbon.ApplyRibbonSection(root); }
 
 void CModelPages::ApplyPluginSection(const CXML_TreeElement* root) {
-  m_plugins.AdoptHiddenNames(root);
+  if (m_bKeepsEveryHiddenName) m_plugins.AdoptHiddenNames(root);
   m_plugins.ApplyPluginSection(root);
 }
 

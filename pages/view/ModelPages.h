@@ -22,6 +22,9 @@ class CVocabulary;
 class CModelPages final : public document::IDocumentPages {
  public:
   explicit CModelPages(int product, int langid = resources::kEnglishLangId);
+  // The pages as a workstation's window has them: its added plug-ins listed after the default
+  // ones, and a loaded file's other plug-in names dropped, as the Plugins page drops them.
+  CModelPages(int product, int langid, const std::vector<PluginItem>& workstationPlugins);
 
   int Product() const { return m_product; }
   const CRibbonTree& Ribbon() const { return m_ribbon; }
@@ -48,6 +51,7 @@ class CModelPages final : public document::IDocumentPages {
   void AddPluginIfMissing(std::u16string_view fileName);
 
   int m_product;
+  bool m_bKeepsEveryHiddenName = true;
   document::MapPageControls m_controls;
   CRibbonTree m_ribbon;
   CPluginListModel m_plugins;
