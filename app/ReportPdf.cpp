@@ -29,7 +29,10 @@ QByteArray ReportPdf(const QString& html, const QString& title, const QString& f
                                                kMarginMillimetres),
                                      QPageLayout::Millimeter));
     QTextDocument document;
-    document.setDefaultFont(QFont(fontFamily, kPointSize));
+    QFont font(fontFamily, kPointSize);
+    // No ligatures where the writing does not need them, so that "fi" is found and copied as two letters.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    document.setDefaultFont(font);
     document.setHtml(html);
     document.print(&writer);
   }
