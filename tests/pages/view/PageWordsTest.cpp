@@ -9,6 +9,7 @@
 #include "pages/plugins/model/PluginListModel.h"
 #include "pages/ribbon/model/RibbonTree.h"
 #include "pages/view/PageView.h"
+#include "resources/ReportStrings.h"
 
 namespace cadmira::pages {
 namespace {
@@ -111,6 +112,16 @@ TEST(PageView, UntouchedPagesHideNothingAndShowEveryControlAtItsStart) {
   for (const ShownSetting& setting : view.settings) {
     EXPECT_EQ(setting.state, 0) << setting.name;
     EXPECT_TRUE(setting.value == u"off" || setting.value == u"default" || setting.value.empty()) << setting.name;
+  }
+}
+
+TEST(UiStrings, EveryTextOfTheReportsAndTheirCommandsHasItsChineseText) {
+  const localization::CUiStrings english(kEnglishLangId);
+  const localization::CUiStrings chinese(kChineseLangId);
+  for (int id = resources::kChecked; id <= resources::kReportSaved; ++id) {
+    EXPECT_FALSE(english.Text(id).empty()) << id;
+    EXPECT_FALSE(chinese.Text(id).empty()) << id;
+    EXPECT_NE(chinese.Text(id), english.Text(id)) << id;
   }
 }
 
