@@ -9,7 +9,7 @@
 #include "base/ReplaceFileAtomically.h"
 #include "cli/PageViewOutput.h"
 #include "pages/view/ModelPages.h"
-#include "cli/ConfigInput.h"
+#include "cli/English.h"
 #include "cli/ExitCode.h"
 #include "cli/LintCommand.h"
 #include "cli/ReportJson.h"
@@ -20,12 +20,9 @@
 #include "pages/view/PageWords.h"
 #include "report/ReportDate.h"
 #include "report/ReportWriter.h"
-#include "resources/StringTable.h"
 
 namespace cadmira::cli {
 namespace {
-
-std::string English(int id) { return document::ToUtf8(resources::EnglishString(id)); }
 
 // The report's day: that of SOURCE_DATE_EPOCH when it holds a number, for output that does not
 // change from one day to the next, else today's.
@@ -65,8 +62,7 @@ Status WriteOut(const std::string& path, const std::string& text, std::ostream& 
 CLI::App* CReportCommand::Register(CLI::App& app) {
   CLI::App* command = app.add_subcommand(
       "report", "Describe what the editor's pages show after loading a file, for a person to review");
-  command->add_option("FILE", m_strPath, "The configuration file (plain or sealed), or - for standard input")
-      ->required();
+  AddInputArgument(*command, "FILE", "The configuration file (plain or sealed), or - for standard input");
   command->add_option("--format", m_strFormat, "text (the default), markdown, html or json")
       ->check(CLI::IsMember({"text", "markdown", "html", "json"}));
   command->add_option("--lang", m_strLanguage, "The interface language of the texts: en (the default) or zh")
@@ -75,8 +71,8 @@ CLI::App* CReportCommand::Register(CLI::App& app) {
   return command;
 }
 
-int CReportCommand::Run(CliStreams& streams) {
-  const Result<document::ConfigFile> read = ReadConfigInput(m_strPath, streams.in);
+int CReportCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& streams) {
+  const Result<document::ConfigFile> read = ReadConfig(std::move(bytes));
   if (!read) {
     streams.err << read.error().message << '\n';
     return kExitUsage;
@@ -95,7 +91,7 @@ int CReportCommand::Run(CliStreams& streams) {
   document::ApplyDocument(file.Root(), pages);
   const localization::CUiStrings strings(langid);
   const pages::CPageWords words(*file.product, strings);
-  report::ReportSubject subject{document::FromUtf8(m_strPath), file.form == document::FileForm::Sealed,
+  report::ReportSubject subject{document::FromUtf8(InputPath()), file.form == document::FileForm::Sealed,
                                 TodayOrSourceDate()};
   report::SettingsReport content = report::MakeSettingsReport(std::move(subject), pages::ViewOfPages(pages), words);
   content.findings = FindingLines(file);

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-#include "cli/CliCommand.h"
+#include "cli/InputCommand.h"
 
 namespace cadmira::cli {
 
@@ -10,13 +11,13 @@ namespace cadmira::cli {
 // pages show after loading FILE, as a reviewer reads it: the settings that differ from untouched
 // pages in the pages' own words, the hidden ribbon controls by title, the hidden plug-ins by
 // caption, and what lint finds. The date is today's (UTC), or that of SOURCE_DATE_EPOCH.
-class CReportCommand final : public CCliCommand {
+class CReportCommand final : public CInputCommand {
  public:
   CLI::App* Register(CLI::App& app) override;
-  int Run(CliStreams& streams) override;
 
  private:
-  std::string m_strPath;
+  int RunOnInput(std::vector<unsigned char> bytes, CliStreams& streams) override;
+
   std::string m_strFormat = "text";
   std::string m_strLanguage = "en";
   std::string m_strOutput = "-";
