@@ -1,5 +1,7 @@
 #include "app/CadmiraDlg.h"
 
+#include <array>
+
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -29,6 +31,7 @@
 #include "localization/LanguageFile.h"
 #include "localization/Relabel.h"
 #include "localization/UiString.h"
+#include "resources/ReportStrings.h"
 #include "resources/ResourceIds.h"
 #include "resources/Version.h"
 
@@ -76,6 +79,7 @@ void CCadmiraDlg::OnInitDialog() {
   SetButtonTexts();
   BuildSystemMenu();
   FitToScreen();
+  AddReportCommands();
   CreatePages();
 
   if (QPushButton* save = Button(kSaveButton)) save->setEnabled(false);
@@ -171,6 +175,21 @@ void CCadmiraDlg::FitToScreen() {
   connect(qApp, &QApplication::focusChanged, m_scrollArea, [this, content](QWidget*, QWidget* now) {
     if (now != nullptr && content->isAncestorOf(now)) m_scrollArea->ensureWidgetVisible(now);
   });
+}
+
+void CCadmiraDlg::AddReportCommands() {
+  m_systemMenu->addSeparator();
+  const std::pair<int, QKeySequence> texts[] = {{resources::kCompareCommand, QKeySequence(Qt::CTRL | Qt::Key_D)},
+                                                {resources::kSaveReportCommand, QKeySequence(Qt::CTRL | Qt::Key_P)}};
+  const std::array<void (CReportCommands::*)(), 2> commands = {&CReportCommands::CompareWithFile,
+                                                               &CReportCommands::SaveReport};
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    auto* action = new QAction(LoadUiString(texts[i].first), this);
+    action->setShortcut(texts[i].second);
+    connect(action, &QAction::triggered, this, [this, command = commands[i]] { (m_reportCommands.*command)(); });
+    addAction(action);
+    m_systemMenu->addAction(action);
+  }
 }
 
 void CCadmiraDlg::CreatePages() {

@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/DocumentState.h"
 #include "app/FileCommands.h"
+#include "app/ReportCommands.h"
 #include "app/WindowPages.h"
 #include "framework/Dialog.h"
 #include "pages/plugins/Pluginsdlg.h"
@@ -43,6 +44,7 @@ class CCadmiraDlg : public framework::Dialog {
 
   CDocumentState& Document() { return m_document; }
   CFileCommands& FileCommands() { return m_fileCommands; }
+  CReportCommands& ReportCommands() { return m_reportCommands; }
   pages::CPreferencedlg& PreferencesPage() { return m_preferencesPage; }
   pages::CRibbondlg& RibbonPage() { return m_ribbonPage; }
   pages::CPluginsdlg& PluginsPage() { return m_pluginsPage; }
@@ -78,6 +80,8 @@ class CCadmiraDlg : public framework::Dialog {
   void SetButtonTexts();
   void BuildSystemMenu();
   void FitToScreen();
+  // Compare with File… (Ctrl+D) and Save Report… (Ctrl+P), in the context menu too.
+  void AddReportCommands();
   void CreatePages();
   void OrderFocusChain();
   void ShowPage(int index);
@@ -93,6 +97,7 @@ class CCadmiraDlg : public framework::Dialog {
   pages::CPluginsdlg m_pluginsPage;
   CWindowPages m_windowPages{m_preferencesPage, m_ribbonPage, m_pluginsPage};
   CFileCommands m_fileCommands{*this, m_document, m_windowPages};
+  CReportCommands m_reportCommands{*this};
 };
 
 // The local files among dropped URLs, in their order.

@@ -24,7 +24,7 @@ CLI::App* CApplyCommand::Register(CLI::App& app) {
 
 int CApplyCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& streams) {
   const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  const Result<std::unique_ptr<CCliPages>> pages = PagesFromManifest(text, ChosenProduct());
+  const Result<std::unique_ptr<pages::CModelPages>> pages = PagesFromManifest(text, ChosenProduct());
   if (!pages) {
     streams.err << InputPath() << ": " << pages.error().message << '\n';
     return kExitBadInput;

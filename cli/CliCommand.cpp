@@ -3,7 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/JsonWriter.h"
-#include "cli/ProductWords.h"
+#include "pages/view/ProductWords.h"
 
 namespace cadmira::cli {
 
@@ -14,7 +14,7 @@ CLI::Option* CCliCommand::AddProductOption(CLI::App& command) {
 
 std::optional<int> CCliCommand::ChosenProduct() const {
   if (m_strProduct.empty()) return std::nullopt;
-  return ProductFromWord(m_strProduct);
+  return pages::ProductFromWord(m_strProduct);
 }
 
 void CCliCommand::AddJsonFlag(CLI::App& command) { command.add_flag("--json", m_bJson, kJsonFlagHelp); }

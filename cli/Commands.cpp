@@ -4,6 +4,7 @@
 #include "cli/DiffCommand.h"
 #include "cli/LintCommand.h"
 #include "cli/NewCommand.h"
+#include "cli/ReportCommand.h"
 #include "cli/SealCommand.h"
 #include "cli/SetCommand.h"
 #include "cli/SettingsCommand.h"
@@ -24,6 +25,7 @@ std::vector<std::unique_ptr<CCliCommand>> MakeCommands() {
   commands.push_back(std::make_unique<CApplyCommand>());
   commands.push_back(std::make_unique<CDiffCommand>());
   commands.push_back(std::make_unique<CLintCommand>());
+  commands.push_back(std::make_unique<CReportCommand>());
   return commands;
 }
 

@@ -8,10 +8,10 @@
 #include "base/XmlTree.h"
 #include "cli/English.h"
 #include "cli/ExitCode.h"
-#include "cli/CliPages.h"
+#include "pages/view/ModelPages.h"
 #include "cli/JsonWriter.h"
 #include "cli/Linter.h"
-#include "cli/ProductWords.h"
+#include "pages/view/ProductWords.h"
 #include "document/CheckProduct.h"
 #include "document/Seal.h"
 
@@ -45,7 +45,7 @@ std::size_t LintConfigFile(const document::ConfigFile& file, std::optional<int> 
   }
   if (product && *product != *file.product) {
     sink({"wrong-product",
-          "a file of " + ProductName(*file.product) + ", which the editor for " + ProductName(*product) + " refuses",
+          "a file of " + pages::ProductName(*file.product) + ", which the editor for " + pages::ProductName(*product) + " refuses",
           rootPath});
     return 1;
   }
@@ -55,8 +55,8 @@ std::size_t LintConfigFile(const document::ConfigFile& file, std::optional<int> 
           rootPath});
     ++found;
   }
-  const CVocabulary vocabulary(*file.product);
-  const CCliPages pages(*file.product);
+  const pages::CVocabulary vocabulary(*file.product);
+  const pages::CModelPages pages(*file.product);
   return found + CLinter(root, vocabulary, pages).Run(sink);
 }
 

@@ -5,8 +5,9 @@
 
 #include "base/AsciiCase.h"
 #include "base/XmlTree.h"
-#include "cli/ProductWords.h"
-#include "cli/CliPages.h"
+#include "pages/view/RibbonPathText.h"
+#include "pages/view/ProductWords.h"
+#include "pages/view/ModelPages.h"
 #include "document/HiddenRibbonPaths.h"
 #include "document/PluginList.h"
 #include "document/PreferenceReader.h"
@@ -148,8 +149,8 @@ void CLinter::CheckPreference(const CXML_TreeElement* element, const PreferenceR
   const std::string key = document::ToUtf8(row.key);
   if (!document::RowAppliesTo(row, m_vocabulary.Product())) {
     Add("other-product-key",
-        key + " is a setting of " + ProductName(OtherProduct(m_vocabulary.Product())) + ": the editor keeps it on a page " +
-            ProductName(m_vocabulary.Product()) + " does not show, and Save drops it",
+        key + " is a setting of " + pages::ProductName(pages::OtherProduct(m_vocabulary.Product())) + ": the editor keeps it on a page " +
+            pages::ProductName(m_vocabulary.Product()) + " does not show, and Save drops it",
         m_paths.Of(element));
   }
   CheckAttributes(element, row);
@@ -174,7 +175,7 @@ void CLinter::CheckAttributes(const CXML_TreeElement* element, const PreferenceR
 }
 
 void CLinter::CheckBinding(const CXML_TreeElement* element, const PreferenceBinding& binding, const PreferenceRow& row) {
-  const SettingName* setting = m_vocabulary.OfBinding(binding);
+  const pages::SettingName* setting = m_vocabulary.OfBinding(binding);
   if (!setting) {
     for (std::u16string_view name : binding.attributes) {
       const std::string attribute = document::ToUtf8(name);
@@ -194,11 +195,11 @@ void CLinter::CheckBinding(const CXML_TreeElement* element, const PreferenceBind
       if (document::MatchedState(binding, element) >= 0) return;
       if (binding.unmatchedState < 0) {
         Add("unmatched-value", setting->name + ": " + values + " matches no reading rule; the editor leaves the control as it was (" +
-                                   std::string(CVocabulary::StateWord(setting->kind, 0)) + " on fresh pages)",
+                                   std::string(pages::CVocabulary::StateWord(setting->kind, 0)) + " on fresh pages)",
             where);
       } else {
         Add("unmatched-value", setting->name + ": " + values + " matches no reading rule; the editor reads it as " +
-                                   std::string(CVocabulary::StateWord(setting->kind, binding.unmatchedState)),
+                                   std::string(pages::CVocabulary::StateWord(setting->kind, binding.unmatchedState)),
             where);
       }
       return;
@@ -238,7 +239,7 @@ void CLinter::CheckPlugins() {
   for (const std::u16string& name : document::SplitUnloadPluginArray(*value)) {
     if (!pages::IsListableFileName(name) || m_pages.IsDefaultPlugin(name)) continue;
     Add(kUnknownPluginCode,
-        Quoted(name) + " is not a default plug-in of " + ProductName(m_vocabulary.Product()) +
+        Quoted(name) + " is not a default plug-in of " + pages::ProductName(m_vocabulary.Product()) +
             ", so the editor lists it from the file, after the others",
         m_paths.OfAttribute(plugin, "UnloadPluginArray"));
   }
@@ -251,8 +252,8 @@ void CLinter::CheckRibbon() {
   document::VisitHiddenRibbonPaths(m_root, [&](std::span<const std::u16string> path) {
     if (m_pages.Ribbon().FindPath(path) != pages::CRibbonTree::kNoNode) return;
     Add("unknown-ribbon-name",
-        "the ribbon of " + ProductName(m_vocabulary.Product()) + " has no " +
-            '"' + document::ToUtf8(RibbonPathText(document::RibbonPath(path.begin(), path.end()))) +
+        "the ribbon of " + pages::ProductName(m_vocabulary.Product()) + " has no " +
+            '"' + document::ToUtf8(pages::RibbonPathText(document::RibbonPath(path.begin(), path.end()))) +
             "\", so the editor drops it",
         where);
   });

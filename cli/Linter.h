@@ -3,14 +3,16 @@
 
 #include "cli/ElementPaths.h"
 #include "cli/Finding.h"
-#include "cli/Vocabulary.h"
+#include "pages/view/Vocabulary.h"
 #include "document/PreferenceCatalogue.h"
 
 struct CXML_TreeElement;
 
-namespace cadmira::cli {
+namespace cadmira::pages {
+class CModelPages;
+}
 
-class CCliPages;
+namespace cadmira::cli {
 
 // The code of a hidden plug-in name that is not among the product's default plug-ins.
 inline constexpr const char* kUnknownPluginCode = "unknown-plugin";
@@ -22,7 +24,7 @@ inline constexpr const char* kUnknownPluginCode = "unknown-plugin";
 // have. `pages` are the pages of the vocabulary's product.
 class CLinter {
  public:
-  CLinter(const CXML_TreeElement* root, const CVocabulary& vocabulary, const CCliPages& pages)
+  CLinter(const CXML_TreeElement* root, const pages::CVocabulary& vocabulary, const pages::CModelPages& pages)
       : m_root(root), m_vocabulary(vocabulary), m_pages(pages) {}
 
   // Reports every finding to `sink`, in the order of the checks; returns how many there were.
@@ -40,8 +42,8 @@ class CLinter {
   void CheckRibbon();
 
   const CXML_TreeElement* m_root;
-  const CVocabulary& m_vocabulary;
-  const CCliPages& m_pages;
+  const pages::CVocabulary& m_vocabulary;
+  const pages::CModelPages& m_pages;
   CElementPaths m_paths;
   const FindingSink* m_sink = nullptr;
   std::size_t m_count = 0;

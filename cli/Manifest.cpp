@@ -3,8 +3,8 @@
 #include <nlohmann/json.hpp>
 
 #include "base/AsciiCase.h"
-#include "cli/ProductWords.h"
-#include "cli/Vocabulary.h"
+#include "pages/view/ProductWords.h"
+#include "pages/view/Vocabulary.h"
 
 namespace cadmira::cli {
 namespace {
@@ -32,20 +32,20 @@ Result<int> ProductOf(const Json& manifest, std::optional<int> given) {
   if (manifest.contains("product")) {
     const Result<std::string> word = StringAt(manifest["product"], "\"product\"");
     if (!word) return word.error();
-    named = ProductFromWord(word.value());
+    named = pages::ProductFromWord(word.value());
     if (!named) return Error{"\"product\" must be \"reader\" or \"orvanta\", not \"" + word.value() + '"'};
   }
   if (named && given && *named != *given) {
-    return Error{"the manifest is for " + ProductName(*named) + ", not for " + ProductName(*given)};
+    return Error{"the manifest is for " + pages::ProductName(*named) + ", not for " + pages::ProductName(*given)};
   }
   if (named) return *named;
   if (given) return *given;
   return Error{"the manifest names no product; give --product"};
 }
 
-Status ApplySettings(const Json& settings, CCliPages& pages) {
+Status ApplySettings(const Json& settings, pages::CModelPages& pages) {
   if (!settings.is_object()) return Error{"\"settings\" must be an object of names and values"};
-  const CVocabulary vocabulary(pages.Product());
+  const pages::CVocabulary vocabulary(pages.Product());
   std::vector<std::string> seen;
   for (const auto& [name, value] : settings.items()) {
     for (const std::string& earlier : seen) {
@@ -74,7 +74,7 @@ Status ApplyList(const Json& manifest, const char* key, Apply apply) {
 
 }  // namespace
 
-Result<std::unique_ptr<CCliPages>> PagesFromManifest(std::string_view text, std::optional<int> product) {
+Result<std::unique_ptr<pages::CModelPages>> PagesFromManifest(std::string_view text, std::optional<int> product) {
   const Json document = Json::parse(text, nullptr, false);
   if (document.is_discarded()) return Error{"the manifest is not JSON"};
   // Taken by reference: copying a hostile, deeply nested value would recurse.
@@ -84,7 +84,7 @@ Result<std::unique_ptr<CCliPages>> PagesFromManifest(std::string_view text, std:
   const Result<int> chosen = ProductOf(manifest, product);
   if (!chosen) return chosen.error();
 
-  auto pages = std::make_unique<CCliPages>(chosen.value());
+  auto pages = std::make_unique<pages::CModelPages>(chosen.value());
   if (manifest.contains("version")) {
     const Result<std::string> version = StringAt(manifest["version"], "\"version\"");
     if (!version) return version.error();

@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "cli/CliPages.h"
+#include "pages/view/ModelPages.h"
 #include "cli/ExitCode.h"
 #include "cli/PagesOutput.h"
 
@@ -20,7 +20,7 @@ CLI::App* CNewCommand::Register(CLI::App& app) {
 }
 
 int CNewCommand::Run(CliStreams& streams) {
-  CCliPages pages(*ChosenProduct());
+  pages::CModelPages pages(*ChosenProduct());
   if (Status set = pages.SetVersion(m_strVersion); !set) {
     streams.err << set.error().message << '\n';
     return kExitBadInput;

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "cli/CliPages.h"
+#include "pages/view/ModelPages.h"
 #include "cli/English.h"
 #include "cli/ExitCode.h"
 #include "cli/OutputFile.h"
@@ -13,7 +13,7 @@
 
 namespace cadmira::cli {
 
-int WritePages(const CCliPages& pages, const std::string& path, bool sealed, CliStreams& streams) {
+int WritePages(const pages::CModelPages& pages, const std::string& path, bool sealed, CliStreams& streams) {
   if (const int refusal = pages.ValidateBeforeWrite(); refusal != 0) {
     streams.err << English(refusal) << '\n';
     return kExitBadInput;

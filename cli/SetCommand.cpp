@@ -9,9 +9,9 @@
 #include "cli/Linter.h"
 #include "cli/PagesInput.h"
 #include "cli/PagesOutput.h"
-#include "cli/ProductWords.h"
-#include "cli/Vocabulary.h"
 #include "document/Utf8Text.h"
+#include "pages/view/ProductWords.h"
+#include "pages/view/Vocabulary.h"
 
 namespace cadmira::cli {
 
@@ -37,8 +37,8 @@ CLI::App* CSetCommand::Register(CLI::App& app) {
   return command;
 }
 
-Status CSetCommand::Edit(CCliPages& pages) const {
-  const CVocabulary vocabulary(pages.Product());
+Status CSetCommand::Edit(pages::CModelPages& pages) const {
+  const pages::CVocabulary vocabulary(pages.Product());
   for (const std::string& assignment : m_assignments) {
     const std::size_t equals = assignment.find('=');
     if (equals == std::string::npos) return Error{"expected NAME=VALUE, not \"" + assignment + '"'};
@@ -79,7 +79,7 @@ int CSetCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& stream
   if (written != kExitOk) return written;
   // What the file held that the pages could not show is gone now; say so, once each. A hidden
   // plug-in the product lacks is kept, so it is no such loss.
-  const CVocabulary vocabulary(input.pages->Product());
+  const pages::CVocabulary vocabulary(input.pages->Product());
   CLinter(input.file.Root(), vocabulary, *input.pages).Run([&](const Finding& finding) {
     if (finding.code == kUnknownPluginCode) return;
     streams.err << "note: " << finding.where << ": " << finding.message << '\n';
@@ -87,7 +87,7 @@ int CSetCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& stream
   // It may be a plug-in added on the workstations, so it is hidden as asked, with a word.
   for (const std::string& name : m_hidePlugins) {
     if (input.pages->IsDefaultPlugin(document::FromUtf8(name))) continue;
-    streams.err << "note: " << name << " is not a default plug-in of " << ProductName(input.pages->Product())
+    streams.err << "note: " << name << " is not a default plug-in of " << pages::ProductName(input.pages->Product())
                 << "; it is hidden as given\n";
   }
   return kExitOk;

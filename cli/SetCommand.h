@@ -7,9 +7,12 @@
 #include "base/Result.h"
 #include "cli/InputCommand.h"
 
+namespace cadmira::pages {
+class CModelPages;
+}
+
 namespace cadmira::cli {
 
-class CCliPages;
 
 // `set FILE [NAME=VALUE ...] [--hide-plugin F ...] [--show-plugin F ...] [--hide-ribbon PATH ...]
 // [--show-ribbon PATH ...] [--doc-version TEXT] [--product P] [-o OUT]`: loads FILE as Import
@@ -21,7 +24,7 @@ class CSetCommand final : public CInputCommand {
 
  private:
   int RunOnInput(std::vector<unsigned char> bytes, CliStreams& streams) override;
-  Status Edit(CCliPages& pages) const;
+  Status Edit(pages::CModelPages& pages) const;
 
   std::vector<std::string> m_assignments;
   std::vector<std::string> m_hidePlugins;

@@ -4,12 +4,12 @@
 
 #include <CLI/CLI.hpp>
 
-#include "cli/CliPages.h"
+#include "pages/view/ModelPages.h"
 #include "cli/English.h"
 #include "cli/ExitCode.h"
 #include "cli/JsonWriter.h"
-#include "cli/ProductWords.h"
-#include "cli/Vocabulary.h"
+#include "pages/view/ProductWords.h"
+#include "pages/view/Vocabulary.h"
 #include "document/ProductTable.h"
 #include "document/Utf8Text.h"
 #include "pages/preferences/model/PreferencePageRows.h"
@@ -26,28 +26,15 @@ struct Meaning {
   std::vector<std::pair<std::u16string_view, std::u16string_view>> writes;
 };
 
-// The page row that shows a control: the row of its option page, or on the check-box page
-// the row of its box.
-const pages::PreferencePageRow* PageRowOf(const PreferenceBinding& binding) {
-  for (const pages::PreferencePageRow& row : pages::PreferencePageRows()) {
-    if (row.pageId != binding.dialogId) continue;
-    if (row.checkBoxes.empty()) return &row;
-    for (int box : row.checkBoxes) {
-      if (box == binding.controlId) return &row;
-    }
-  }
-  return nullptr;
-}
-
-std::vector<Meaning> MeaningsOf(const SettingName& setting) {
+std::vector<Meaning> MeaningsOf(const pages::SettingName& setting) {
   const PreferenceBinding& binding = *setting.binding;
   std::vector<Meaning> meanings;
-  if (setting.kind == ValueKind::Text) {
+  if (setting.kind == pages::ValueKind::Text) {
     meanings.push_back({"text", {{binding.attributes[0], u"the text"}}});
     return meanings;
   }
-  for (const int state : CVocabulary::ListedStates(setting.kind)) {
-    Meaning meaning{std::string(CVocabulary::StateWord(setting.kind, state)), {}};
+  for (const int state : pages::CVocabulary::ListedStates(setting.kind)) {
+    Meaning meaning{std::string(pages::CVocabulary::StateWord(setting.kind, state)), {}};
     for (std::size_t a = 0; a < binding.attributes.size(); ++a) {
       meaning.writes.emplace_back(binding.attributes[a], binding.states[state][a]);
     }
@@ -77,8 +64,8 @@ std::string Indented(std::u16string_view text, std::string_view indent) {
   return out;
 }
 
-void WriteText(const CVocabulary& vocabulary, std::ostream& out) {
-  for (const SettingName& setting : vocabulary.Names()) {
+void WriteText(const pages::CVocabulary& vocabulary, std::ostream& out) {
+  for (const pages::SettingName& setting : vocabulary.Names()) {
     const std::vector<Meaning> meanings = MeaningsOf(setting);
     out << setting.name << "  ";
     for (std::size_t i = 0; i < meanings.size(); ++i) out << (i > 0 ? "|" : "") << meanings[i].value;
@@ -90,31 +77,31 @@ void WriteText(const CVocabulary& vocabulary, std::ostream& out) {
       }
       out << '\n';
     }
-    if (const pages::PreferencePageRow* row = PageRowOf(*setting.binding)) {
+    if (const pages::PreferencePageRow* row = pages::FindRowOfControl(setting.binding->dialogId, setting.binding->controlId)) {
       out << "  " << English(pages::RowTextId(*row, vocabulary.Product())) << '\n'
           << Indented(resources::EnglishString(pages::RowDescriptionId(*row, vocabulary.Product())), "    ");
     }
   }
 }
 
-void WriteJson(const CVocabulary& vocabulary, std::ostream& out) {
+void WriteJson(const pages::CVocabulary& vocabulary, std::ostream& out) {
   CJsonWriter json(out);
   json.BeginObject();
   json.Key("product");
-  json.ByteName(ProductWord(vocabulary.Product()));
+  json.ByteName(pages::ProductWord(vocabulary.Product()));
   json.Key("settings");
   json.BeginArray();
-  for (const SettingName& setting : vocabulary.Names()) {
+  for (const pages::SettingName& setting : vocabulary.Names()) {
     json.BeginObject();
     json.Key("name");
     json.ByteName(setting.name);
     json.Key("values");
-    if (setting.kind == ValueKind::Text) {
+    if (setting.kind == pages::ValueKind::Text) {
       json.Null();
     } else {
       json.BeginArray();
-      for (const int state : CVocabulary::ListedStates(setting.kind)) {
-        json.ByteName(CVocabulary::StateWord(setting.kind, state));
+      for (const int state : pages::CVocabulary::ListedStates(setting.kind)) {
+        json.ByteName(pages::CVocabulary::StateWord(setting.kind, state));
       }
       json.EndArray();
     }
@@ -130,7 +117,7 @@ void WriteJson(const CVocabulary& vocabulary, std::ostream& out) {
       json.EndObject();
     }
     json.EndObject();
-    const pages::PreferencePageRow* row = PageRowOf(*setting.binding);
+    const pages::PreferencePageRow* row = pages::FindRowOfControl(setting.binding->dialogId, setting.binding->controlId);
     json.Key("row");
     row ? json.Utf16(resources::EnglishString(pages::RowTextId(*row, vocabulary.Product()))) : json.Null();
     json.Key("description");
@@ -148,13 +135,13 @@ void WriteJson(const CVocabulary& vocabulary, std::ostream& out) {
 
 // The names `set` takes after --hide-plugin and --hide-ribbon, one a line, as the fresh pages
 // of the product hold them.
-void WritePluginNames(const CCliPages& pages, std::ostream& out) {
+void WritePluginNames(const pages::CModelPages& pages, std::ostream& out) {
   for (std::size_t row = 0; row < pages.Plugins().Count(); ++row) {
     out << document::ToUtf8(pages.Plugins().Item(row).PIPath) << '\n';
   }
 }
 
-void WriteRibbonPaths(const CCliPages& pages, std::ostream& out) {
+void WriteRibbonPaths(const pages::CModelPages& pages, std::ostream& out) {
   const pages::CRibbonTree& ribbon = pages.Ribbon();
   for (pages::CRibbonTree::Node node = 0; node < ribbon.NodeCount(); ++node) {
     // The nameless group of the ribbon's own tab elements cannot be named.
@@ -181,12 +168,12 @@ CLI::App* CSettingsCommand::Register(CLI::App& app) {
 int CSettingsCommand::Run(CliStreams& streams) {
   const int product = ChosenProduct().value_or(document::kReaderProduct);
   if (m_bPlugins || m_bRibbon) {
-    const CCliPages pages(product);
+    const pages::CModelPages pages(product);
     if (m_bPlugins) WritePluginNames(pages, streams.out);
     if (m_bRibbon) WriteRibbonPaths(pages, streams.out);
     return kExitOk;
   }
-  const CVocabulary vocabulary(product);
+  const pages::CVocabulary vocabulary(product);
   if (JsonWanted()) {
     WriteJson(vocabulary, streams.out);
   } else {

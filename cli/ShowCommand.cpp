@@ -14,8 +14,9 @@
 #include "cli/English.h"
 #include "cli/ExitCode.h"
 #include "cli/JsonWriter.h"
-#include "cli/PageView.h"
-#include "cli/ProductWords.h"
+#include "cli/PageViewOutput.h"
+#include "pages/view/ModelPages.h"
+#include "pages/view/ProductWords.h"
 #include "document/CheckProduct.h"
 #include "document/HiddenRibbonPaths.h"
 #include "document/PluginList.h"
@@ -43,7 +44,7 @@ struct ShowReport {
   // The hidden ribbon paths are printed straight from the tree: a deep section has far too many
   // long paths to hold at once.
   const CXML_TreeElement* tree = nullptr;
-  std::optional<PageView> pages;  // what the editor's pages show, for a file of either product
+  std::optional<pages::PageView> pages;  // what the editor's pages show, for a file of either product
 };
 
 
@@ -72,12 +73,12 @@ ShowReport MakeShowReport(const document::ConfigFile& file) {
   report.unloadPluginArray = document::ReadUnloadPluginArray(root);
   if (report.unloadPluginArray) report.hiddenPlugins = document::SplitUnloadPluginArray(*report.unloadPluginArray);
   report.tree = root;
-  if (file.product) report.pages = ViewOfLoadedTree(root, *file.product);
+  if (file.product) report.pages = pages::ViewOfLoadedTree(root, *file.product);
   return report;
 }
 
 void WriteShowText(const ShowReport& report, std::ostream& out) {
-  const std::string_view product = report.product ? ProductWord(*report.product) : "none";
+  const std::string_view product = report.product ? pages::ProductWord(*report.product) : "none";
   out << "form: " << (report.sealed ? "sealed" : "plain") << '\n'
       << "root: " << CJsonWriter::QuotedBytes(report.root) << '\n'
       << "product: " << product << '\n'
@@ -120,7 +121,7 @@ void WriteShowJson(const ShowReport& report, std::ostream& out) {
   json.ByteName(report.root);
   json.Key("product");
   if (report.product) {
-    json.ByteName(ProductWord(*report.product));
+    json.ByteName(pages::ProductWord(*report.product));
   } else {
     json.Null();
   }

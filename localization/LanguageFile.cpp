@@ -4,7 +4,7 @@
 
 #include "base/XmlTree.h"
 #include "localization/LanguageFont.h"
-#include "localization/LanguageLookup.h"
+#include "localization/lookup/LanguageLookup.h"
 #include "resources/XmlResource.h"
 
 namespace cadmira::localization {

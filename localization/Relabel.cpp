@@ -10,7 +10,7 @@
 #include "framework/Screen.h"
 #include "localization/LanguageFile.h"
 #include "localization/LanguageFont.h"
-#include "localization/LayoutEntry.h"
+#include "localization/lookup/LayoutEntry.h"
 #include "localization/WindowText.h"
 
 namespace cadmira::localization {

@@ -5,13 +5,8 @@
 #include "pages/preferences/BrowseForFile.h"
 
 namespace cadmira::pages {
-namespace {
 
-constexpr OptionPageLabel kLabels[] = {{1011, 183}, {1054, 184}, {1055, 185}, {CAboutZandordlg::kBrowseButton, 186}};
-
-}  // namespace
-
-CAboutZandordlg::CAboutZandordlg() : COptionPage(kDialogId, {kLabels, {}}, true) {}
+CAboutZandordlg::CAboutZandordlg() : COptionPage(kDialogId, true) {}
 
 void CAboutZandordlg::OnInitDialog() {
   COptionPage::OnInitDialog();

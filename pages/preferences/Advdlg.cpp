@@ -4,13 +4,8 @@
 #include <QLineEdit>
 
 namespace cadmira::pages {
-namespace {
 
-constexpr OptionPageLabel kLabels[] = {{1056, 209}, {1046, 210}, {1057, 211}};
-
-}  // namespace
-
-CAdvdlg::CAdvdlg() : COptionPage(kDialogId, {kLabels, {}}, true) {}
+CAdvdlg::CAdvdlg() : COptionPage(kDialogId, true) {}
 
 void CAdvdlg::OnInitDialog() {
   COptionPage::OnInitDialog();

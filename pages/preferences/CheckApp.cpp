@@ -1,13 +1,8 @@
 #include "pages/preferences/CheckApp.h"
 
 namespace cadmira::pages {
-namespace {
 
-constexpr OptionPageLabel kLabels[] = {{CCheckApp::kSignatureBox, 270}};
-
-}  // namespace
-
-CCheckApp::CCheckApp() : COptionPage(kDialogId, {kLabels, {}}, false) {}
+CCheckApp::CCheckApp() : COptionPage(kDialogId, false) {}
 
 void CCheckApp::OnInitDialog() {
   COptionPage::OnInitDialog();

@@ -5,13 +5,8 @@
 #include "pages/preferences/model/PreferencePageRows.h"
 
 namespace cadmira::pages {
-namespace {
 
-constexpr OptionPageLabel kLabels[] = {{1053, 190}, {1047, 191}, {1010, 187}, {1048, 192}, {1049, 193}, {1052, 200}};
-
-}  // namespace
-
-CCheckdlg::CCheckdlg() : COptionPage(kDialogId, {kLabels, {}}, true) {}
+CCheckdlg::CCheckdlg() : COptionPage(kDialogId, true) {}
 
 void CCheckdlg::ShowOnly(std::span<const int> boxes) {
   for (const int id : CheckPageBoxes()) {

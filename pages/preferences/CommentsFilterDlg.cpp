@@ -1,12 +1,7 @@
 #include "pages/preferences/CommentsFilterDlg.h"
 
 namespace cadmira::pages {
-namespace {
 
-constexpr OptionPageCombo kCombos[] = {{1115, kThreeWayItems}};
-
-}  // namespace
-
-CCommentsFilterDlg::CCommentsFilterDlg() : COptionPage(kDialogId, {{}, kCombos}, false) {}
+CCommentsFilterDlg::CCommentsFilterDlg() : COptionPage(kDialogId, false) {}
 
 }  // namespace cadmira::pages

@@ -1,12 +1,7 @@
 #include "pages/preferences/Languagedlg.h"
 
 namespace cadmira::pages {
-namespace {
 
-constexpr OptionPageLabel kLabels[] = {{1045, 188}, {1060, 189}};
-
-}  // namespace
-
-CLanguagedlg::CLanguagedlg() : COptionPage(kDialogId, {kLabels, {}}, true) {}
+CLanguagedlg::CLanguagedlg() : COptionPage(kDialogId, true) {}
 
 }  // namespace cadmira::pages

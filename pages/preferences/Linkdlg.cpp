@@ -5,13 +5,8 @@
 #include "pages/preferences/BrowseForFile.h"
 
 namespace cadmira::pages {
-namespace {
 
-constexpr OptionPageLabel kLabels[] = {{1067, 199}, {CLinkdlg::kBrowseButton, 186}};
-
-}  // namespace
-
-CLinkdlg::CLinkdlg() : COptionPage(kDialogId, {kLabels, {}}, true) {}
+CLinkdlg::CLinkdlg() : COptionPage(kDialogId, true) {}
 
 void CLinkdlg::OnInitDialog() {
   COptionPage::OnInitDialog();

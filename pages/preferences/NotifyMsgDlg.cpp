@@ -1,12 +1,7 @@
 #include "pages/preferences/NotifyMsgDlg.h"
 
 namespace cadmira::pages {
-namespace {
 
-constexpr OptionPageCombo kCombos[] = {{1111, kThreeWayItems}};
-
-}  // namespace
-
-CNotifyMsgDlg::CNotifyMsgDlg() : COptionPage(kDialogId, {{}, kCombos}, false) {}
+CNotifyMsgDlg::CNotifyMsgDlg() : COptionPage(kDialogId, false) {}
 
 }  // namespace cadmira::pages

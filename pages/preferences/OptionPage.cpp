@@ -7,7 +7,8 @@
 
 namespace cadmira::pages {
 
-COptionPage::COptionPage(int dialogId, Texts texts, bool keyPassThrough) : PageDialog(dialogId), m_texts(texts) {
+COptionPage::COptionPage(int dialogId, bool keyPassThrough)
+    : PageDialog(dialogId), m_texts(TextsOfOptionPage(dialogId)) {
   SetKeyPassThrough(keyPassThrough);
 }
 

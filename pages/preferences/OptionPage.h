@@ -1,25 +1,9 @@
 #pragma once
 
-#include <span>
-
 #include "framework/PageDialog.h"
+#include "pages/preferences/model/OptionPageTexts.h"
 
 namespace cadmira::pages {
-
-// A control whose text an option page sets from the string table at initialisation.
-struct OptionPageLabel {
-  int controlId;
-  int stringId;
-};
-
-// A combo box and the string ids of its items, in list order.
-struct OptionPageCombo {
-  int controlId;
-  std::span<const int> itemIds;
-};
-
-// The items of the three-way choices: Default, Disabled, Enabled.
-inline constexpr int kThreeWayItems[] = {202, 203, 204};
 
 // One option page of the Preferences page: a child window made from its template, relabelled for
 // the interface language, with its labels and combo items set from the string table. Its
@@ -28,18 +12,13 @@ class COptionPage : public framework::PageDialog {
   Q_OBJECT
 
  public:
-  struct Texts {
-    std::span<const OptionPageLabel> labels;
-    std::span<const OptionPageCombo> combos;
-  };
-
-  COptionPage(int dialogId, Texts texts, bool keyPassThrough);
+  COptionPage(int dialogId, bool keyPassThrough);
 
  protected:
   void OnInitDialog() override;
 
  private:
-  Texts m_texts;
+  OptionPageTexts m_texts;
 };
 
 }  // namespace cadmira::pages

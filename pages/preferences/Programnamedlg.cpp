@@ -1,12 +1,7 @@
 #include "pages/preferences/Programnamedlg.h"
 
 namespace cadmira::pages {
-namespace {
 
-constexpr OptionPageLabel kLabels[] = {{1064, 196}};
-
-}  // namespace
-
-CProgramnamedlg::CProgramnamedlg() : COptionPage(kDialogId, {kLabels, {}}, true) {}
+CProgramnamedlg::CProgramnamedlg() : COptionPage(kDialogId, true) {}
 
 }  // namespace cadmira::pages

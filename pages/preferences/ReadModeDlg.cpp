@@ -1,12 +1,7 @@
 #include "pages/preferences/ReadModeDlg.h"
 
 namespace cadmira::pages {
-namespace {
 
-constexpr OptionPageCombo kCombos[] = {{1110, kThreeWayItems}};
-
-}  // namespace
-
-CReadModeDlg::CReadModeDlg() : COptionPage(kDialogId, {{}, kCombos}, false) {}
+CReadModeDlg::CReadModeDlg() : COptionPage(kDialogId, false) {}
 
 }  // namespace cadmira::pages

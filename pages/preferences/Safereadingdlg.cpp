@@ -1,13 +1,7 @@
 #include "pages/preferences/Safereadingdlg.h"
 
 namespace cadmira::pages {
-namespace {
 
-constexpr OptionPageLabel kLabels[] = {{1065, 198}};
-constexpr OptionPageCombo kCombos[] = {{1066, kThreeWayItems}};
-
-}  // namespace
-
-CSafereadingdlg::CSafereadingdlg() : COptionPage(kDialogId, {kLabels, kCombos}, true) {}
+CSafereadingdlg::CSafereadingdlg() : COptionPage(kDialogId, true) {}
 
 }  // namespace cadmira::pages

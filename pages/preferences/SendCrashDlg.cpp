@@ -1,12 +1,7 @@
 #include "pages/preferences/SendCrashDlg.h"
 
 namespace cadmira::pages {
-namespace {
 
-constexpr OptionPageCombo kCombos[] = {{1032, kThreeWayItems}};
-
-}  // namespace
-
-CSendCrashDlg::CSendCrashDlg() : COptionPage(kDialogId, {{}, kCombos}, false) {}
+CSendCrashDlg::CSendCrashDlg() : COptionPage(kDialogId, false) {}
 
 }  // namespace cadmira::pages

@@ -2,6 +2,6 @@
 
 namespace cadmira::pages {
 
-TDOCServerDlg::TDOCServerDlg() : COptionPage(kDialogId, {{}, {}}, true) {}
+TDOCServerDlg::TDOCServerDlg() : COptionPage(kDialogId, true) {}
 
 }  // namespace cadmira::pages

@@ -4,7 +4,7 @@
 
 namespace cadmira::pages {
 
-TDOC_PREFERENCE::TDOC_PREFERENCE() : COptionPage(kDialogId, {}, false) {}
+TDOC_PREFERENCE::TDOC_PREFERENCE() : COptionPage(kDialogId, false) {}
 
 void TDOC_PREFERENCE::OnInitDialog() {
   COptionPage::OnInitDialog();

@@ -102,7 +102,8 @@ TEST_F(CadmiraDlgTest, TheSystemMenuHasThePlatformsItemsWithoutRestoreAndSize) {
   }
   EXPECT_EQ(items, (QStringList{QStringLiteral("&Move(M)"), QStringLiteral("Mi&nimize(N)"),
                                 QStringLiteral("Ma&ximize(X)"), QStringLiteral("-"), QStringLiteral("&Close(C)"),
-                                QStringLiteral("-"), QStringLiteral("&About Cadmira(A)")}));
+                                QStringLiteral("-"), QStringLiteral("&About Cadmira(A)"), QStringLiteral("-"),
+                                QStringLiteral("Compare with File\u2026"), QStringLiteral("Save Report\u2026")}));
   EXPECT_FALSE(enabled[2]);
 }
 
@@ -124,7 +125,8 @@ TEST_F(CadmiraDlgTest, AboutRunsDialog147Modally) {
     if (auto* label = about.item<QLabel>(1001)) line = label->text();
     return framework::kIdOk;
   });
-  window->SystemMenu()->actions().last()->trigger();
+  constexpr int kAboutItem = 6;
+  window->SystemMenu()->actions()[kAboutItem]->trigger();
   ASSERT_EQ(m_host.Calls().size(), 1u);
   EXPECT_EQ(m_host.Calls()[0].dialogId, 147);
   EXPECT_EQ(line, QStringLiteral("Cadmira 9.0.0.929"));

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "app/CadmiraDlg.h"
-#include "cli/PageView.h"
+#include "pages/view/ModelPages.h"
 #include "document/ReadConfigFile.h"
 #include "framework/ProfileStore.h"
 #include "framework/ScriptedHost.h"
@@ -25,14 +25,14 @@ int RunTool(std::vector<std::string> args) {
   return run.status;
 }
 
-cli::PageView WindowView(CCadmiraDlg& window, int product) {
-  return cli::ViewOf(product, window.PreferencesPage(), window.PluginsPage().Model(), window.RibbonPage().Tree());
+pages::PageView WindowView(CCadmiraDlg& window, int product) {
+  return pages::ViewOf(product, window.PreferencesPage(), window.PluginsPage().Model(), window.RibbonPage().Tree());
 }
 
-cli::PageView ToolView(const std::string& path) {
+pages::PageView ToolView(const std::string& path) {
   Result<document::ConfigFile> file = document::ReadConfigFile(path, document::ReadForms::PlainThenSealed);
   EXPECT_TRUE(file.ok() && file.value().product);
-  return cli::ViewOfLoadedTree(file.value().Root(), *file.value().product);
+  return pages::ViewOfLoadedTree(file.value().Root(), *file.value().product);
 }
 
 TEST(CliAgreement, AFileTheToolWroteShowsTheSameStateInTheEditor) {
@@ -69,8 +69,8 @@ TEST(CliAgreement, AFileTheToolWroteShowsTheSameStateInTheEditor) {
     window.Button(CCadmiraDlg::kImportButton)->click();
     EXPECT_TRUE(host.ScriptUsedUp());
 
-    const cli::PageView tool = ToolView(path);
-    const cli::PageView editor = WindowView(window, row.verid);
+    const pages::PageView tool = ToolView(path);
+    const pages::PageView editor = WindowView(window, row.verid);
     EXPECT_EQ(editor.version, tool.version) << row.product;
     EXPECT_EQ(editor.settings, tool.settings) << row.product;
     EXPECT_EQ(editor.hiddenPlugins, tool.hiddenPlugins) << row.product;

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "base/AsciiCase.h"
-#include "cli/CliPages.h"
+#include "pages/view/ModelPages.h"
 #include "cli/ElementPaths.h"
 #include "cli/Linter.h"
-#include "cli/Vocabulary.h"
+#include "pages/view/Vocabulary.h"
 #include "document/LoadDocument.h"
 #include "document/PreferenceCatalogue.h"
 #include "document/PreferenceReader.h"
@@ -73,7 +73,7 @@ bool SameValues(const Place& place, const CXML_TreeElement* written) {
 int CheckFile(const std::string& name, std::vector<unsigned char> bytes) {
   const document::ConfigFile file = document::ReadConfigBytes(std::move(bytes), document::ReadForms::PlainThenSealed);
   if (!file.Root() || !file.product) return 0;
-  CCliPages pages(*file.product);
+  pages::CModelPages pages(*file.product);
   document::ApplyDocument(file.Root(), pages);
   document::CWriteContext context;
   Result<std::vector<unsigned char>> written = document::BuildFileBytes(context, *file.product, pages);
@@ -83,7 +83,7 @@ int CheckFile(const std::string& name, std::vector<unsigned char> bytes) {
       document::ReadConfigBytes(std::move(written).value(), document::ReadForms::PlainOnly);
   const std::map<std::string, Place> places = PlacesOf(file.Root());
   int checked = 0;
-  const CVocabulary vocabulary(*file.product);
+  const pages::CVocabulary vocabulary(*file.product);
   CLinter(file.Root(), vocabulary, pages).Run([&](const Finding& finding) {
     if (finding.code != "unmatched-value" && finding.code != "ignored-value") return;
     const auto place = places.find(finding.where);

@@ -1,4 +1,4 @@
-#include "localization/LanguageLookup.h"
+#include "localization/lookup/LanguageLookup.h"
 
 #include <gtest/gtest.h>
 

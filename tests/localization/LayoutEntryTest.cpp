@@ -1,4 +1,4 @@
-#include "localization/LayoutEntry.h"
+#include "localization/lookup/LayoutEntry.h"
 
 #include <gtest/gtest.h>
 

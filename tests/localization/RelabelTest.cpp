@@ -16,7 +16,7 @@
 #include "framework/Dialog.h"
 #include "framework/Screen.h"
 #include "LanguageFixture.h"
-#include "localization/LayoutEntry.h"
+#include "localization/lookup/LayoutEntry.h"
 
 namespace cadmira::localization {
 namespace {

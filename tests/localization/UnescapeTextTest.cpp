@@ -1,4 +1,4 @@
-#include "localization/UnescapeText.h"
+#include "localization/lookup/UnescapeText.h"
 
 #include <gtest/gtest.h>
 

@@ -103,6 +103,15 @@ const PreferencePageRow* FindRowOfSetting(std::u16string_view settingKey) {
   return nullptr;
 }
 
+const PreferencePageRow* FindRowOfControl(int dialogId, int controlId) {
+  for (const PreferencePageRow& row : kRows) {
+    if (row.pageId != dialogId) continue;
+    if (row.checkBoxes.empty()) return &row;
+    if (std::find(row.checkBoxes.begin(), row.checkBoxes.end(), controlId) != row.checkBoxes.end()) return &row;
+  }
+  return nullptr;
+}
+
 bool RowListedFor(const PreferencePageRow& row, int product) {
   switch (row.scope) {
     case ProductScope::ReaderOnly:

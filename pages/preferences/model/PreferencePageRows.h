@@ -35,6 +35,10 @@ const PreferencePageRow* FindPreferencePageRow(int key);
 // The row whose page edits a catalogue key, ignoring case; null for none (HomePage has no page).
 const PreferencePageRow* FindRowOfSetting(std::u16string_view settingKey);
 
+// The row that shows a control: the row of its option page, or on the check-box page the row of
+// its box; null for a control no row shows.
+const PreferencePageRow* FindRowOfControl(int dialogId, int controlId);
+
 bool RowListedFor(const PreferencePageRow& row, int product);
 int RowTextId(const PreferencePageRow& row, int product);
 int RowDescriptionId(const PreferencePageRow& row, int product);
