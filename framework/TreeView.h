@@ -32,6 +32,10 @@ class TreeView : public QTreeWidget {
   void SetStateImage(QTreeWidgetItem* item, int state);
   bool Checked(const QTreeWidgetItem* item) const { return StateImage(item) == kStateChecked; }
   void SetChecked(QTreeWidgetItem* item, bool checked);
+  // Draws an unchecked item's box as partly checked, or plain again; a checked item keeps its
+  // tick. It still reads as unchecked, and a toggle checks it.
+  void SetPartlyChecked(QTreeWidgetItem* item, bool partly);
+  bool PartlyChecked(const QTreeWidgetItem* item) const;
 
   void SetItemData(QTreeWidgetItem* item, quintptr data);
   quintptr ItemData(const QTreeWidgetItem* item) const;

@@ -299,6 +299,13 @@ constexpr StringEntry kEnglishStrings[] = {
           u"This will change the corresponding setting in Preferences > General."},
     {299, u"The program could not be restarted. The interface change will take effect the next time "
           u"you start it."},
+    {340, u"Find:"},
+    {341, u"Changed only"},
+    {342, u"%1 controls hidden"},
+    {343, u"%1 plug-ins hidden"},
+    {344, u"Save the changes to %1?"},
+    {345, u"the new file"},
+    {346, u"changed"},
 };
 
 // Strictly increasing ids, so that the binary search finds the one entry of an id.
