@@ -89,6 +89,25 @@ TEST(ListBoxTest, UnsortedRowsAppendAndTheExtentSetsTheScrollRange) {
   EXPECT_EQ(list.horizontalScrollBar()->maximum(), 0);
 }
 
+// Where the rows just fill the list, the extent's scroll bar takes the room that makes the rows
+// need a vertical one, while the list's own measure (its first, short row) wants no horizontal
+// one: setting the extent on a shown list must settle, whatever its height.
+TEST(ListBoxTest, AnExtentSetOnAShownListSettlesWhereTheScrollBarsFightOverTheRoom) {
+  for (int height = 40; height <= 220; height += 2) {
+    ListBox list(false);
+    list.resize(160, height);
+    list.AddString(QStringLiteral("a"));
+    for (int row = 0; row < 8; ++row) list.AddString(QStringLiteral("row %1 of the list").arg(row));
+    list.show();
+    QApplication::processEvents();
+    list.SetHorizontalExtent(400);
+    QApplication::processEvents();
+    EXPECT_EQ(list.HorizontalExtent(), 400) << height;
+    list.SetHorizontalExtent(10);
+    QApplication::processEvents();
+  }
+}
+
 class TreeViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
