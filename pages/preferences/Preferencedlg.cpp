@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCollator>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -182,7 +181,6 @@ void CPreferencedlg::MarkChangedRows() {
     // Screen readers say the mark with the row.
     row->setData(Qt::AccessibleDescriptionRole, marked ? description : QString());
   }
-  SetListExtent();
   if (const QCheckBox* changedOnly = ChangedOnlyBox(); changedOnly != nullptr && changedOnly->isChecked()) {
     ApplyFilter();
   }
@@ -217,11 +215,7 @@ void CPreferencedlg::SetListExtent() {
   if (list == nullptr) return;
   int widest = 0;
   for (int index = 0; index < list->count(); ++index) {
-    const QListWidgetItem* row = list->item(index);
-    // A row marked as changed is drawn bold, and wider.
-    const QVariant font = row->data(Qt::FontRole);
-    const QFontMetrics metrics = font.isValid() ? QFontMetrics(font.value<QFont>()) : list->fontMetrics();
-    widest = qMax(widest, metrics.horizontalAdvance(row->text()));
+    widest = qMax(widest, list->fontMetrics().horizontalAdvance(list->item(index)->text()));
   }
   list->SetHorizontalExtent(widest + 4);
 }

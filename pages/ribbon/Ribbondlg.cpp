@@ -77,9 +77,9 @@ void CRibbondlg::SetUpFind() {
   QLineEdit* find = FindEdit();
   if (find == nullptr) return;
   framework::ClearOnEscape(find);
+  // After the tree in the Tab order, as on the Plugins page: selecting the tab puts the focus in
+  // the tree, and Shift+Tab from there still goes back to the tab strip.
   connect(find, &QLineEdit::textChanged, this, &CRibbondlg::ApplyFilter);
-  // The find field first; selecting the tab still puts the focus in the tree.
-  if (framework::TreeView* tree = RibbonTree()) setTabOrder(find, tree);
 }
 
 void CRibbondlg::ApplyFilter(const QString& text) {
