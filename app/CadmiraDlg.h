@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/DocumentState.h"
 #include "app/FileCommands.h"
+#include "app/UnsavedChanges.h"
 #include "app/WindowPages.h"
 #include "framework/Dialog.h"
 #include "pages/plugins/Pluginsdlg.h"
@@ -43,6 +44,7 @@ class CCadmiraDlg : public framework::Dialog {
 
   CDocumentState& Document() { return m_document; }
   CFileCommands& FileCommands() { return m_fileCommands; }
+  CUnsavedChanges& UnsavedChanges() { return m_unsaved; }
   pages::CPreferencedlg& PreferencesPage() { return m_preferencesPage; }
   pages::CRibbondlg& RibbonPage() { return m_ribbonPage; }
   pages::CPluginsdlg& PluginsPage() { return m_pluginsPage; }
@@ -61,6 +63,10 @@ class CCadmiraDlg : public framework::Dialog {
   void OnTabClicked();
   void OnHelp();
   void OnAbout();
+  // Ctrl+F: the find field of the page shown.
+  void FocusFindField();
+  // Cancel, Close and Ctrl+Q: end the window, asking first when a change would be lost.
+  void reject() override;
 
  signals:
   // The files dropped on the window, in drop order, for the drop load.
@@ -80,6 +86,8 @@ class CCadmiraDlg : public framework::Dialog {
   void FitToScreen();
   void CreatePages();
   void OrderFocusChain();
+  void AddShortcuts();
+  void FollowPageEdits();
   void ShowPage(int index);
 
   QString m_strStartFile;
@@ -93,6 +101,7 @@ class CCadmiraDlg : public framework::Dialog {
   pages::CPluginsdlg m_pluginsPage;
   CWindowPages m_windowPages{m_preferencesPage, m_ribbonPage, m_pluginsPage};
   CFileCommands m_fileCommands{*this, m_document, m_windowPages};
+  CUnsavedChanges m_unsaved{*this, m_document, m_windowPages};
 };
 
 // The local files among dropped URLs, in their order.

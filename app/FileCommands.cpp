@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 
+#include "app/UnsavedChanges.h"
 #include "document/LoadDocument.h"
 #include "document/WriteDocument.h"
 #include "framework/Dialog.h"
@@ -62,12 +63,22 @@ void CFileCommands::Notice(int stringId, const QString& caption) {
                                       framework::MessageButtons::Ok);
 }
 
+bool CFileCommands::MayLoseChanges() {
+  return m_unsaved == nullptr || m_unsaved->MayLoseChanges([this] { return SaveChanges(); });
+}
+
+void CFileCommands::TakeBaseline() {
+  if (m_unsaved != nullptr) m_unsaved->TakeBaseline();
+}
+
 void CFileCommands::ImportCommand() {
+  if (!MayLoseChanges()) return;
   const std::optional<QString> path = framework::CurrentHost().FileDialog(&m_window, ImportRequest());
   if (path) OpenConfigFile(*path, LoadVariant::Import);
 }
 
 void CFileCommands::OpenDroppedFiles(const QStringList& paths) {
+  if (paths.isEmpty() || !MayLoseChanges()) return;
   for (const QString& path : paths) {
     if (!OpenConfigFile(path, LoadVariant::Drop)) return;
   }
@@ -102,9 +113,13 @@ void CFileCommands::AcceptLoad(const QString& path, document::CReader_XmlManager
   if (auto* save = m_window.item<QPushButton>(kMainSaveButton)) save->setEnabled(true);
   m_state.m_bRibbonPending = true;
   m_state.m_bPluginsPending = true;
-  // Only now: a cancelled or refused load must leave the ribbon ticks that a later Save writes.
-  m_pages.ClearRibbonChecks();
-  document::ApplyDocument(m_state.RootElement(), m_pages);
+  {
+    const CUnsavedChanges::Hold hold(m_unsaved);
+    // Only now: a cancelled or refused load must leave the ribbon ticks that a later Save writes.
+    m_pages.ClearRibbonChecks();
+    document::ApplyDocument(m_state.RootElement(), m_pages);
+  }
+  TakeBaseline();
 }
 
 bool CFileCommands::ValidateBeforeWrite() {
@@ -113,22 +128,28 @@ bool CFileCommands::ValidateBeforeWrite() {
   return refusal == 0;
 }
 
-void CFileCommands::ExportCommand() {
-  if (!ValidateBeforeWrite()) return;
+bool CFileCommands::ExportCommand() {
+  if (!ValidateBeforeWrite()) return false;
   const std::optional<QString> path = framework::CurrentHost().FileDialog(&m_window, ExportRequest());
-  if (!path) return;
+  if (!path) return false;
   // The current file stays: Save keeps writing to the loaded one.
-  Notice(WriteTo(*path) ? kExportSucceed : document::kDocumentNotSaved, LoadUiString(kNotice));
+  const bool written = WriteTo(*path);
+  Notice(written ? kExportSucceed : document::kDocumentNotSaved, LoadUiString(kNotice));
+  return written;
 }
 
-void CFileCommands::SaveCommand() {
-  if (!ValidateBeforeWrite()) return;
+bool CFileCommands::SaveCommand() {
+  if (!ValidateBeforeWrite()) return false;
   if (m_state.m_strFilePath.isEmpty()) {
     m_state.m_nProduct = StoredProduct();
-    return;
+    return false;
   }
-  Notice(WriteTo(m_state.m_strFilePath) ? kSaveSucceed : document::kDocumentNotSaved, LoadUiString(kNotice));
+  const bool written = WriteTo(m_state.m_strFilePath);
+  Notice(written ? kSaveSucceed : document::kDocumentNotSaved, LoadUiString(kNotice));
+  return written;
 }
+
+bool CFileCommands::SaveChanges() { return m_state.m_strFilePath.isEmpty() ? ExportCommand() : SaveCommand(); }
 
 bool CFileCommands::WriteTo(const QString& path) {
   // A product changed in the interface dialog governs the next file written, and the product
@@ -140,6 +161,7 @@ bool CFileCommands::WriteTo(const QString& path) {
     framework::CurrentHost().MessageBox(&m_window, QStringLiteral("Faild!!"), LoadUiString(kProgramTitle),
                                         framework::MessageIcon::Warning, framework::MessageButtons::Ok);
   }
+  if (result.Written()) TakeBaseline();
   return result.Written();
 }
 

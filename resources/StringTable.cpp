@@ -302,6 +302,14 @@ constexpr StringEntry kEnglishStrings[] = {
     {330, u"Settings"},
     {331, u"checked"},
     {332, u"not checked"},
+    {333, u"partly checked"},
+    {340, u"Find:"},
+    {341, u"Changed only"},
+    {342, u"%1 controls hidden"},
+    {343, u"%1 plug-ins hidden"},
+    {344, u"Save the changes to %1?"},
+    {345, u"the new file"},
+    {346, u"changed"},
 };
 
 // Strictly increasing ids, so that the binary search finds the one entry of an id.
