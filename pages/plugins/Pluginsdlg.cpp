@@ -1,7 +1,5 @@
 #include "pages/plugins/Pluginsdlg.h"
 
-#include <algorithm>
-
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +8,7 @@
 
 #include "document/DocumentWriter.h"
 #include "framework/FindField.h"
+#include "framework/FocusChain.h"
 #include "framework/Host.h"
 #include "framework/StoredSettings.h"
 #include "framework/TreeView.h"
@@ -79,11 +78,7 @@ void CPluginsdlg::SetUpFind() {
 
 std::vector<QWidget*> CPluginsdlg::FocusChain() const {
   std::vector<QWidget*> chain = PageDialog::FocusChain();
-  QWidget* find = FindEdit();
-  if (find == nullptr) return chain;
-  chain.erase(std::remove(chain.begin(), chain.end(), find), chain.end());
-  const auto tree = std::find(chain.begin(), chain.end(), PluginTree());
-  chain.insert(tree == chain.end() ? chain.begin() : std::next(tree), find);
+  framework::PlaceAfter(chain, FindEdit(), PluginTree());
   return chain;
 }
 

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 
 #include "framework/FindField.h"
+#include "framework/FocusChain.h"
 #include "framework/StoredSettings.h"
 #include "framework/TreeView.h"
 #include "localization/CheckStateTexts.h"
@@ -75,9 +76,15 @@ void CRibbondlg::SetUpFind() {
   QLineEdit* find = FindEdit();
   if (find == nullptr) return;
   framework::ClearOnEscape(find);
-  // After the tree in the Tab order, as on the Plugins page: selecting the tab puts the focus in
-  // the tree, and Shift+Tab from there still goes back to the tab strip.
   connect(find, &QLineEdit::textChanged, this, &CRibbondlg::ApplyFilter);
+}
+
+std::vector<QWidget*> CRibbondlg::FocusChain() const {
+  // After the tree, as on the Plugins page: selecting the tab puts the focus in the tree, and
+  // Shift+Tab from there still goes back to the tab strip.
+  std::vector<QWidget*> chain = PageDialog::FocusChain();
+  framework::PlaceAfter(chain, FindEdit(), RibbonTree());
+  return chain;
 }
 
 void CRibbondlg::ApplyFilter(const QString& text) {

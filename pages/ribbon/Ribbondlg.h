@@ -47,6 +47,9 @@ class CRibbondlg : public framework::PageDialog, private IRibbonTreeObserver {
   void ApplyRibbonSection(const CXML_TreeElement* root);
   void WriteRibbonSection(document::CWriteContext& context) const;
 
+  // The tree, the find field that narrows it, then the rest in template order.
+  std::vector<QWidget*> FocusChain() const override;
+
  signals:
   // Items were ticked or unticked, once for each action however many items it changed.
   void ChecksChanged();

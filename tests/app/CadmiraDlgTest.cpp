@@ -304,7 +304,7 @@ TEST_F(CadmiraDlgTest, OnTheRibbonAndPluginsPagesTheFindFieldFollowsTheTreeItNar
   auto window = OpenWindow();
   QApplication::setActiveWindow(window.get());
   const std::pair<int, QStringList> pages[] = {
-      {1, {QStringLiteral("1022"), QStringLiteral("1102")}},
+      {1, {QStringLiteral("1022"), QStringLiteral("1102"), QStringLiteral("1025")}},
       {2, {QStringLiteral("1031"), QStringLiteral("1102"), QStringLiteral("1005"), QStringLiteral("1024")}}};
   for (const auto& [tab, firstStops] : pages) {
     ClickTab(*window, tab);
