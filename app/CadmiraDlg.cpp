@@ -57,6 +57,7 @@ QStringList DroppedLocalFiles(const QList<QUrl>& urls) {
 CCadmiraDlg::CCadmiraDlg(QString startFile, StartFileRead read, QWidget* parent)
     : Dialog(kDialogId, parent), m_strStartFile(std::move(startFile)), m_startFileRead(read) {
   SetKeyPassThrough(true);
+  m_fileCommands.SetUnsavedChanges(&m_unsaved);
   connect(this, &CCadmiraDlg::FilesDropped, this, [this](const QStringList& paths) { m_fileCommands.OpenDroppedFiles(paths); });
   connect(this, &CCadmiraDlg::StartFileNamed, this, [this](const QString& path) {
     m_fileCommands.OpenStartFile(path, m_startFileRead);
@@ -90,6 +91,9 @@ void CCadmiraDlg::OnInitDialog() {
   m_document.m_nProduct = resources::ProductNumber(framework::StoredProduct());
   setWindowTitle(LoadUiString(framework::StoredProduct() == resources::Product::Reader ? resources::kReaderWindowTitle
                                                                                         : resources::kOrvantaWindowTitle));
+  AddShortcuts();
+  m_unsaved.TakeBaseline();
+  FollowPageEdits();
 
   if (!m_strStartFile.isEmpty()) emit StartFileNamed(m_strStartFile);
 }
@@ -101,21 +105,66 @@ void CCadmiraDlg::SetButtonTexts() {
     if (QPushButton* button = Button(id)) button->setText(LoadUiString(stringId));
   }
   setWindowTitle(LoadUiString(resources::kProgramTitle));
-  if (QPushButton* cancel = Button(kCancelButton)) {
-    connect(cancel, &QPushButton::clicked, this, [this] { EndDialog(framework::kIdCancel); });
-  }
+  if (QPushButton* cancel = Button(kCancelButton)) connect(cancel, &QPushButton::clicked, this, &CCadmiraDlg::reject);
   if (QPushButton* help = Button(kHelpButton)) connect(help, &QPushButton::clicked, this, &CCadmiraDlg::OnHelp);
   if (QPushButton* change = Button(kInterfaceButton)) {
-    connect(change, &QPushButton::clicked, this, [this] { InterfaceChange(this); });
+    connect(change, &QPushButton::clicked, this, [this] {
+      InterfaceChange(this, [this] { return m_unsaved.MayLoseChanges([this] { return m_fileCommands.SaveChanges(); }); });
+    });
   }
-  const std::pair<int, void (CFileCommands::*)()> commands[] = {{kImportButton, &CFileCommands::ImportCommand},
-                                                                {kExportButton, &CFileCommands::ExportCommand},
-                                                                {kSaveButton, &CFileCommands::SaveCommand}};
-  for (const auto& [id, command] : commands) {
-    if (QPushButton* button = Button(id)) {
-      connect(button, &QPushButton::clicked, this, [this, command = command] { (m_fileCommands.*command)(); });
-    }
+  if (QPushButton* import = Button(kImportButton)) {
+    connect(import, &QPushButton::clicked, this, [this] { m_fileCommands.ImportCommand(); });
   }
+  if (QPushButton* exportButton = Button(kExportButton)) {
+    connect(exportButton, &QPushButton::clicked, this, [this] { m_fileCommands.ExportCommand(); });
+  }
+  if (QPushButton* save = Button(kSaveButton)) {
+    connect(save, &QPushButton::clicked, this, [this] { m_fileCommands.SaveCommand(); });
+  }
+}
+
+// The keys every editor has, shown in the buttons' tooltips; a screen reader reads them as the
+// buttons' shortcuts. A disabled button ignores its key.
+void CCadmiraDlg::AddShortcuts() {
+  const std::pair<int, QKeySequence> keys[] = {{kImportButton, QKeySequence(Qt::CTRL | Qt::Key_O)},
+                                               {kExportButton, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+                                               {kSaveButton, QKeySequence(Qt::CTRL | Qt::Key_S)},
+                                               {kHelpButton, QKeySequence(Qt::Key_F1)},
+                                               {kCancelButton, QKeySequence(Qt::CTRL | Qt::Key_Q)}};
+  for (const auto& [id, key] : keys) {
+    QPushButton* button = Button(id);
+    if (button == nullptr) continue;
+    button->setShortcut(key);
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(button->text().remove(QLatin1Char('&')),
+                                                     key.toString(QKeySequence::NativeText)));
+  }
+  auto* find = new QAction(this);
+  find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  connect(find, &QAction::triggered, this, &CCadmiraDlg::FocusFindField);
+  addAction(find);
+}
+
+void CCadmiraDlg::FocusFindField() {
+  const framework::TabControl* tabs = TabControl();
+  const int selected = tabs != nullptr ? tabs->CurSel() : -1;
+  QLineEdit* find = selected == kRibbonTab    ? m_ribbonPage.FindEdit()
+                    : selected == kPluginsTab ? m_pluginsPage.FindEdit()
+                                              : m_preferencesPage.FindEdit();
+  if (find == nullptr) return;
+  find->setFocus(Qt::ShortcutFocusReason);
+  find->selectAll();
+}
+
+void CCadmiraDlg::FollowPageEdits() {
+  const auto follow = [this] { m_unsaved.ShowInTitle(); };
+  connect(&m_preferencesPage, &pages::CPreferencedlg::Edited, this, follow);
+  connect(&m_ribbonPage, &pages::CRibbondlg::ChecksChanged, this, follow);
+  connect(&m_pluginsPage, &pages::CPluginsdlg::ChecksChanged, this, follow);
+}
+
+void CCadmiraDlg::reject() {
+  if (!m_unsaved.MayLoseChanges([this] { return m_fileCommands.SaveChanges(); })) return;
+  Dialog::reject();
 }
 
 void CCadmiraDlg::BuildSystemMenu() {

@@ -6,6 +6,7 @@
 #include "app/DocumentState.h"
 #include "app/FileCommands.h"
 #include "app/ReportCommands.h"
+#include "app/UnsavedChanges.h"
 #include "app/WindowPages.h"
 #include "framework/Dialog.h"
 #include "pages/plugins/Pluginsdlg.h"
@@ -45,6 +46,7 @@ class CCadmiraDlg : public framework::Dialog {
   CDocumentState& Document() { return m_document; }
   CFileCommands& FileCommands() { return m_fileCommands; }
   CReportCommands& ReportCommands() { return m_reportCommands; }
+  CUnsavedChanges& UnsavedChanges() { return m_unsaved; }
   pages::CPreferencedlg& PreferencesPage() { return m_preferencesPage; }
   pages::CRibbondlg& RibbonPage() { return m_ribbonPage; }
   pages::CPluginsdlg& PluginsPage() { return m_pluginsPage; }
@@ -63,6 +65,10 @@ class CCadmiraDlg : public framework::Dialog {
   void OnTabClicked();
   void OnHelp();
   void OnAbout();
+  // Ctrl+F: the find field of the page shown.
+  void FocusFindField();
+  // Cancel, Close and Ctrl+Q: end the window, asking first when a change would be lost.
+  void reject() override;
 
  signals:
   // The files dropped on the window, in drop order, for the drop load.
@@ -84,6 +90,8 @@ class CCadmiraDlg : public framework::Dialog {
   void AddReportCommands();
   void CreatePages();
   void OrderFocusChain();
+  void AddShortcuts();
+  void FollowPageEdits();
   void ShowPage(int index);
 
   QString m_strStartFile;
@@ -98,6 +106,7 @@ class CCadmiraDlg : public framework::Dialog {
   CWindowPages m_windowPages{m_preferencesPage, m_ribbonPage, m_pluginsPage};
   CFileCommands m_fileCommands{*this, m_document, m_windowPages};
   CReportCommands m_reportCommands{*this};
+  CUnsavedChanges m_unsaved{*this, m_document, m_windowPages};
 };
 
 // The local files among dropped URLs, in their order.

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 
+#include "app/UnsavedChanges.h"
 #include "document/LoadDocument.h"
 #include "document/WriteDocument.h"
 #include "framework/Dialog.h"
@@ -63,12 +64,22 @@ void CFileCommands::Notice(int stringId, const QString& caption) {
                                       framework::MessageButtons::Ok);
 }
 
+bool CFileCommands::MayLoseChanges() {
+  return m_unsaved == nullptr || m_unsaved->MayLoseChanges([this] { return SaveChanges(); });
+}
+
+void CFileCommands::TakeBaseline() {
+  if (m_unsaved != nullptr) m_unsaved->TakeBaseline();
+}
+
 void CFileCommands::ImportCommand() {
+  if (!MayLoseChanges()) return;
   const std::optional<QString> path = framework::CurrentHost().FileDialog(&m_window, ImportRequest());
   if (path) OpenConfigFile(*path, LoadVariant::Import);
 }
 
 void CFileCommands::OpenDroppedFiles(const QStringList& paths) {
+  if (paths.isEmpty() || !MayLoseChanges()) return;
   for (const QString& path : paths) {
     if (!OpenConfigFile(path, LoadVariant::Drop)) return;
   }
@@ -103,9 +114,13 @@ void CFileCommands::AcceptLoad(const QString& path, document::CReader_XmlManager
   if (auto* save = m_window.item<QPushButton>(kMainSaveButton)) save->setEnabled(true);
   m_state.m_bRibbonPending = true;
   m_state.m_bPluginsPending = true;
-  // Only now: a cancelled or refused load must leave the ribbon ticks that a later Save writes.
-  m_pages.ClearRibbonChecks();
-  document::ApplyDocument(m_state.RootElement(), m_pages);
+  {
+    const CUnsavedChanges::Hold hold(m_unsaved);
+    // Only now: a cancelled or refused load must leave the ribbon ticks that a later Save writes.
+    m_pages.ClearRibbonChecks();
+    document::ApplyDocument(m_state.RootElement(), m_pages);
+  }
+  TakeBaseline();
 }
 
 bool CFileCommands::ValidateBeforeWrite() {
@@ -114,22 +129,28 @@ bool CFileCommands::ValidateBeforeWrite() {
   return refusal == 0;
 }
 
-void CFileCommands::ExportCommand() {
-  if (!ValidateBeforeWrite()) return;
+bool CFileCommands::ExportCommand() {
+  if (!ValidateBeforeWrite()) return false;
   const std::optional<QString> path = framework::CurrentHost().FileDialog(&m_window, ExportRequest());
-  if (!path) return;
+  if (!path) return false;
   // The current file stays: Save keeps writing to the loaded one.
-  ReportWrite(WriteTo(*path), kExportSucceed);
+  const document::WriteResult result = WriteTo(*path);
+  ReportWrite(result, kExportSucceed);
+  return result.Written();
 }
 
-void CFileCommands::SaveCommand() {
-  if (!ValidateBeforeWrite()) return;
+bool CFileCommands::SaveCommand() {
+  if (!ValidateBeforeWrite()) return false;
   if (m_state.m_strFilePath.isEmpty()) {
     m_state.m_nProduct = StoredProduct();
-    return;
+    return false;
   }
-  ReportWrite(WriteTo(m_state.m_strFilePath), kSaveSucceed);
+  const document::WriteResult result = WriteTo(m_state.m_strFilePath);
+  ReportWrite(result, kSaveSucceed);
+  return result.Written();
 }
+
+bool CFileCommands::SaveChanges() { return m_state.m_strFilePath.isEmpty() ? ExportCommand() : SaveCommand(); }
 
 void CFileCommands::ReportWrite(const document::WriteResult& result, int successId) {
   if (result.Written()) {
@@ -152,6 +173,7 @@ document::WriteResult CFileCommands::WriteTo(const QString& path) {
     framework::CurrentHost().MessageBox(&m_window, QStringLiteral("Faild!!"), LoadUiString(kProgramTitle),
                                         framework::MessageIcon::Warning, framework::MessageButtons::Ok);
   }
+  if (result.Written()) TakeBaseline();
   return result;
 }
 

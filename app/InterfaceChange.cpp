@@ -23,7 +23,7 @@ void StoreInterfaceChoice(int languageIndex, int productIndex) {
   if (productIndex == 1) framework::StoreProduct(resources::Product::Orvanta);
 }
 
-void InterfaceChange(QWidget* owner) {
+void InterfaceChange(QWidget* owner, const std::function<bool()>& mayRestart) {
   localization::CUIChangedlg dialog(owner);
   if (dialog.DoModal() != framework::kIdOk) return;
   StoreInterfaceChoice(dialog.LanguageIndex(), dialog.ProductIndex());
@@ -31,7 +31,9 @@ void InterfaceChange(QWidget* owner) {
       framework::CurrentHost().MessageBox(owner, LoadUiString(resources::kRestartQuestion),
                                           LoadUiString(resources::kInterfaceChangeCaption),
                                           framework::MessageIcon::Question, framework::MessageButtons::YesNo);
-  if (answer == framework::MessageAnswer::Yes) RestartProgram(owner);
+  if (answer != framework::MessageAnswer::Yes) return;
+  if (mayRestart && !mayRestart()) return;
+  RestartProgram(owner);
 }
 
 void RestartProgram(QWidget* owner) {

@@ -1,12 +1,15 @@
 #pragma once
 
+#include <functional>
+
 class QWidget;
 
 namespace cadmira::app {
 
 // The Interface button: runs the interface change dialog; when it is confirmed, stores the choice
-// and asks whether to restart now.
-void InterfaceChange(QWidget* owner);
+// and asks whether to restart now. On Yes, `mayRestart` (when given) decides whether the restart,
+// which loses what the window holds, goes on.
+void InterfaceChange(QWidget* owner, const std::function<bool()>& mayRestart = {});
 
 // Stores a confirmed choice. A language index of 0 stores English, 1 Chinese, anything else the
 // language stored now; a product index of 0 stores Reader, 1 Orvanta, anything else nothing.

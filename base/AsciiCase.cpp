@@ -49,4 +49,12 @@ int AsciiCompareNoCase(std::u16string_view a, std::u16string_view b) { return Co
 bool AsciiEqualNoCase(std::string_view a, std::string_view b) { return Equal(a, b); }
 bool AsciiEqualNoCase(std::u16string_view a, std::u16string_view b) { return Equal(a, b); }
 
+bool AsciiContainsNoCase(std::u16string_view text, std::u16string_view part) {
+  if (part.size() > text.size()) return false;
+  for (std::size_t start = 0; start + part.size() <= text.size(); ++start) {
+    if (Equal(text.substr(start, part.size()), part)) return true;
+  }
+  return false;
+}
+
 }  // namespace cadmira

@@ -19,4 +19,7 @@ int AsciiCompareNoCase(std::u16string_view a, std::u16string_view b);
 bool AsciiEqualNoCase(std::string_view a, std::string_view b);
 bool AsciiEqualNoCase(std::u16string_view a, std::u16string_view b);
 
+// Whether `part` occurs in `text` so; an empty part occurs in every text.
+bool AsciiContainsNoCase(std::u16string_view text, std::u16string_view part);
+
 }  // namespace cadmira

@@ -1,5 +1,7 @@
 #include "framework/FocusChain.h"
 
+#include <algorithm>
+
 #include <QWidget>
 
 #include "framework/ControlId.h"
@@ -26,6 +28,13 @@ std::vector<QWidget*> TemplateTabStops(const QWidget* window) {
     if (ControlId(child) && TakesTabFocus(child)) stops.push_back(child);
   }
   return stops;
+}
+
+void PlaceAfter(std::vector<QWidget*>& chain, QWidget* widget, const QWidget* anchor) {
+  if (widget == nullptr) return;
+  chain.erase(std::remove(chain.begin(), chain.end(), widget), chain.end());
+  const auto after = std::find(chain.begin(), chain.end(), anchor);
+  chain.insert(after == chain.end() ? chain.begin() : std::next(after), widget);
 }
 
 }  // namespace cadmira::framework

@@ -11,8 +11,9 @@ namespace cadmira::framework {
 class Dialog;
 
 enum class MessageIcon { None, Information, Question, Warning, Error };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+// SaveDiscardCancel: the platform's own Save, Discard and Cancel buttons, in its language.
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, SaveDiscardCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Save, Discard };
 
 struct FileDialogRequest {
   enum class Mode { Open, Save };

@@ -44,12 +44,17 @@ void ListBox::SetHorizontalExtent(int pixels) {
 }
 
 void ListBox::updateGeometries() {
+  // Each scroll bar shown or hidden here resizes the viewport, which lays the list out again; where
+  // the list's own measure and the extent disagree about the horizontal bar that never ends.
+  if (m_updatingGeometries) return;
+  m_updatingGeometries = true;
   QListWidget::updateGeometries();
   QScrollBar* bar = horizontalScrollBar();
   const int range = qMax(0, m_horizontalExtent - viewport()->width());
   bar->setRange(0, range);
   bar->setPageStep(viewport()->width());
   bar->setSingleStep(qMax(1, fontMetrics().averageCharWidth()));
+  m_updatingGeometries = false;
 }
 
 }  // namespace cadmira::framework

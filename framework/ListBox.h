@@ -37,6 +37,7 @@ class ListBox : public QListWidget {
   bool m_sorted;
   std::optional<QCollator> m_collator;
   int m_horizontalExtent = 0;
+  bool m_updatingGeometries = false;
 };
 
 }  // namespace cadmira::framework

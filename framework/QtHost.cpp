@@ -37,6 +37,8 @@ QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons) {
       return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel:
       return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::SaveDiscardCancel:
+      return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     case MessageButtons::Ok:
       break;
   }
@@ -51,6 +53,10 @@ MessageAnswer FromQtAnswer(int answer, MessageButtons buttons) {
       return MessageAnswer::Yes;
     case QMessageBox::No:
       return MessageAnswer::No;
+    case QMessageBox::Save:
+      return MessageAnswer::Save;
+    case QMessageBox::Discard:
+      return MessageAnswer::Discard;
     default:
       break;
   }

@@ -18,6 +18,7 @@ MessageAnswer CloseAnswer(MessageButtons buttons) {
       return MessageAnswer::No;
     case MessageButtons::OkCancel:
     case MessageButtons::YesNoCancel:
+    case MessageButtons::SaveDiscardCancel:
       break;
   }
   return MessageAnswer::Cancel;

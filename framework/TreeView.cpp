@@ -127,6 +127,18 @@ void TreeView::SetChecked(QTreeWidgetItem* item, bool checked) {
   SetStateImage(item, checked ? kStateChecked : kStateUnchecked);
 }
 
+void TreeView::SetPartlyChecked(QTreeWidgetItem* item, bool partly) {
+  if (item == nullptr || StateImage(item) != kStateUnchecked || PartlyChecked(item) == partly) return;
+  item->setCheckState(0, partly ? Qt::PartiallyChecked : Qt::Unchecked);
+  DescribeCheckState(item);
+}
+
+bool TreeView::PartlyChecked(const QTreeWidgetItem* item) const {
+  if (item == nullptr) return false;
+  const QVariant state = item->data(0, Qt::CheckStateRole);
+  return state.isValid() && state.toInt() == Qt::PartiallyChecked;
+}
+
 void TreeView::SetItemData(QTreeWidgetItem* item, quintptr data) {
   if (item != nullptr) item->setData(0, kItemDataRole, QVariant::fromValue<qulonglong>(data));
 }

@@ -37,6 +37,10 @@ class TreeView : public QTreeWidget {
   void SetStateImage(QTreeWidgetItem* item, int state);
   bool Checked(const QTreeWidgetItem* item) const { return StateImage(item) == kStateChecked; }
   void SetChecked(QTreeWidgetItem* item, bool checked);
+  // Draws an unchecked item's box as partly checked, or plain again; a checked item keeps its
+  // tick. It still reads as unchecked, and a toggle checks it.
+  void SetPartlyChecked(QTreeWidgetItem* item, bool partly);
+  bool PartlyChecked(const QTreeWidgetItem* item) const;
 
   void SetItemData(QTreeWidgetItem* item, quintptr data);
   quintptr ItemData(const QTreeWidgetItem* item) const;
@@ -48,9 +52,10 @@ class TreeView : public QTreeWidget {
   // `point` in viewport (client) coordinates.
   HitTestResult HitTest(const QPoint& point) const;
 
-  // What a screen reader says of an item in each check state ("checked", "not checked"), given as
-  // the item's accessible description: the platform's bridge reports no checkable state for a
-  // tree item, and screen readers speak a focused item's description and every change of it.
+  // What a screen reader says of an item in each check state ("checked", "not checked", "partly
+  // checked"), given as the item's accessible description: the platform's bridge reports no
+  // checkable state for a tree item, and screen readers speak a focused item's description and
+  // every change of it.
   void SetCheckStateTexts(std::map<Qt::CheckState, QString> texts);
   // What screen readers are given for `item`: Qt's interface of its row; null when it is not shown.
   QAccessibleInterface* AccessibleItem(QTreeWidgetItem* item);

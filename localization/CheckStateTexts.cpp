@@ -6,7 +6,9 @@
 namespace cadmira::localization {
 
 std::map<Qt::CheckState, QString> CheckStateTexts() {
-  return {{Qt::Unchecked, LoadUiString(resources::kNotCheckedText)}, {Qt::Checked, LoadUiString(resources::kCheckedText)}};
+  return {{Qt::Unchecked, LoadUiString(resources::kNotCheckedText)},
+          {Qt::PartiallyChecked, LoadUiString(resources::kPartlyCheckedText)},
+          {Qt::Checked, LoadUiString(resources::kCheckedText)}};
 }
 
 }  // namespace cadmira::localization

@@ -4,6 +4,7 @@ namespace cadmira::resources {
 namespace {
 
 constexpr std::uint32_t kDescriptionEdit = kStyleMultiline | kStyleReadOnly | kStyleVScroll | kStyleBorder;
+constexpr std::uint32_t kFindEdit = kStyleAutoHScroll | kStyleBorder | kStyleTabStop;
 
 // Dialog 152: the version on top; the setting list beside its description; the option pages
 // below, inside the "Options" box, which is wide enough for the widest check box of them.
@@ -16,6 +17,10 @@ constexpr ControlTemplate kPreferences[] = {
     {1027, ControlKind::GroupBox, u"Options", 7, 150, 386, 168},
     {1026, ControlKind::GroupBox, u"Description", 174, 20, 219, 126},
     {1025, ControlKind::Edit, u"", 181, 32, 205, 108, kDescriptionEdit | kStyleTabStop},
+    // The find row, last so that it names none of the controls above.
+    {1101, ControlKind::Static, u"Find:", 246, 9, 22, 8},
+    {1102, ControlKind::Edit, u"", 269, 7, 52, 12, kFindEdit},
+    {1103, ControlKind::CheckBox, u"Changed only", 325, 7, 68, 12, kStyleTabStop},
 };
 
 // Dialog 149.
@@ -26,6 +31,10 @@ constexpr ControlTemplate kRibbon[] = {
          kStyleTabStop},
     {1026, ControlKind::GroupBox, u"Description", 7, 226, 333, 82},
     {1025, ControlKind::Edit, u"", 14, 236, 312, 58, kStyleMultiline | kStyleReadOnly},
+    // The find field and the count of hidden controls, last so that they name none of the above.
+    {1101, ControlKind::Static, u"Find:", 222, 9, 24, 8},
+    {1102, ControlKind::Edit, u"", 248, 7, 92, 12, kFindEdit},
+    {1104, ControlKind::Static, u"", 7, 217, 333, 8},
 };
 
 // Dialog 150: the plug-in list, then the box that adds one, then the description, as on the
@@ -43,6 +52,10 @@ constexpr ControlTemplate kPlugins[] = {
     {1023, ControlKind::PushButton, u"Add", 286, 197, 50, 14, kStyleTabStop},
     {1026, ControlKind::GroupBox, u"Description", 7, 226, 333, 82},
     {1025, ControlKind::Edit, u"", 14, 234, 312, 70, kDescriptionEdit},
+    // The find field and the count of hidden plug-ins, last so that they name none of the above.
+    {1101, ControlKind::Static, u"Find:", 222, 8, 24, 8},
+    {1102, ControlKind::Edit, u"", 248, 6, 92, 12, kFindEdit},
+    {1104, ControlKind::Static, u"", 7, 166, 278, 8},
 };
 
 constexpr DialogTemplateData kTemplates[] = {

@@ -26,6 +26,11 @@ inline constexpr int kDisableTessadocCheck = 1046;
 inline constexpr int kRibbonLabel = 1028;
 inline constexpr int kRibbonDescriptionBox = 1026;
 inline constexpr int kRibbonDescriptionEdit = 1025;
+// The find row of each of the three pages.
+inline constexpr int kFindLabel = 1101;
+inline constexpr int kFindEdit = 1102;
+inline constexpr int kChangedOnlyCheck = 1103;
+inline constexpr int kHiddenCountLabel = 1104;
 
 // Strings that code loads by id, as X(name, id): the list drives the check that each has a text.
 #define CADMIRA_TEXT_IDS(X)                 \
@@ -69,7 +74,15 @@ inline constexpr int kRibbonDescriptionEdit = 1025;
   X(kRestartFailedText, 299)               \
   X(kSettingListName, 330)                 \
   X(kCheckedText, 331)                     \
-  X(kNotCheckedText, 332)
+  X(kNotCheckedText, 332)                  \
+  X(kPartlyCheckedText, 333)               \
+  X(kFindText, 340)                        \
+  X(kChangedOnlyText, 341)                 \
+  X(kControlsHiddenText, 342)              \
+  X(kPluginsHiddenText, 343)               \
+  X(kSaveChangesQuestion, 344)             \
+  X(kTheNewFile, 345)                      \
+  X(kChangedDescription, 346)
 
 #define CADMIRA_TEXT_ID_CONSTANT(name, id) inline constexpr int name = id;
 CADMIRA_TEXT_IDS(CADMIRA_TEXT_ID_CONSTANT)

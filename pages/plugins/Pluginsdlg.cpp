@@ -7,6 +7,8 @@
 #include <QPushButton>
 
 #include "document/DocumentWriter.h"
+#include "framework/FindField.h"
+#include "framework/FocusChain.h"
 #include "framework/Host.h"
 #include "framework/StoredSettings.h"
 #include "framework/TreeView.h"
@@ -14,6 +16,7 @@
 #include "localization/Relabel.h"
 #include "localization/UiString.h"
 #include "pages/plugins/model/DefaultPluginList.h"
+#include "pages/plugins/model/PluginFilter.h"
 #include "resources/ResourceIds.h"
 
 namespace cadmira::pages {
@@ -22,6 +25,7 @@ namespace {
 using framework::MessageButtons;
 using framework::MessageIcon;
 using localization::LoadUiString;
+
 
 void SetLabel(framework::TemplateWindow& page, int id, int stringId) {
   QWidget* control = page.item(id);
@@ -44,6 +48,10 @@ CPluginsdlg::~CPluginsdlg() { m_model.RewriteStore(); }
 
 framework::TreeView* CPluginsdlg::PluginTree() const { return item<framework::TreeView>(kPluginTree); }
 
+QLineEdit* CPluginsdlg::FindEdit() const { return item<QLineEdit>(kFindEdit); }
+
+QLabel* CPluginsdlg::HiddenCountLabel() const { return item<QLabel>(kHiddenCountLabel); }
+
 void CPluginsdlg::OnInitDialog() {
   localization::RelabelDialog(this, kDialogId);
   const int product = resources::ProductNumber(framework::StoredProduct());
@@ -56,6 +64,38 @@ void CPluginsdlg::OnInitDialog() {
   m_model.Fill(product, language, &m_store);
   ConnectControls();
   if (auto* add = item<QPushButton>(kAddButton)) add->setEnabled(false);
+  SetUpFind();
+  ShowHiddenCount();
+}
+
+void CPluginsdlg::SetUpFind() {
+  SetLabel(*this, resources::kFindLabel, resources::kFindText);
+  QLineEdit* find = FindEdit();
+  if (find == nullptr) return;
+  framework::ClearOnEscape(find);
+  connect(find, &QLineEdit::textChanged, this, &CPluginsdlg::ApplyFilter);
+}
+
+std::vector<QWidget*> CPluginsdlg::FocusChain() const {
+  std::vector<QWidget*> chain = PageDialog::FocusChain();
+  framework::PlaceAfter(chain, FindEdit(), PluginTree());
+  return chain;
+}
+
+void CPluginsdlg::ApplyFilter() {
+  framework::TreeView* tree = PluginTree();
+  const QLineEdit* find = FindEdit();
+  if (tree == nullptr || find == nullptr) return;
+  const std::vector<bool> listed = ListedByFilter(m_model, find->text().toStdU16String());
+  for (std::size_t row = 0; row < listed.size(); ++row) {
+    if (QTreeWidgetItem* item = tree->topLevelItem(static_cast<int>(row))) item->setHidden(!listed[row]);
+  }
+}
+
+void CPluginsdlg::ShowHiddenCount() {
+  if (QLabel* count = HiddenCountLabel()) {
+    count->setText(LoadUiString(resources::kPluginsHiddenText).arg(HiddenPluginCount(m_model)));
+  }
 }
 
 void CPluginsdlg::SetTexts(int product) {
@@ -154,15 +194,22 @@ void CPluginsdlg::OnTreeItemChanged(QTreeWidgetItem* changed) {
 void CPluginsdlg::OnPluginInserted(std::size_t row) {
   framework::TreeView* tree = PluginTree();
   if (tree == nullptr) return;
-  tree->InsertItem(QString::fromStdU16String(m_model.Item(row).Name));
+  QTreeWidgetItem* inserted = tree->InsertItem(QString::fromStdU16String(m_model.Item(row).Name));
+  if (const QLineEdit* find = FindEdit()) inserted->setHidden(!PluginListed(m_model.Item(row), find->text().toStdU16String()));
+  ShowHiddenCount();
+  emit ChecksChanged();
 }
 
 void CPluginsdlg::OnPluginRemoved(std::size_t row) {
   if (framework::TreeView* tree = PluginTree()) delete tree->takeTopLevelItem(static_cast<int>(row));
+  ShowHiddenCount();
+  emit ChecksChanged();
 }
 
 void CPluginsdlg::OnPluginChecked(std::size_t row, bool checked) {
   if (framework::TreeView* tree = PluginTree()) tree->SetChecked(tree->topLevelItem(static_cast<int>(row)), checked);
+  ShowHiddenCount();
+  emit ChecksChanged();
 }
 
 }  // namespace cadmira::pages

@@ -8,6 +8,8 @@
 #include "resources/ResourceIds.h"
 
 struct CXML_TreeElement;
+class QLabel;
+class QLineEdit;
 class QPoint;
 class QTreeWidgetItem;
 
@@ -34,12 +36,16 @@ class CPluginsdlg : public framework::PageDialog, private IPluginListObserver {
   static constexpr int kAddButton = 1023;
   static constexpr int kDeleteButton = 1005;
   static constexpr int kBrowseButton = 1027;
+  static constexpr int kFindEdit = resources::kFindEdit;
+  static constexpr int kHiddenCountLabel = resources::kHiddenCountLabel;
 
   explicit CPluginsdlg(QWidget* parent = nullptr);
   // Keeps the plug-ins added on this workstation, less the deleted ones, for the next run.
   ~CPluginsdlg() override;
 
   framework::TreeView* PluginTree() const;
+  QLineEdit* FindEdit() const;
+  QLabel* HiddenCountLabel() const;
   CPluginListModel& Model() { return m_model; }
   const CPluginListModel& Model() const { return m_model; }
 
@@ -61,6 +67,13 @@ class CPluginsdlg : public framework::PageDialog, private IPluginListObserver {
   // A click at `point` (tree viewport coordinates) highlights the plug-in there for Delete.
   void OnTreeClicked(const QPoint& point);
 
+  // The plug-in list, the find field that narrows it, then the rest in template order.
+  std::vector<QWidget*> FocusChain() const override;
+
+ signals:
+  // A plug-in was ticked or unticked, listed or deleted.
+  void ChecksChanged();
+
  protected:
   void OnInitDialog() override;
 
@@ -68,6 +81,10 @@ class CPluginsdlg : public framework::PageDialog, private IPluginListObserver {
   void SetTexts(int product);
   void ConnectControls();
   void OnTreeItemChanged(QTreeWidgetItem* item);
+  void SetUpFind();
+  // Shows only the plug-ins the find field leaves.
+  void ApplyFilter();
+  void ShowHiddenCount();
 
   void OnPluginInserted(std::size_t row) override;
   void OnPluginRemoved(std::size_t row) override;

@@ -1,12 +1,20 @@
 #include "pages/preferences/Preferencedlg.h"
 
+#include <algorithm>
+#include <optional>
+
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCollator>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "framework/AccessibleNames.h"
 #include "framework/ComboBox.h"
+#include "framework/FindField.h"
 #include "framework/ListBox.h"
 #include "framework/Screen.h"
 #include "framework/StoredSettings.h"
@@ -14,6 +22,8 @@
 #include "localization/Relabel.h"
 #include "localization/UiString.h"
 #include "localization/WindowText.h"
+#include "pages/preferences/model/ChangedRows.h"
+#include "pages/preferences/model/PreferenceFilter.h"
 #include "pages/preferences/model/PreferencePageRows.h"
 #include "resources/ResourceIds.h"
 
@@ -21,6 +31,7 @@ namespace cadmira::pages {
 namespace {
 
 using localization::LoadUiString;
+
 
 QString ToQString(const std::u16string& text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
@@ -55,6 +66,10 @@ QLineEdit* CPreferencedlg::VersionEdit() const { return item<QLineEdit>(kVersion
 
 framework::ListBox* CPreferencedlg::SettingList() const { return item<framework::ListBox>(kSettingList); }
 
+QLineEdit* CPreferencedlg::FindEdit() const { return item<QLineEdit>(kFindEdit); }
+
+QCheckBox* CPreferencedlg::ChangedOnlyBox() const { return item<QCheckBox>(kChangedOnlyBox); }
+
 void CPreferencedlg::OnInitDialog() {
   localization::RelabelDialog(this, kDialogId);
   m_nProduct = resources::ProductNumber(framework::StoredProduct());
@@ -73,6 +88,106 @@ void CPreferencedlg::OnInitDialog() {
   if (framework::ListBox* list = SettingList()) {
     connect(list, &QListWidget::currentRowChanged, this, &CPreferencedlg::OnSelChange);
   }
+  if (QLineEdit* version = VersionEdit()) connect(version, &QLineEdit::textChanged, this, &CPreferencedlg::Edited);
+  SetUpFind();
+  connect(this, &CPreferencedlg::Edited, this, &CPreferencedlg::MarkChangedRows);
+}
+
+void CPreferencedlg::SetUpFind() {
+  if (auto* label = item<QLabel>(resources::kFindLabel)) label->setText(LoadUiString(resources::kFindText));
+  QLineEdit* find = FindEdit();
+  QCheckBox* changedOnly = ChangedOnlyBox();
+  if (find == nullptr || changedOnly == nullptr) return;
+  changedOnly->setText(LoadUiString(resources::kChangedOnlyText));
+  framework::ClearOnEscape(find);
+  connect(find, &QLineEdit::textChanged, this, &CPreferencedlg::ApplyFilter);
+  connect(changedOnly, &QCheckBox::toggled, this, &CPreferencedlg::ApplyFilter);
+}
+
+const std::vector<std::u16string>& CPreferencedlg::SearchTexts(int key) {
+  const auto known = m_searchTexts.find(key);
+  if (known != m_searchTexts.end()) return known->second;
+  std::vector<std::u16string>& texts = m_searchTexts[key];
+  const PreferencePageRow* row = FindPreferencePageRow(key);
+  if (row == nullptr) return texts;
+  texts.push_back(ToU16(LoadUiString(RowTextId(*row, m_nProduct))));
+  texts.push_back(ToU16(LoadUiString(RowDescriptionId(*row, m_nProduct))));
+  QWidget* page = OptionPage(row->pageId);
+  if (page == nullptr) return texts;
+  const auto add = [&texts](const QString& text) {
+    if (!text.isEmpty()) texts.push_back(ToU16(framework::WithoutMnemonics(text)));
+  };
+  if (!row->checkBoxes.empty()) {
+    for (const int box : row->checkBoxes) {
+      if (auto* check = qobject_cast<QAbstractButton*>(Control(row->pageId, box))) add(check->text());
+    }
+    return texts;
+  }
+  for (const auto* label : page->findChildren<QLabel*>()) add(label->text());
+  for (const auto* button : page->findChildren<QAbstractButton*>()) add(button->text());
+  for (const auto* box : page->findChildren<QGroupBox*>()) add(box->title());
+  for (const auto* combo : page->findChildren<QComboBox*>()) {
+    for (int index = 0; index < combo->count(); ++index) add(combo->itemText(index));
+  }
+  return texts;
+}
+
+void CPreferencedlg::ApplyFilter() {
+  framework::ListBox* list = SettingList();
+  const QLineEdit* find = FindEdit();
+  const QCheckBox* changedOnly = ChangedOnlyBox();
+  if (list == nullptr || find == nullptr || changedOnly == nullptr) return;
+  const PreferenceFilter filter{ToU16(find->text()), changedOnly->isChecked()};
+  std::vector<int> listed;
+  for (int index = 0; index < list->count(); ++index) {
+    const int key = static_cast<int>(list->ItemData(index));
+    const bool changed = std::find(m_changedKeys.begin(), m_changedKeys.end(), key) != m_changedKeys.end();
+    // An empty filter lists every row without building a page for its labels.
+    const bool shown = filter.Empty() || RowListed(SearchTexts(key), changed, filter);
+    list->setRowHidden(index, !shown);
+    if (shown) listed.push_back(key);
+  }
+  const int current = list->currentRow();
+  const std::optional<int> selected =
+      current >= 0 ? std::optional<int>(static_cast<int>(list->ItemData(current))) : std::nullopt;
+  const std::optional<int> select = RowToSelect(listed, selected);
+  // Nothing listed: the page shown stays.
+  if (!select || select == selected) return;
+  for (int index = 0; index < list->count(); ++index) {
+    if (list->ItemData(index) == *select) list->setCurrentRow(index);
+  }
+}
+
+void CPreferencedlg::MarkChangedRows() {
+  framework::ListBox* list = SettingList();
+  if (list == nullptr) return;
+  std::vector<int> changed = ChangedRowKeys(m_nProduct, *this, m_untouched);
+  if (changed == m_changedKeys) return;
+  m_changedKeys = std::move(changed);
+  const QString description = LoadUiString(resources::kChangedDescription);
+  for (int index = 0; index < list->count(); ++index) {
+    QListWidgetItem* row = list->item(index);
+    const int key = static_cast<int>(list->ItemData(index));
+    const bool marked = std::find(m_changedKeys.begin(), m_changedKeys.end(), key) != m_changedKeys.end();
+    QFont bold = list->font();
+    bold.setBold(true);
+    row->setData(Qt::FontRole, marked ? QVariant(bold) : QVariant());
+    // Screen readers say the mark with the row.
+    row->setData(Qt::AccessibleDescriptionRole, marked ? description : QString());
+  }
+  if (const QCheckBox* changedOnly = ChangedOnlyBox(); changedOnly != nullptr && changedOnly->isChecked()) {
+    ApplyFilter();
+  }
+}
+
+void CPreferencedlg::FollowEdits(QWidget* page) {
+  for (auto* button : page->findChildren<QAbstractButton*>()) {
+    connect(button, &QAbstractButton::toggled, this, &CPreferencedlg::Edited);
+  }
+  for (auto* combo : page->findChildren<QComboBox*>()) {
+    connect(combo, &QComboBox::currentIndexChanged, this, &CPreferencedlg::Edited);
+  }
+  for (auto* edit : page->findChildren<QLineEdit*>()) connect(edit, &QLineEdit::textChanged, this, &CPreferencedlg::Edited);
 }
 
 void CPreferencedlg::AddRows() {
@@ -113,7 +228,7 @@ void CPreferencedlg::PlacePages() {
 }
 
 std::vector<QWidget*> CPreferencedlg::FocusChain() const {
-  std::vector<QWidget*> chain{item(kVersionEdit), item(kSettingList)};
+  std::vector<QWidget*> chain{item(kVersionEdit), item(kFindEdit), item(kChangedOnlyBox), item(kSettingList)};
   // Every page built so far: Tab passes over the hidden ones.
   for (const COptionPage* page : m_pages) {
     if (!page->IsCreated()) continue;
@@ -131,6 +246,7 @@ COptionPage* CPreferencedlg::OptionPage(int dialogId) {
       if (!page->Create(this)) return nullptr;
       page->setGeometry(m_rcPage);
       page->hide();
+      FollowEdits(page);
       m_pageTable[PageTableKey(dialogId)] = page;
       // A page built on first use would come last in the window's Tab order.
       emit FocusChainChanged();

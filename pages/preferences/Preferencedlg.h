@@ -2,9 +2,12 @@
 
 #include <array>
 #include <map>
+#include <string>
+#include <vector>
 
 #include <QRect>
 
+#include "document/MapPageControls.h"
 #include "document/PageControls.h"
 #include "framework/PageDialog.h"
 #include "pages/preferences/AboutZandordlg.h"
@@ -27,6 +30,7 @@
 #include "pages/preferences/TDOC_PREFERENCE.h"
 #include "resources/ResourceIds.h"
 
+class QCheckBox;
 class QLineEdit;
 
 namespace cadmira::framework {
@@ -50,6 +54,8 @@ class CPreferencedlg : public framework::PageDialog, public document::IPageContr
   static constexpr int kOptionsBox = 1027;
   static constexpr int kDescriptionBox = 1026;
   static constexpr int kDescriptionEdit = 1025;
+  static constexpr int kFindEdit = resources::kFindEdit;
+  static constexpr int kChangedOnlyBox = resources::kChangedOnlyCheck;
 
   explicit CPreferencedlg(QWidget* parent = nullptr);
   ~CPreferencedlg() override;
@@ -57,6 +63,11 @@ class CPreferencedlg : public framework::PageDialog, public document::IPageContr
   // The version box (1075); null before the page is created.
   QLineEdit* VersionEdit() const;
   framework::ListBox* SettingList() const;
+  QLineEdit* FindEdit() const;
+  QCheckBox* ChangedOnlyBox() const;
+  // The keys of the rows whose settings would be written otherwise than an untouched page writes
+  // them, in the order the page adds its rows.
+  const std::vector<int>& ChangedKeys() const { return m_changedKeys; }
   // The product the page was set up for: 1 Reader, 0 Orvanta.
   int Product() const { return m_nProduct; }
 
@@ -65,7 +76,7 @@ class CPreferencedlg : public framework::PageDialog, public document::IPageContr
   // Where the option pages sit, in this page's coordinates.
   QRect PageRect() const { return m_rcPage; }
 
-  // The version box, the list, the options of the shown row, the description.
+  // The version box, the find row, the list, the options of the shown row, the description.
   std::vector<QWidget*> FocusChain() const override;
 
   // Shows the page and the description of the row the user picked.
@@ -79,6 +90,10 @@ class CPreferencedlg : public framework::PageDialog, public document::IPageContr
   void SetText(int dialogId, int controlId, const std::u16string& text) override;
   void SetEnabled(int dialogId, int controlId, bool enabled) override;
 
+ signals:
+  // A value of an option page or the version box changed, by hand or by a load.
+  void Edited();
+
  protected:
   void OnInitDialog() override;
 
@@ -87,6 +102,15 @@ class CPreferencedlg : public framework::PageDialog, public document::IPageContr
   void SetListExtent();
   void PlacePages();
   void ShowPageOf(int key);
+  void FollowEdits(QWidget* page);
+  void SetUpFind();
+  // Narrows the list to the rows the find field and the "Changed only" box leave.
+  void ApplyFilter();
+  // Marks the changed rows; called after every edit.
+  void MarkChangedRows();
+  // The texts the find field searches for a row: its row text, its description and the labels
+  // of its option page (of its own boxes only, on the shared check-box page).
+  const std::vector<std::u16string>& SearchTexts(int key);
   // The control of a page, built with its page; the version box for the page's own id.
   QWidget* Control(int dialogId, int controlId) const;
 
@@ -114,6 +138,10 @@ class CPreferencedlg : public framework::PageDialog, public document::IPageContr
   std::array<COptionPage*, 18> m_pages;
   // Setting key to the page that shows it, for the pages built so far.
   std::map<int, COptionPage*> m_pageTable;
+  // The controls of pages nobody has edited, which the changed marks compare with.
+  const document::MapPageControls m_untouched;
+  std::vector<int> m_changedKeys;
+  std::map<int, std::vector<std::u16string>> m_searchTexts;
 };
 
 }  // namespace cadmira::pages

@@ -2,14 +2,19 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "framework/FindField.h"
+#include "framework/FocusChain.h"
 #include "framework/StoredSettings.h"
 #include "framework/TreeView.h"
 #include "localization/CheckStateTexts.h"
 #include "localization/Relabel.h"
 #include "localization/UiString.h"
 #include "pages/ribbon/model/RibbonDefinition.h"
+#include "pages/ribbon/model/RibbonFilter.h"
+#include "pages/ribbon/model/RibbonMarks.h"
 #include "resources/ResourceIds.h"
 
 namespace cadmira::pages {
@@ -26,6 +31,10 @@ CRibbondlg::CRibbondlg(QWidget* parent) : PageDialog(kDialogId, parent) { SetKey
 CRibbondlg::~CRibbondlg() { m_tree.SetObserver(nullptr); }
 
 framework::TreeView* CRibbondlg::RibbonTree() const { return item<framework::TreeView>(kRibbonTree); }
+
+QLineEdit* CRibbondlg::FindEdit() const { return item<QLineEdit>(kFindEdit); }
+
+QLabel* CRibbondlg::HiddenCountLabel() const { return item<QLabel>(kHiddenCountLabel); }
 
 QTreeWidgetItem* CRibbondlg::Item(CRibbonTree::Node node) {
   if (node < 0 || static_cast<std::size_t>(node) >= m_items.size()) return nullptr;
@@ -58,6 +67,87 @@ void CRibbondlg::OnInitDialog() {
     description->setPlainText(LoadUiString(resources::kRibbonDescription));
   }
   FillTree(resources::ProductNumber(framework::StoredProduct()), framework::StoredLanguage());
+  SetUpFind();
+  ShowMarks();
+}
+
+void CRibbondlg::SetUpFind() {
+  if (auto* label = item<QLabel>(resources::kFindLabel)) label->setText(LoadUiString(resources::kFindText));
+  QLineEdit* find = FindEdit();
+  if (find == nullptr) return;
+  framework::ClearOnEscape(find);
+  connect(find, &QLineEdit::textChanged, this, &CRibbondlg::ApplyFilter);
+}
+
+std::vector<QWidget*> CRibbondlg::FocusChain() const {
+  // After the tree, as on the Plugins page: selecting the tab puts the focus in the tree, and
+  // Shift+Tab from there still goes back to the tab strip.
+  std::vector<QWidget*> chain = PageDialog::FocusChain();
+  framework::PlaceAfter(chain, FindEdit(), RibbonTree());
+  return chain;
+}
+
+void CRibbondlg::ApplyFilter(const QString& text) {
+  framework::TreeView* tree = RibbonTree();
+  if (tree == nullptr) return;
+  const bool wasFiltering = !m_shown.empty();
+  if (text.isEmpty()) {
+    if (!wasFiltering) return;
+    m_shown.clear();
+    for (CRibbonTree::Node node = 0; node < m_tree.NodeCount(); ++node) {
+      if (m_items[node] == nullptr) continue;
+      m_items[node]->setHidden(false);
+      m_items[node]->setExpanded(m_expandedBefore[node]);
+    }
+    m_expandedBefore.clear();
+    return;
+  }
+  if (!wasFiltering) {
+    m_expandedBefore.assign(m_items.size(), false);
+    for (std::size_t node = 0; node < m_items.size(); ++node) {
+      m_expandedBefore[node] = m_items[node] != nullptr && m_items[node]->isExpanded();
+    }
+  }
+  m_shown = ShownByFilter(m_tree, text.toStdU16String());
+  for (CRibbonTree::Node node = 0; node < m_tree.NodeCount(); ++node) {
+    if (!m_shown[node]) {
+      if (m_items[node] != nullptr) m_items[node]->setHidden(true);
+      continue;
+    }
+    QTreeWidgetItem* shown = Item(node);
+    shown->setHidden(false);
+    const CRibbonTree::Node parent = m_tree.Parent(node);
+    if (parent != CRibbonTree::kNoNode) m_items[parent]->setExpanded(true);
+  }
+  // A branch whose shown items all lie deeper than its children stays open only through them.
+  for (CRibbonTree::Node node = 0; node < m_tree.NodeCount(); ++node) {
+    if (m_items[node] == nullptr || !m_shown[node]) continue;
+    bool shownChild = false;
+    for (CRibbonTree::Node child = m_tree.FirstChild(node); child != CRibbonTree::kNoNode && !shownChild;
+         child = m_tree.NextSibling(child)) {
+      shownChild = m_shown[child];
+    }
+    if (!shownChild) m_items[node]->setExpanded(false);
+  }
+}
+
+void CRibbondlg::ShowMarks() {
+  framework::TreeView* tree = RibbonTree();
+  if (tree == nullptr) return;
+  const std::vector<CheckMark> marks = CheckMarks(m_tree);
+  m_following = true;
+  for (std::size_t node = 0; node < m_items.size(); ++node) {
+    if (m_items[node] != nullptr) tree->SetPartlyChecked(m_items[node], marks[node] == CheckMark::PartlyChecked);
+  }
+  m_following = false;
+  if (QLabel* count = HiddenCountLabel()) {
+    count->setText(LoadUiString(resources::kControlsHiddenText).arg(HiddenItemCount(m_tree)));
+  }
+}
+
+void CRibbondlg::ChecksDone() {
+  ShowMarks();
+  emit ChecksChanged();
 }
 
 void CRibbondlg::FillTree(int verid, int langid) {
@@ -88,14 +178,23 @@ void CRibbondlg::AddChildren(CRibbonTree::Node parent) {
     tree->SetItemData(added, static_cast<quintptr>(node));
     tree->SetChecked(added, m_tree.Checked(node));
     if (m_tree.FirstChild(node) != CRibbonTree::kNoNode) added->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    if (!m_shown.empty() && !m_shown[node]) added->setHidden(true);
     m_items[node] = added;
   }
   m_following = false;
+  // Opened later, a branch shows which of its own branches hold hidden items.
+  if (parent != CRibbonTree::kNoNode) ShowMarks();
 }
 
-void CRibbondlg::ClearRibbonChecks() { m_tree.ClearRibbonChecks(); }
+void CRibbondlg::ClearRibbonChecks() {
+  m_tree.ClearRibbonChecks();
+  ChecksDone();
+}
 
-void CRibbondlg::ApplyRibbonSection(const CXML_TreeElement* root) { m_tree.ApplyRibbonSection(root); }
+void CRibbondlg::ApplyRibbonSection(const CXML_TreeElement* root) {
+  m_tree.ApplyRibbonSection(root);
+  ChecksDone();
+}
 
 void CRibbondlg::WriteRibbonSection(document::CWriteContext& context) const { m_tree.WriteRibbonSection(context); }
 
@@ -114,6 +213,7 @@ void CRibbondlg::OnItemChanged(QTreeWidgetItem* item) {
   if (m_following || node == CRibbonTree::kNoNode) return;
   const bool checked = RibbonTree()->Checked(item);
   if (checked != m_tree.Checked(node)) m_tree.SetChecked(node, checked);
+  ChecksDone();
 }
 
 // A branch not opened yet takes its states from the ribbon tree when it is.
@@ -124,6 +224,10 @@ void CRibbondlg::CheckChanged(CRibbonTree::Node node, bool checked) {
   m_following = false;
 }
 
-void CRibbondlg::Expanded(CRibbonTree::Node node) { Item(node)->setExpanded(true); }
+void CRibbondlg::Expanded(CRibbonTree::Node node) {
+  Item(node)->setExpanded(true);
+  // A load opens the branches of what it ticks, and they stay open once the find field is cleared.
+  if (!m_expandedBefore.empty()) m_expandedBefore[node] = true;
+}
 
 }  // namespace cadmira::pages

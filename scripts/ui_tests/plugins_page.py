@@ -9,8 +9,8 @@ import time
 
 import pyatspi
 
-from cadmira_ui import (CHINESE, ENGLISH, Program, box_contents, check, find, find_all, is_showing, message_box,
-                        key, press, run, states, wait_for)
+from cadmira_ui import (CHINESE, ENGLISH, Program, box_contents, check, find, find_all, is_main_window, is_showing,
+                        key, message_box, press, run, states, wait_for)
 
 # Two plug-ins added on this workstation earlier, as the settings keep them.
 STORED = "[AddOrvantaPlugins]\n_order=Tool, Kept\nTool=tool.zpi\nKept=kept.zpi\n"
@@ -54,7 +54,7 @@ def answer(program, button, expected_text, expected_caption=None):
 def choose_file(program, path):
     """Types a path into the open-file dialog and accepts it."""
     dialog = wait_for(lambda: next((child for child in program.app if child is not None and child.getRoleName() ==
-                                    "dialog" and child.name != Program.main_title and is_showing(child)), None),
+                                    "dialog" and not is_main_window(child) and is_showing(child)), None),
                       "the open-file dialog")
     name_box = wait_for(lambda: next((text for text in find_all(dialog, "text")
                                       if pyatspi.STATE_FOCUSED in states(text)), None), "the file name box")
@@ -111,6 +111,8 @@ def delete_and_add(chosen):
 
         press(next(button for button in find_all(program.window, "push button", "Cancel")
                    if button.parent == program.window))
+        # The ticked plug-in is a change: let it go.
+        answer(program, "Discard", "Save the changes to the new file?", "Cadmira")
         program.process.wait(timeout=10)
         with open(program.settings_file, encoding="utf-8") as settings:
             stored = settings.read()

@@ -251,7 +251,7 @@ QStringList TabWalkFromTheTabs(CCadmiraDlg& window) {
 const QStringList kButtonsThenTabs{QStringLiteral("1005"), QStringLiteral("1006"), QStringLiteral("1008"),
                                    QStringLiteral("1010"), QStringLiteral("1011"), QStringLiteral("tabs")};
 
-TEST_F(CadmiraDlgTest, OnEveryRowTabVisitsTheVersionTheListTheRowsOptionsAndTheDescriptionBeforeTheButtons) {
+TEST_F(CadmiraDlgTest, OnEveryRowTabVisitsTheVersionTheFindRowTheListTheRowsOptionsAndTheDescriptionBeforeTheButtons) {
   for (const int product : {1, 0}) {
     framework::WriteProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), product);
     auto window = OpenWindow();
@@ -272,7 +272,8 @@ TEST_F(CadmiraDlgTest, OnEveryRowTabVisitsTheVersionTheListTheRowsOptionsAndTheD
       }
       ASSERT_FALSE(options.isEmpty()) << list->item(row)->text().toStdString();
       const QStringList expected =
-          QStringList{QStringLiteral("1075"), QStringLiteral("1020")} + options + QStringList{QStringLiteral("1025")} +
+          QStringList{QStringLiteral("1075"), QStringLiteral("1102"), QStringLiteral("1103"), QStringLiteral("1020")} +
+          options + QStringList{QStringLiteral("1025")} +
           kButtonsThenTabs;
       EXPECT_EQ(TabWalkFromTheTabs(*window), expected) << product << " " << list->item(row)->text().toStdString();
     }
@@ -298,6 +299,19 @@ TEST_F(CadmiraDlgTest, AfterAMouseClickOnATabTheFocusIsOnTheTabsAndTabEntersTheP
     EXPECT_EQ(walk.mid(walk.size() - kButtonsThenTabs.size()), kButtonsThenTabs) << walk.join(u',').toStdString();
     // Leave the focus inside the page for the next click.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+}
+
+TEST_F(CadmiraDlgTest, OnTheRibbonAndPluginsPagesTheFindFieldFollowsTheTreeItNarrows) {
+  auto window = OpenWindow();
+  QApplication::setActiveWindow(window.get());
+  const std::pair<int, QStringList> pages[] = {
+      {1, {QStringLiteral("1022"), QStringLiteral("1102"), QStringLiteral("1025")}},
+      {2, {QStringLiteral("1031"), QStringLiteral("1102"), QStringLiteral("1005"), QStringLiteral("1024")}}};
+  for (const auto& [tab, firstStops] : pages) {
+    ClickTab(*window, tab);
+    const QStringList walk = TabWalkFromTheTabs(*window);
+    EXPECT_EQ(walk.mid(0, firstStops.size()), firstStops) << walk.join(u',').toStdString();
   }
 }
 

@@ -185,23 +185,33 @@ TEST_F(EndToEndTest, RefusedFilesChangeNothingAndAFileDroppedTwiceLoadsTwice) {
   const QString accepted = Write(QStringLiteral("accepted.xml"), Example("orvanta-profstore.xml"));
   Import(accepted);
   m_window->PreferencesPage().VersionEdit()->setText(QStringLiteral("edited"));
+  // The edit is let go each time it is asked about; the refused files leave it in place.
+  const auto discard = [this, &accepted] {
+    m_host.ExpectMessageBox(QStringLiteral("Save the changes to %1?").arg(accepted), QStringLiteral("Cadmira"),
+                            framework::MessageIcon::Question, framework::MessageButtons::SaveDiscardCancel,
+                            framework::MessageAnswer::Discard);
+  };
 
+  discard();
   m_host.AnswerFileDialog(Write(QStringLiteral("reader.xml"), Example("reader-profstore.sealed.xml")));
   ExpectNotice(QString::fromUtf8("Both Zandor Reader and Zandor OrvantaPDF have this configuration tool, Please go "
                                  "to \u201cInterface\u201d to choose the product Reader or Orvanta firstly. "),
                QString());
   Press(CCadmiraDlg::kImportButton);
+  discard();
   m_host.AnswerFileDialog(Write(QStringLiteral("damaged.xml"), Example("orvanta-profstore.xml").left(40)));
   ExpectNotice(QStringLiteral("The format of xml is error."));
   Press(CCadmiraDlg::kImportButton);
   EXPECT_TRUE(m_host.ScriptUsedUp());
-  EXPECT_EQ(m_window->windowTitle(), accepted);
+  // Still the accepted file, still marked as changed.
+  EXPECT_EQ(m_window->windowTitle(), accepted + QStringLiteral("[*]"));
   EXPECT_EQ(m_window->Document().m_strFilePath, accepted);
   EXPECT_EQ(Version(), QStringLiteral("edited"));
 
   const QString dropped = Write(QStringLiteral("dropped.xml"), Example("orvanta-profstore.xml"));
   QMimeData data;
   data.setUrls({QUrl::fromLocalFile(dropped), QUrl::fromLocalFile(dropped)});
+  discard();
   ExpectNotice(QStringLiteral("Import Succeed"));
   ExpectNotice(QStringLiteral("Import Succeed"));
   QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -259,10 +269,13 @@ TEST_F(EndToEndTest, AProductChosenInTheInterfaceDialogWithoutRestartGovernsSave
   EXPECT_EQ(m_window->Document().m_strFilePath, path);
 }
 
-TEST_F(EndToEndTest, CancelWithUnsavedChangesClosesWithoutAQuestionOrAWrite) {
+TEST_F(EndToEndTest, CancelWithUnsavedChangesAsksAndDiscardClosesWithoutAWrite) {
   const QString path = Write(QStringLiteral("profstore.xml"), Example("orvanta-profstore.sealed.xml"));
   Import(path);
   m_window->PreferencesPage().VersionEdit()->setText(QStringLiteral("unsaved"));
+  m_host.ExpectMessageBox(QStringLiteral("Save the changes to %1?").arg(path), QStringLiteral("Cadmira"),
+                          framework::MessageIcon::Question, framework::MessageButtons::SaveDiscardCancel,
+                          framework::MessageAnswer::Discard);
   Press(CCadmiraDlg::kCancelButton);
   EXPECT_EQ(m_window->result(), framework::kIdCancel);
   EXPECT_EQ(ReadBytes(path), Example("orvanta-profstore.sealed.xml"));

@@ -29,5 +29,16 @@ TEST(AsciiCase, OrdersLikeACaseFoldedCompare) {
   EXPECT_EQ(AsciiCompareNoCase("", ""), 0);
 }
 
+TEST(AsciiCase, FindsAPartIgnoringAsciiCase) {
+  EXPECT_TRUE(AsciiContainsNoCase(u"Status Bar", u"status"));
+  EXPECT_TRUE(AsciiContainsNoCase(u"Status Bar", u"S BA"));
+  EXPECT_TRUE(AsciiContainsNoCase(u"Status Bar", u""));
+  EXPECT_TRUE(AsciiContainsNoCase(u"", u""));
+  EXPECT_TRUE(AsciiContainsNoCase(u"\u72B6\u6001\u680F", u"\u6001"));
+  EXPECT_FALSE(AsciiContainsNoCase(u"Status Bar", u"Bars"));
+  EXPECT_FALSE(AsciiContainsNoCase(u"", u"a"));
+  EXPECT_FALSE(AsciiContainsNoCase(u"\u00C4rger", u"\u00E4"));
+}
+
 }  // namespace
 }  // namespace cadmira

@@ -96,6 +96,25 @@ TEST(ListBoxTest, UnsortedRowsAppendAndTheExtentSetsTheScrollRange) {
   EXPECT_EQ(list.horizontalScrollBar()->maximum(), 0);
 }
 
+// Where the rows just fill the list, the extent's scroll bar takes the room that makes the rows
+// need a vertical one, while the list's own measure (its first, short row) wants no horizontal
+// one: setting the extent on a shown list must settle, whatever its height.
+TEST(ListBoxTest, AnExtentSetOnAShownListSettlesWhereTheScrollBarsFightOverTheRoom) {
+  for (int height = 40; height <= 220; height += 2) {
+    ListBox list(false);
+    list.resize(160, height);
+    list.AddString(QStringLiteral("a"));
+    for (int row = 0; row < 8; ++row) list.AddString(QStringLiteral("row %1 of the list").arg(row));
+    list.show();
+    QApplication::processEvents();
+    list.SetHorizontalExtent(400);
+    QApplication::processEvents();
+    EXPECT_EQ(list.HorizontalExtent(), 400) << height;
+    list.SetHorizontalExtent(10);
+    QApplication::processEvents();
+  }
+}
+
 class TreeViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -213,6 +232,25 @@ TEST_F(TreeViewTest, ScreenReadersHearEachItemsCheckStateAsItsDescription) {
     EXPECT_EQ(cell->text(QAccessible::Description), QString::fromLatin1(description));
   }
   EXPECT_EQ(tree.AccessibleItem(second->child(0)), nullptr) << "a collapsed branch shows no rows";
+}
+
+TEST_F(TreeViewTest, APartlyCheckedItemStillReadsAsUncheckedAndScreenReadersHearItsState) {
+  tree.SetCheckStateTexts({{Qt::Unchecked, QStringLiteral("not checked")},
+                           {Qt::PartiallyChecked, QStringLiteral("partly checked")},
+                           {Qt::Checked, QStringLiteral("checked")}});
+  const auto description = [this] { return tree.AccessibleItem(top)->text(QAccessible::Description); };
+  tree.SetPartlyChecked(top, true);
+  EXPECT_TRUE(tree.PartlyChecked(top));
+  EXPECT_FALSE(tree.Checked(top));
+  EXPECT_EQ(tree.StateImage(top), TreeView::kStateUnchecked);
+  EXPECT_EQ(description(), QStringLiteral("partly checked"));
+  tree.SetPartlyChecked(top, false);
+  EXPECT_EQ(description(), QStringLiteral("not checked"));
+  // A ticked item keeps its tick, and says so.
+  tree.SetChecked(top, true);
+  tree.SetPartlyChecked(top, true);
+  EXPECT_TRUE(tree.Checked(top));
+  EXPECT_EQ(description(), QStringLiteral("checked"));
 }
 
 TEST_F(TreeViewTest, TheDropHighlightMovesAndGoesWithItsItem) {

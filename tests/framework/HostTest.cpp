@@ -43,13 +43,14 @@ TEST(ScriptedHostTest, AnUnscriptedCallGetsTheAnswerOfClosingTheWindow) {
   const std::pair<MessageButtons, MessageAnswer> cases[] = {{MessageButtons::Ok, MessageAnswer::Ok},
                                                             {MessageButtons::YesNo, MessageAnswer::No},
                                                             {MessageButtons::OkCancel, MessageAnswer::Cancel},
-                                                            {MessageButtons::YesNoCancel, MessageAnswer::Cancel}};
+                                                            {MessageButtons::YesNoCancel, MessageAnswer::Cancel},
+                                                            {MessageButtons::SaveDiscardCancel, MessageAnswer::Cancel}};
   for (const auto& [buttons, answer] : cases) {
     EXPECT_EQ(host.MessageBox(nullptr, {}, {}, MessageIcon::None, buttons), answer);
   }
   EXPECT_EQ(host.FileDialog(nullptr, {}), std::nullopt);
-  EXPECT_EQ(host.UnansweredCount(), 5);
-  EXPECT_EQ(host.Problems().size(), 5);
+  EXPECT_EQ(host.UnansweredCount(), 6);
+  EXPECT_EQ(host.Problems().size(), 6);
   host.Clear();
 }
 

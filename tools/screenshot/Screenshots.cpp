@@ -1,6 +1,7 @@
 #include "tools/screenshot/Screenshots.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
@@ -107,6 +108,38 @@ void SaveOptionPages(const QString& folder, const Record& record) {
   cadmira::framework::StoreProduct(stored);
 }
 
+// Each page with a find text typed: the Preferences page with a changed row among those left, the
+// Ribbon Set page with a found control ticked under its partly checked branch.
+template <class Record>
+void SaveFoundPages(cadmira::app::CCadmiraDlg& window, const QString& folder, const Record& record) {
+  cadmira::framework::TabControl* tabs = window.TabControl();
+  if (tabs == nullptr) return;
+  tabs->SetCurFocus(0);
+  cadmira::pages::CPreferencedlg& preferences = window.PreferencesPage();
+  preferences.SetChecked(cadmira::pages::CCheckdlg::kDialogId, 1048, true);
+  if (QLineEdit* find = preferences.FindEdit()) find->setText(QStringLiteral("a"));
+  const QString found = QStringLiteral("%1/main-tab0-found.png").arg(folder);
+  record(Save(window, found), found);
+  if (QCheckBox* changedOnly = preferences.ChangedOnlyBox()) changedOnly->setChecked(true);
+  const QString changed = QStringLiteral("%1/main-tab0-changed-only.png").arg(folder);
+  record(Save(window, changed), changed);
+
+  tabs->SetCurFocus(1);
+  cadmira::pages::CRibbondlg& ribbon = window.RibbonPage();
+  ribbon.ClearRibbonChecks();
+  if (QLineEdit* find = ribbon.FindEdit()) find->setText(QStringLiteral("Status"));
+  const auto statusBar = ribbon.Tree().FindPath(
+      std::vector<std::u16string>{u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_StatusBar"});
+  if (QTreeWidgetItem* item = ribbon.Item(statusBar)) item->setCheckState(0, Qt::Checked);
+  const QString ribbonFound = QStringLiteral("%1/main-tab1-found.png").arg(folder);
+  record(Save(window, ribbonFound), ribbonFound);
+
+  tabs->SetCurFocus(2);
+  if (QLineEdit* find = window.PluginsPage().FindEdit()) find->setText(QStringLiteral("Tessadoc"));
+  const QString pluginsFound = QStringLiteral("%1/main-tab2-found.png").arg(folder);
+  record(Save(window, pluginsFound), pluginsFound);
+}
+
 }  // namespace
 
 Screenshots SaveScreenshots(const QString& folder) {
@@ -156,6 +189,7 @@ Screenshots SaveScreenshots(const QString& folder) {
         const QString edited = QStringLiteral("%1/main-tab2-edited.png").arg(folder);
         record(Save(window, edited), edited);
       }
+      SaveFoundPages(window, folder, record);
     }
   }
   SaveOptionPages(folder, record);

@@ -123,10 +123,15 @@ def type_text(text):
     time.sleep(0.3)
 
 
+def is_main_window(accessible):
+    """The main window, whose title gains a mark while it holds an unsaved change."""
+    return Program.main_title is not None and accessible.name.startswith(Program.main_title)
+
+
 def message_box(app, timeout=10.0):
     """The message box that is open: a dialog or alert other than the main window."""
     return wait_for(lambda: next((child for child in app if child is not None and role(child) in ("alert", "dialog")
-                                  and child.name != Program.main_title and is_showing(child)), None),
+                                  and not is_main_window(child) and is_showing(child)), None),
                     "a message box", timeout)
 
 

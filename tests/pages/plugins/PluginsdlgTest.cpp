@@ -413,5 +413,46 @@ TEST_F(PluginsPageTest, TheTreeAndTheModelShowTheSameChecks) {
   EXPECT_TRUE(tree->Checked(Row(*page, 0)));
 }
 
+TEST_F(PluginsPageTest, FindNarrowsTheListAndTheCountFollowsTheTicks) {
+  auto page = OpenPage();
+  QLineEdit* find = page->FindEdit();
+  QLabel* count = page->HiddenCountLabel();
+  ASSERT_NE(find, nullptr);
+  ASSERT_NE(count, nullptr);
+  EXPECT_EQ(find->accessibleName(), QStringLiteral("Find:"));
+  EXPECT_EQ(count->text(), QStringLiteral("0 plug-ins hidden"));
+  const QString caption = Row(*page, 3)->text(0);
+  find->setText(caption.toUpper());
+  int shown = 0;
+  for (int row = 0; row < page->PluginTree()->topLevelItemCount(); ++row) {
+    QTreeWidgetItem* item = Row(*page, row);
+    if (!item->isHidden()) {
+      ++shown;
+      EXPECT_TRUE(item->text(0).contains(caption, Qt::CaseInsensitive) ||
+                  QString::fromStdU16String(page->Model().Item(row).PIPath).contains(caption, Qt::CaseInsensitive));
+    }
+  }
+  EXPECT_GE(shown, 1);
+  EXPECT_LT(shown, kOrvantaDefaults);
+  page->PluginTree()->SetChecked(Row(*page, 3), true);
+  EXPECT_EQ(count->text(), QStringLiteral("1 plug-ins hidden"));
+  // A plug-in added while a filter is on is listed only if it matches.
+  host.AnswerFileDialog(QStringLiteral("/opt/tools/Unrelated.zpi"));
+  page->item<QPushButton>(CPluginsdlg::kBrowseButton)->click();
+  host.AnswerMessageBox(MessageAnswer::Ok);
+  page->OnAdd();
+  EXPECT_TRUE(Row(*page, page->PluginTree()->topLevelItemCount() - 1)->isHidden());
+  find->setFocus();
+  QTest::keyClick(find, Qt::Key_Escape);
+  for (int row = 0; row < page->PluginTree()->topLevelItemCount(); ++row) EXPECT_FALSE(Row(*page, row)->isHidden());
+  EXPECT_EQ(count->text(), QStringLiteral("1 plug-ins hidden"));
+  // The list stays the first stop; the find field follows it.
+  const std::vector<QWidget*> chain = page->FocusChain();
+  ASSERT_GE(chain.size(), 3u);
+  EXPECT_EQ(chain[0], page->PluginTree());
+  EXPECT_EQ(chain[1], find);
+  EXPECT_EQ(chain[2], page->item(CPluginsdlg::kDeleteButton));
+}
+
 }  // namespace
 }  // namespace cadmira::pages

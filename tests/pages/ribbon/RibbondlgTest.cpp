@@ -4,6 +4,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTreeWidgetItemIterator>
@@ -298,6 +299,68 @@ TEST_F(RibbondlgTest, AnotherProductsHiddenElementsAreIgnored) {
       "</RibbonUI></Profstore></OrvantaPDF>");
   page->ApplyRibbonSection(root.get());
   EXPECT_EQ(Checked(), (std::vector<std::u16string>{u"Home_Share_Email"}));
+}
+
+TEST_F(RibbondlgTest, FindShowsTheMatchesWithTheirAncestorsOpenAndClearingRestoresTheTree) {
+  Open(0, 49007);
+  QLineEdit* find = page->FindEdit();
+  ASSERT_NE(find, nullptr);
+  EXPECT_EQ(find->accessibleName(), page->item<QLabel>(1101)->text());
+  // The tree keeps its own name.
+  EXPECT_NE(tree->accessibleName(), find->accessibleName());
+  QTreeWidgetItem* first = tree->topLevelItem(0);
+  first->setExpanded(true);
+  const int topLevel = tree->topLevelItemCount();
+
+  find->setText(QStringLiteral("View_Setting_StatusBar"));
+  QTreeWidgetItem* statusBar = At({u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_StatusBar"});
+  EXPECT_FALSE(statusBar->isHidden());
+  EXPECT_TRUE(statusBar->parent()->isExpanded() && statusBar->parent()->parent()->isExpanded());
+  int shownTopLevel = 0;
+  for (int i = 0; i < topLevel; ++i) shownTopLevel += tree->topLevelItem(i)->isHidden() ? 0 : 1;
+  EXPECT_EQ(shownTopLevel, 1);
+  for (int i = 0; i < statusBar->parent()->childCount(); ++i) {
+    QTreeWidgetItem* sibling = statusBar->parent()->child(i);
+    EXPECT_EQ(sibling->isHidden(), sibling != statusBar);
+  }
+
+  find->setText(QString());
+  for (int i = 0; i < topLevel; ++i) EXPECT_FALSE(tree->topLevelItem(i)->isHidden());
+  EXPECT_TRUE(first->isExpanded());
+  EXPECT_FALSE(statusBar->isHidden());
+  EXPECT_FALSE(statusBar->parent()->isExpanded());
+  EXPECT_FALSE(statusBar->parent()->parent()->isExpanded());
+}
+
+TEST_F(RibbondlgTest, ChecksUnderAFilterAreRealAndTheBranchesShowThemPartlyWithACount) {
+  Open(0, 49001);
+  QLabel* count = page->HiddenCountLabel();
+  ASSERT_NE(count, nullptr);
+  EXPECT_EQ(count->text(), QStringLiteral("0 controls hidden"));
+  page->FindEdit()->setText(QStringLiteral("statusbar"));
+  QTreeWidgetItem* statusBar = At({u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_StatusBar"});
+  QTreeWidgetItem* panel = statusBar->parent();
+  Click(statusBar);
+  EXPECT_TRUE(tree->Checked(statusBar));
+  EXPECT_EQ(count->text(), QStringLiteral("1 controls hidden"));
+  EXPECT_TRUE(tree->PartlyChecked(panel));
+  EXPECT_TRUE(tree->PartlyChecked(panel->parent()));
+  EXPECT_FALSE(tree->Checked(panel));
+
+  // The panel ticked through the filter hides its filtered-out controls too.
+  Click(panel);
+  EXPECT_TRUE(tree->Checked(panel));
+  EXPECT_FALSE(tree->PartlyChecked(panel));
+  page->FindEdit()->clear();
+  for (int i = 0; i < panel->childCount(); ++i) EXPECT_TRUE(tree->Checked(panel->child(i)));
+  // The panel and everything below it.
+  const Node panelNode = page->NodeOf(panel);
+  EXPECT_EQ(count->text(), QStringLiteral("%1 controls hidden").arg(page->Tree().SubtreeEnd(panelNode) - panelNode));
+  EXPECT_TRUE(Written().find("Visible=\"0\"") != std::string::npos);
+
+  page->ClearRibbonChecks();
+  EXPECT_FALSE(tree->PartlyChecked(panel->parent()));
+  EXPECT_EQ(count->text(), QStringLiteral("0 controls hidden"));
 }
 
 }  // namespace

@@ -1,0 +1,37 @@
+#include "document/DocumentBytes.h"
+
+#include <gtest/gtest.h>
+
+#include "document/DocumentWriter.h"
+#include "tests/document/FakeDocumentPages.h"
+
+namespace cadmira::document {
+namespace {
+
+TEST(DocumentBytesTest, FollowEveryPageAndComeBackWhenAnEditIsUndone) {
+  FakeDocumentPages pages;
+  const auto untouched = DocumentBytes(kReaderProduct, pages);
+  ASSERT_TRUE(untouched);
+  EXPECT_EQ(DocumentBytes(kReaderProduct, pages), untouched);
+  EXPECT_NE(DocumentBytes(kOrvantaProduct, pages), untouched);
+
+  pages.controls.SetText(kPreferencesDialog, kVersionEdit, u"12.0");
+  EXPECT_NE(DocumentBytes(kReaderProduct, pages), untouched);
+  pages.controls.SetText(kPreferencesDialog, kVersionEdit, u"");
+  EXPECT_EQ(DocumentBytes(kReaderProduct, pages), untouched);
+
+  pages.hiddenPlugins = {u"Stamps.zpi"};
+  EXPECT_NE(DocumentBytes(kReaderProduct, pages), untouched);
+  pages.hiddenPlugins.clear();
+  pages.hiddenRibbon = {{u"Ribbon_Category_View"}};
+  EXPECT_NE(DocumentBytes(kReaderProduct, pages), untouched);
+  pages.hiddenRibbon.clear();
+  // The Tessadoc box also writes its plug-ins.
+  pages.controls.SetChecked(kTessadocDialog, kDisableTessadocCheck, true);
+  EXPECT_NE(DocumentBytes(kReaderProduct, pages), untouched);
+  pages.controls.SetChecked(kTessadocDialog, kDisableTessadocCheck, false);
+  EXPECT_EQ(DocumentBytes(kReaderProduct, pages), untouched);
+}
+
+}  // namespace
+}  // namespace cadmira::document
