@@ -1,22 +1,17 @@
 #pragma once
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 #include <string>
 #include <system_error>
+
+#include "tests/support/TemporaryFolder.h"
 
 // A folder of its own for one test, removed with everything in it; a test may take away its
 // write permission, which the removal gives back first.
 class TempFolder {
  public:
-  TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "cadmira-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");
-    m_folder = pattern;
-  }
+  TempFolder() : m_folder(cadmira::MakeTemporaryFolder("cadmira-test-")) {}
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
   ~TempFolder() {

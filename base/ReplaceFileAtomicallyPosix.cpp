@@ -1,6 +1,6 @@
 #include "base/ReplaceFileAtomically.h"
 
-#include "base/TemporaryFile.h"
+#include "base/TemporaryFilePosix.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
