@@ -27,7 +27,7 @@ class FileHandle {
 
 }  // namespace
 
-Result<std::vector<unsigned char>> ReadWholeFile(const std::string& path, std::uint64_t limit) {
+Result<std::vector<unsigned char>> ReadWholeFile(const std::string& path, std::uint64_t limit, FileKinds kinds) {
   // Other programs may go on reading, writing or even replacing the file meanwhile, as on Linux.
   // A folder opens too (backup semantics), so that it can be told apart from a file one cannot
   // read.
@@ -39,6 +39,9 @@ Result<std::vector<unsigned char>> ReadWholeFile(const std::string& path, std::u
   if (GetFileType(file.get()) == FILE_TYPE_DISK && GetFileInformationByHandle(file.get(), &information) &&
       (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     return CannotRead(path, std::strerror(EISDIR));
+  }
+  if (kinds == FileKinds::RegularOnly && GetFileType(file.get()) != FILE_TYPE_DISK) {
+    return CannotRead(path, "it is not a regular file");
   }
   // A file on disk has a known size; a pipe or a device is read until it ends.
   std::uint64_t hint = 0;
