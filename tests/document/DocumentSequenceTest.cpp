@@ -1,4 +1,3 @@
-#include <stdlib.h>
 #include <sys/stat.h>
 
 #include <filesystem>
