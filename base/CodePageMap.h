@@ -19,5 +19,6 @@ class CZD_CodePageMap {
   CZD_CodePageMap(int codePage, const char* charset) : m_nCodePage(codePage), m_charset(charset) {}
 
   int m_nCodePage;
+  // The code page's name for iconv, where iconv does the conversion.
   const char* m_charset;
 };

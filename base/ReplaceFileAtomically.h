@@ -1,13 +1,14 @@
 #pragma once
 
-#include <sys/types.h>
-#include <cstdio>
-#include <unistd.h>
-
 #include <span>
 #include <string>
 
 #include "base/Result.h"
+#ifdef _WIN32
+#include "base/ReplaceSystemCallsWindows.h"
+#else
+#include "base/ReplaceSystemCallsPosix.h"
+#endif
 
 namespace cadmira {
 
@@ -16,19 +17,6 @@ namespace cadmira {
 // power failure); the file holds the new content all the same.
 struct Replaced {
   std::string warning;
-};
-
-// open(2) with the arguments a new file needs.
-int OpenNewFile(const char* path, int flags, mode_t mode);
-
-// The system calls of a replacement that fail on a sound program when the disk does; tests put
-// their own in to inject faults.
-struct ReplaceSystemCalls {
-  int (*openFile)(const char* path, int flags, mode_t mode) = OpenNewFile;
-  ssize_t (*write)(int fd, const void* data, size_t size) = ::write;
-  int (*syncFile)(int fd) = ::fsync;
-  int (*rename)(const char* from, const char* to) = ::rename;
-  int (*syncFolder)(int fd) = ::fsync;
 };
 
 // Puts `calls` in place of the system's for every replacement that is not given its own, while
@@ -44,13 +32,15 @@ class ScopedReplaceSystemCalls {
   ReplaceSystemCalls m_previous;
 };
 
-// Replaces the file at `path` with `bytes` so that, whatever happens, the path holds either its
-// old content or the complete new one: the bytes go to a temporary file in the same folder,
-// which is synced, checked and renamed over the target, and the folder is synced after it.
-// A symbolic link is followed and its final target replaced. An existing file keeps its whole
-// mode (set-id bits included) and, where allowed, its owner; a new one gets 0666 less the
-// umask. A target whose mode bits allow nobody to write is refused even for a process that
-// could override them. A file-size limit makes the write fail instead of ending the process.
+// Replaces the file at `path` (UTF-8) with `bytes` so that, whatever happens, the path holds
+// either its old content or the complete new one: the bytes go to a temporary file in the same
+// folder, which is synced, checked and renamed over the target, and the folder is synced after
+// it. A symbolic link is followed and its final target replaced. On Linux an existing file
+// keeps its whole mode (set-id bits included) and, where allowed, its owner; a new one gets
+// 0666 less the umask; a target whose mode bits allow nobody to write is refused even for a
+// process that could override them; a file-size limit makes the write fail instead of ending
+// the process. On Windows an existing file keeps its attributes, a read-only one is refused,
+// and a target that another program holds open is refused with a message that says so.
 // On failure the target is untouched and no temporary file is left behind; stale temporaries
 // of earlier writers of the same target that were killed outright are removed.
 Result<Replaced> ReplaceFileAtomically(const std::string& path, std::span<const unsigned char> bytes,

@@ -43,6 +43,8 @@ int RunCli(int argc, char** argv, std::istream& in, std::ostream& out, std::ostr
                "cadmira-cli");
   app.set_version_flag("--version", std::string("cadmira-cli ") + resources::kFileVersion);
   app.require_subcommand(1);
+  // CLI11 takes "/name" for an option on Windows; absolute paths and ribbon paths begin so.
+  app.allow_windows_style_options(false);
 
   std::vector<std::unique_ptr<CCliCommand>> commands = MakeCommands();
   std::vector<CLI::App*> subcommands;

@@ -1,3 +1,15 @@
+# Files named ...Posix.cpp/.h or ...Windows.cpp/.h (tests: ...PosixTest.cpp, ...WindowsTest.cpp)
+# hold what differs between the platforms; each build takes its own platform's files only.
+if(WIN32)
+  set(CADMIRA_OTHER_PLATFORM Posix)
+else()
+  set(CADMIRA_OTHER_PLATFORM Windows)
+endif()
+function(cadmira_drop_other_platform list)
+  list(FILTER ${list} EXCLUDE REGEX "${CADMIRA_OTHER_PLATFORM}(Test)?\\.(cpp|h)$")
+  set(${list} ${${list}} PARENT_SCOPE)
+endfunction()
+
 # The include root a library publishes: a folder of the build tree holding one link, at the
 # library's own path below the source root, to the library's folder. `#include "base/X.h"` then
 # finds base's headers for base and for what links it, and nothing else: a header of a folder the
@@ -18,6 +30,7 @@ function(cadmira_folder_library target)
   cmake_parse_arguments(ARG "" "" "LIBS;EXCLUDE" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  cadmira_drop_other_platform(sources)
   foreach(excluded ${ARG_EXCLUDE})
     list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${excluded})
   endforeach()
@@ -41,15 +54,22 @@ endfunction()
 function(cadmira_test_suite target)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  cadmira_drop_other_platform(sources)
   if(NOT sources)
     return()
   endif()
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
   target_compile_definitions(${target} PRIVATE CADMIRA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
-  gtest_discover_tests(${target}
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8"
-    DISCOVERY_TIMEOUT 60)
+  if(CMAKE_CROSSCOMPILING)
+    # Under an emulator every start is costly: one test per suite, run whole.
+    add_test(NAME ${target} COMMAND ${target} --gtest_brief=1)
+    set_tests_properties(${target} PROPERTIES ENVIRONMENT "LANG=C.UTF-8")
+  else()
+    gtest_discover_tests(${target}
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8"
+      DISCOVERY_TIMEOUT 60)
+  endif()
 endfunction()
 
 # The small main.cpp of a folder, when it has one, becomes an executable over the folder's library.

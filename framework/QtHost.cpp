@@ -6,7 +6,7 @@
 #include <QProcess>
 
 #include <cstdio>
-#include <unistd.h>
+#include <cstdlib>
 
 #include "framework/Dialog.h"
 
@@ -68,7 +68,7 @@ MessageAnswer FromQtAnswer(int answer, MessageButtons buttons) {
 
 [[noreturn]] void EndProcess(int code) {
   std::fflush(nullptr);
-  ::_exit(code);
+  std::_Exit(code);
 }
 
 QString PatternsAsQt(QString patterns) { return patterns.replace(QLatin1Char(';'), QLatin1Char(' ')).trimmed(); }

@@ -44,4 +44,34 @@ TEST(CodePageMap, EmptyAndUnconvertibleInput) {
   EXPECT_EQ(CZD_CodePageMap::Get(936)->ToBytes(u"\u3042\U0001F600x").View().back(), 'x');
 }
 
+// Every system's conversion must give these same results, faults included.
+TEST(CodePageMap, ReplacesFaultsOneUnitAtATime) {
+  struct Row {
+    int codePage;
+    std::string_view bytes;
+    std::u16string_view text;
+  };
+  const Row toWide[] = {
+      {0, "a\xE4\xB8", u"a\uFFFD\uFFFD"},
+      {0, "\xE4\xB8" "b\xE4\xB8\xAD", u"\uFFFD\uFFFD" u"b\u4E2D"},
+      {0, "\xED\xA0\x80!", u"\uFFFD\uFFFD\uFFFD!"},
+      {0, "\xC0\xAF", u"\uFFFD\uFFFD"},
+      {936, "\xD6\xD0\xD6", u"\u4E2D\uFFFD"},
+      {932, "\x82\xA0\x82", u"\u3042\uFFFD"},
+  };
+  for (const Row& row : toWide) {
+    EXPECT_EQ(CZD_CodePageMap::Get(row.codePage)->ToWide(row.bytes).View(), row.text)
+        << row.codePage;
+  }
+  const Row toBytes[] = {
+      {936, "\xD6\xD0??x", u"\u4E2D\U0001F600x"},
+      {949, "?\xB0\xA1", u"\u00E9\uAC00"},
+      {0, "?\xF0\x9F\x98\x80", u"\xDC00\U0001F600"},
+  };
+  for (const Row& row : toBytes) {
+    EXPECT_EQ(CZD_CodePageMap::Get(row.codePage)->ToBytes(row.text).View(), row.bytes)
+        << row.codePage;
+  }
+}
+
 }  // namespace

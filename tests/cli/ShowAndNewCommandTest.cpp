@@ -1,12 +1,8 @@
-#include <stdlib.h>
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -104,19 +100,12 @@ TEST_F(ShowAndNew, ShowReportsFilesItCannotUse) {
   EXPECT_NE(folder.err.find("Is a directory"), std::string::npos);
 }
 
-TEST_F(ShowAndNew, ShowReadsStandardInputAndPipes) {
+TEST_F(ShowAndNew, ShowReadsStandardInput) {
   const std::string file = Content(Example("reader-profstore.sealed.xml"));
   const CliRun fromFile = RunCommand({"show", Example("reader-profstore.sealed.xml")});
   const CliRun fromInput = RunCommand({"show", "-"}, file);
   ASSERT_EQ(fromInput.status, 0) << fromInput.err;
   EXPECT_EQ(fromInput.out, fromFile.out);
-
-  ASSERT_EQ(mkfifo(PathOf("fifo").c_str(), 0600), 0);
-  std::thread writer([&] { std::ofstream(PathOf("fifo"), std::ios::binary) << file; });
-  const CliRun fromFifo = RunCommand({"show", PathOf("fifo")});
-  writer.join();
-  ASSERT_EQ(fromFifo.status, 0) << fromFifo.err;
-  EXPECT_EQ(fromFifo.out, fromFile.out);
 }
 
 TEST_F(ShowAndNew, ShowEscapesWhatJsonCannotHoldRaw) {

@@ -1,6 +1,5 @@
 #include "document/ReadConfigFile.h"
 
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -90,7 +89,7 @@ TEST_F(ReadConfigFile_, BadInputGivesNoTreeAndNoCrash) {
   }
   // Binary noise may parse in either form, but never as a configuration file.
   EXPECT_FALSE(Read(Write("noise.bin", binary), ReadForms::PlainThenSealed).product);
-  EXPECT_FALSE(Read("/dev/null", ReadForms::PlainThenSealed).Root());
+  EXPECT_FALSE(Read(kNullDevice, ReadForms::PlainThenSealed).Root());
 }
 
 TEST_F(ReadConfigFile_, NothingParsedIsReportedAsThePlainForm) {

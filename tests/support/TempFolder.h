@@ -1,30 +1,19 @@
 #pragma once
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 #include <string>
-#include <system_error>
+
+#include "tests/support/TemporaryFolder.h"
 
 // A folder of its own for one test, removed with everything in it; a test may take away its
-// write permission, which the removal gives back first.
+// write permission, or that of files in it, which the removal gives back first.
 class TempFolder {
  public:
-  TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "cadmira-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");
-    m_folder = pattern;
-  }
+  TempFolder() : m_folder(cadmira::MakeTemporaryFolder("cadmira-test-")) {}
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::permissions(m_folder, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                                 ignored);
-    std::filesystem::remove_all(m_folder, ignored);
-  }
+  ~TempFolder() { cadmira::RemoveTemporaryFolder(m_folder); }
 
   const std::filesystem::path& Folder() const { return m_folder; }
   std::string Path(const std::string& name) const { return (m_folder / name).string(); }

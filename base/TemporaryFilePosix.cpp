@@ -1,4 +1,4 @@
-#include "base/TemporaryFile.h"
+#include "base/TemporaryFilePosix.h"
 
 #include <dirent.h>
 #include <fcntl.h>
