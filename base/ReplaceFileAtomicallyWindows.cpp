@@ -41,14 +41,6 @@ Error SystemError(const std::string& what, const std::string& path, DWORD code) 
   return Error{what + " " + path + ": " + SystemErrorText(code)};
 }
 
-// The folder as the user wrote it, for messages.
-std::string FolderOf(const std::string& path) {
-  const auto slash = path.find_last_of("/\\");
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return path.substr(0, 1);
-  return path.substr(0, slash);
-}
-
 std::wstring SystemFolderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L'\\')); }
 std::wstring SystemNameOf(const std::wstring& path) { return path.substr(path.find_last_of(L'\\') + 1); }
 
@@ -229,7 +221,8 @@ Result<Replaced> ReplaceFileAtomically(const std::string& path, std::span<const 
 
   TemporaryFile temporary;
   if (const DWORD code = temporary.Create(stem, calls.openFile); code != ERROR_SUCCESS) {
-    return SystemError("Cannot create a temporary file in", FolderOf(path), code);
+    // The reason alone, as on Linux: the person knows the target, never the temporary file.
+    return Error{"cannot write " + path + ": " + SystemErrorText(code)};
   }
   if (Status filled = Fill(temporary, path, bytes, calls); !filled) return filled.error();
   if (!temporary.Close()) return SystemError("Cannot keep the temporary file for", path, GetLastError());

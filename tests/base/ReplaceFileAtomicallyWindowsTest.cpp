@@ -114,8 +114,7 @@ TEST_F(ReplaceFileAtomicallyWindows, RefusesWhatItMustNotReplace) {
   const Case cases[] = {
       {PathOf("readonly.xml"), "Cannot replace " + PathOf("readonly.xml") + ": the file is read-only"},
       {PathOf("folder.xml"), "Cannot replace " + PathOf("folder.xml") + ": it is a folder"},
-      {PathOf("missing\\file.xml"),
-       "Cannot create a temporary file in " + PathOf("missing") + ": No such file or directory"},
+      {PathOf("missing\\file.xml"), "cannot write " + PathOf("missing\\file.xml") + ": No such file or directory"},
       {"", "No file name was given"},
   };
   for (const Case& c : cases) {
@@ -204,7 +203,7 @@ TEST_F(ReplaceFileAtomicallyWindows, FaultsPutInForEveryWriteFailItWithTheSystem
       {"final move", [](ReplaceSystemCalls& calls) { calls.rename = &MoveFails; },
        "Cannot replace " + PathOf("profstore.xml") + ": "},
       {"unwritable folder", [](ReplaceSystemCalls& calls) { calls.openFile = &FolderRefuses; },
-       "Cannot create a temporary file in " + Utf8FromWide(m_folder.wstring()) + ": Permission denied"},
+       "cannot write " + PathOf("profstore.xml") + ": Permission denied"},
   };
   WriteFile(PathOf("profstore.xml"), "old");
   for (const Fault& fault : faults) {
