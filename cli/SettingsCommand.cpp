@@ -9,6 +9,7 @@
 #include "cli/ExitCode.h"
 #include "cli/JsonWriter.h"
 #include "pages/view/ProductWords.h"
+#include "pages/view/RibbonPathText.h"
 #include "pages/view/Vocabulary.h"
 #include "document/ProductTable.h"
 #include "document/Utf8Text.h"
@@ -145,7 +146,7 @@ void WriteRibbonPaths(const pages::CModelPages& pages, std::ostream& out) {
   const pages::CRibbonTree& ribbon = pages.Ribbon();
   for (pages::CRibbonTree::Node node = 0; node < ribbon.NodeCount(); ++node) {
     // The nameless group of the ribbon's own tab elements cannot be named.
-    if (!ribbon.Record(node).Name.empty()) out << document::ToUtf8(RibbonPathText(ribbon.PathOf(node))) << '\n';
+    if (!ribbon.Record(node).Name.empty()) out << document::ToUtf8(pages::RibbonPathText(ribbon.PathOf(node))) << '\n';
   }
 }
 
