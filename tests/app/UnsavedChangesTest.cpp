@@ -166,7 +166,9 @@ TEST_F(UnsavedChangesTest, EveryActionThatWouldLoseAChangeAsksFirstAndFollowsThe
         EXPECT_EQ(Version(*window)->text(), QStringLiteral("12.0"));
         EXPECT_TRUE(window->isWindowModified());
       }
-      if (answer == MessageAnswer::Save) EXPECT_FALSE(window->isWindowModified());
+      if (answer == MessageAnswer::Save) {
+        EXPECT_FALSE(window->isWindowModified());
+      }
       m_host.Clear();
     }
   }
