@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <thread>
@@ -22,10 +24,18 @@ class ReportTest : public ::testing::Test {
   void SetUp() override {
     m_previous = std::filesystem::current_path();
     std::filesystem::current_path(CADMIRA_SOURCE_DIR);
+#ifdef _WIN32
+    _putenv_s("SOURCE_DATE_EPOCH", kSourceDate);
+#else
     setenv("SOURCE_DATE_EPOCH", kSourceDate, 1);
+#endif
   }
   void TearDown() override {
+#ifdef _WIN32
+    _putenv_s("SOURCE_DATE_EPOCH", "");
+#else
     unsetenv("SOURCE_DATE_EPOCH");
+#endif
     std::filesystem::current_path(m_previous);
   }
 
@@ -115,6 +125,7 @@ TEST_F(ReportTest, BadInputGetsTheMessagesAndExitCodesOfShow) {
   }
 }
 
+#ifndef _WIN32
 TEST_F(ReportTest, AFifoIsReadToItsEnd) {
   TempFolder folder;
   const std::string fifo = folder.Path("fifo");
@@ -129,6 +140,7 @@ TEST_F(ReportTest, AFifoIsReadToItsEnd) {
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("\"Contoso PDF Viewer\""), std::string::npos);
 }
+#endif
 
 }  // namespace
 }  // namespace cadmira::cli
