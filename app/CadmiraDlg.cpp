@@ -58,10 +58,10 @@ CCadmiraDlg::CCadmiraDlg(QString startFile, StartFileRead read, QWidget* parent)
     : Dialog(kDialogId, parent), m_strStartFile(std::move(startFile)), m_startFileRead(read) {
   SetKeyPassThrough(true);
   m_fileCommands.SetUnsavedChanges(&m_unsaved);
-  connect(this, &CCadmiraDlg::FilesDropped, this, [this](const QStringList& paths) { m_fileCommands.OpenDroppedFiles(paths); });
-  connect(this, &CCadmiraDlg::StartFileNamed, this, [this](const QString& path) {
-    m_fileCommands.OpenStartFile(path, m_startFileRead);
-  });
+  connect(this, &CCadmiraDlg::FilesDropped, this,
+          [this](const QStringList& paths) { m_fileCommands.OpenDroppedFiles(paths); });
+  connect(this, &CCadmiraDlg::StartFileNamed, this,
+          [this](const QString& path) { m_fileCommands.OpenStartFile(path, m_startFileRead); });
 }
 
 CCadmiraDlg::~CCadmiraDlg() = default;
@@ -89,8 +89,9 @@ void CCadmiraDlg::OnInitDialog() {
   }
 
   m_document.m_nProduct = resources::ProductNumber(framework::StoredProduct());
-  setWindowTitle(LoadUiString(framework::StoredProduct() == resources::Product::Reader ? resources::kReaderWindowTitle
-                                                                                        : resources::kOrvantaWindowTitle));
+  setWindowTitle(LoadUiString(framework::StoredProduct() == resources::Product::Reader
+                                  ? resources::kReaderWindowTitle
+                                  : resources::kOrvantaWindowTitle));
   AddShortcuts();
   m_unsaved.TakeBaseline();
   FollowPageEdits();
@@ -99,7 +100,7 @@ void CCadmiraDlg::OnInitDialog() {
 }
 
 void CCadmiraDlg::SetButtonTexts() {
-  const std::pair<int, int> texts[] = {{kImportButton, 101}, {kExportButton, 102},    {kSaveButton, 103},
+  const std::pair<int, int> texts[] = {{kImportButton, 101},    {kExportButton, 102}, {kSaveButton, 103},
                                        {kInterfaceButton, 106}, {kCancelButton, 104}, {kHelpButton, 105}};
   for (const auto& [id, stringId] : texts) {
     if (QPushButton* button = Button(id)) button->setText(LoadUiString(stringId));
@@ -109,7 +110,8 @@ void CCadmiraDlg::SetButtonTexts() {
   if (QPushButton* help = Button(kHelpButton)) connect(help, &QPushButton::clicked, this, &CCadmiraDlg::OnHelp);
   if (QPushButton* change = Button(kInterfaceButton)) {
     connect(change, &QPushButton::clicked, this, [this] {
-      InterfaceChange(this, [this] { return m_unsaved.MayLoseChanges([this] { return m_fileCommands.SaveChanges(); }); });
+      InterfaceChange(this,
+                      [this] { return m_unsaved.MayLoseChanges([this] { return m_fileCommands.SaveChanges(); }); });
     });
   }
   if (QPushButton* import = Button(kImportButton)) {
@@ -135,8 +137,8 @@ void CCadmiraDlg::AddShortcuts() {
     QPushButton* button = Button(id);
     if (button == nullptr) continue;
     button->setShortcut(key);
-    button->setToolTip(QStringLiteral("%1 (%2)").arg(button->text().remove(QLatin1Char('&')),
-                                                     key.toString(QKeySequence::NativeText)));
+    button->setToolTip(
+        QStringLiteral("%1 (%2)").arg(button->text().remove(QLatin1Char('&')), key.toString(QKeySequence::NativeText)));
   }
   auto* find = new QAction(this);
   find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
@@ -279,9 +281,9 @@ void CCadmiraDlg::OrderFocusChain() {
   // last button back to the tab strip; Tab passes over the hidden pages.
   framework::TabControl* tabs = TabControl();
   std::vector<QWidget*> chain{tabs != nullptr ? tabs->TabBar() : nullptr};
-  for (const framework::PageDialog* page : {static_cast<framework::PageDialog*>(&m_preferencesPage),
-                                            static_cast<framework::PageDialog*>(&m_ribbonPage),
-                                            static_cast<framework::PageDialog*>(&m_pluginsPage)}) {
+  for (const framework::PageDialog* page :
+       {static_cast<framework::PageDialog*>(&m_preferencesPage), static_cast<framework::PageDialog*>(&m_ribbonPage),
+        static_cast<framework::PageDialog*>(&m_pluginsPage)}) {
     const std::vector<QWidget*> controls = page->FocusChain();
     chain.insert(chain.end(), controls.begin(), controls.end());
   }
@@ -328,8 +330,8 @@ void CCadmiraDlg::OnTabClicked() {
 }
 
 void CCadmiraDlg::OnHelp() {
-  framework::CurrentHost().MessageBox(this, LoadUiString(resources::kHelpText), LoadUiString(resources::kNotice), framework::MessageIcon::Information,
-                                      framework::MessageButtons::Ok);
+  framework::CurrentHost().MessageBox(this, LoadUiString(resources::kHelpText), LoadUiString(resources::kNotice),
+                                      framework::MessageIcon::Information, framework::MessageButtons::Ok);
 }
 
 void CCadmiraDlg::OnAbout() {

@@ -27,10 +27,9 @@ void InterfaceChange(QWidget* owner, const std::function<bool()>& mayRestart) {
   localization::CUIChangedlg dialog(owner);
   if (dialog.DoModal() != framework::kIdOk) return;
   StoreInterfaceChoice(dialog.LanguageIndex(), dialog.ProductIndex());
-  const framework::MessageAnswer answer =
-      framework::CurrentHost().MessageBox(owner, LoadUiString(resources::kRestartQuestion),
-                                          LoadUiString(resources::kInterfaceChangeCaption),
-                                          framework::MessageIcon::Question, framework::MessageButtons::YesNo);
+  const framework::MessageAnswer answer = framework::CurrentHost().MessageBox(
+      owner, LoadUiString(resources::kRestartQuestion), LoadUiString(resources::kInterfaceChangeCaption),
+      framework::MessageIcon::Question, framework::MessageButtons::YesNo);
   if (answer != framework::MessageAnswer::Yes) return;
   if (mayRestart && !mayRestart()) return;
   RestartProgram(owner);

@@ -57,13 +57,15 @@ framework::FileDialogRequest SaveReportRequest() {
   return request;
 }
 
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString FromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace
 
 int CReportCommands::Product() const {
   return m_window.Document().m_nProduct == document::kReaderProduct ? document::kReaderProduct
-                                                                     : document::kOrvantaProduct;
+                                                                    : document::kOrvantaProduct;
 }
 
 pages::PageView CReportCommands::CurrentView() const {

@@ -24,10 +24,10 @@ QByteArray ReportPdf(const QString& html, const QString& title, const QString& f
     QPdfWriter writer(&buffer);
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("Cadmira"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
-                                               kMarginMillimetres),
-                                     QPageLayout::Millimeter));
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                    QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+                    QPageLayout::Millimeter));
     QTextDocument document;
     QFont font(fontFamily, kPointSize);
     // No ligatures where the writing does not need them, so that "fi" is found and copied as two letters.

@@ -12,7 +12,6 @@ namespace {
 
 using localization::LoadUiString;
 
-
 const QString kModifiedPlaceholder = QStringLiteral("[*]");
 
 }  // namespace

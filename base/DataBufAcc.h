@@ -8,8 +8,7 @@ class IZD_Allocator;
 class CXML_DataBufAcc final : public IZD_BufferRead {
  public:
   // Null when memory is short.
-  static CXML_DataBufAcc* Create(const unsigned char* buffer, std::uint32_t size,
-                                 IZD_Allocator* allocator = nullptr);
+  static CXML_DataBufAcc* Create(const unsigned char* buffer, std::uint32_t size, IZD_Allocator* allocator = nullptr);
 
   void Destroy() override;
   bool AtEnd() const override { return m_position >= m_size; }

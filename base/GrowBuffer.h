@@ -11,8 +11,7 @@ class IZD_Allocator;
 class CZD_GrowBuffer {
  public:
   // A step of 0 grows by a quarter of the capacity, at least 128 bytes at a time.
-  explicit CZD_GrowBuffer(int step = 0, IZD_Allocator* allocator = nullptr)
-      : m_pAllocator(allocator), m_nStep(step) {}
+  explicit CZD_GrowBuffer(int step = 0, IZD_Allocator* allocator = nullptr) : m_pAllocator(allocator), m_nStep(step) {}
   CZD_GrowBuffer(const CZD_GrowBuffer&) = delete;
   CZD_GrowBuffer& operator=(const CZD_GrowBuffer&) = delete;
   ~CZD_GrowBuffer();

@@ -131,8 +131,8 @@ Status VerifyContent(int fd, const std::string& path, std::span<const unsigned c
 std::string SyncFolder(const std::string& folder, const ReplaceSystemCalls& calls) {
   const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) {
-    return "the file was replaced, but its folder " + folder + " could not be opened to sync it: " +
-           std::strerror(errno);
+    return "the file was replaced, but its folder " + folder +
+           " could not be opened to sync it: " + std::strerror(errno);
   }
   const int result = calls.syncFolder(fd);
   const int code = errno;

@@ -80,8 +80,8 @@ std::wstring FinalPath(const std::wstring& path) {
 
 // Whether another program has the file open in a way that forbids replacing it.
 bool HeldOpenElsewhere(const std::wstring& path) {
-  const HANDLE file = CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE file = CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file != INVALID_HANDLE_VALUE) {
     CloseHandle(file);
     return false;
@@ -173,7 +173,8 @@ Status WriteAll(HANDLE file, std::span<const unsigned char> bytes, const std::st
     const std::size_t left = bytes.size() - done;
     const auto size = static_cast<unsigned long>(left < kLargestWrite ? left : kLargestWrite);
     unsigned long written = 0;
-    if (!calls.write(file, bytes.data() + done, size, &written)) return SystemError("Cannot write", path, GetLastError());
+    if (!calls.write(file, bytes.data() + done, size, &written))
+      return SystemError("Cannot write", path, GetLastError());
     if (written == 0) return SystemError("Cannot write", path, ERROR_WRITE_FAULT);
     done += written;
   }

@@ -72,8 +72,7 @@ inline bool MatchesName(const unsigned char* p, const unsigned char* end, const 
       std::memcpy(&c, p + 8, 8);
       std::memcpy(&d, expected + 8, 8);
       const unsigned char after = p[length];
-      return a == b && ((c ^ d) << (8 * (16 - length))) == 0 && after != ':' &&
-             !xmlchar::Is(after, xmlchar::kNameChar);
+      return a == b && ((c ^ d) << (8 * (16 - length))) == 0 && after != ':' && !xmlchar::Is(after, xmlchar::kNameChar);
     }
   }
   // Whole words while more than one is left; the last 1-8 bytes are compared as one word.

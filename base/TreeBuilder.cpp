@@ -155,8 +155,7 @@ void CXML_TreeBuilder::SkipMarkupDeclaration() {
   }
 }
 
-void CXML_TreeBuilder::ReadTagName(bool lessConsumed, std::string_view& prefix, std::string_view& name,
-                                   bool& endTag) {
+void CXML_TreeBuilder::ReadTagName(bool lessConsumed, std::string_view& prefix, std::string_view& name, bool& endTag) {
   prefix = {};
   name = {};
   endTag = false;
@@ -291,8 +290,7 @@ void CXML_TreeBuilder::ReadTagName(bool lessConsumed, std::string_view& prefix, 
       if (length < CXML_TextWriter::kShortUnits && value[length] >= 0x80) {
         const unsigned bytes = xmlrun::StopIn16(value, quote);
         if (bytes < CXML_TextWriter::kShortUnits && value[bytes] == quote) {
-          const std::ptrdiff_t units =
-              xmlrun::DecodeWhole(value, value + bytes, CXML_TextWriter::ShortRoom(*m_pArena));
+          const std::ptrdiff_t units = xmlrun::DecodeWhole(value, value + bytes, CXML_TextWriter::ShortRoom(*m_pArena));
           if (units >= 0) {
             p = value + bytes + 1;
             ++m_nAttributeIndex;
@@ -424,9 +422,7 @@ void CXML_TreeBuilder::AddTextSegment(TextBlock* block) {
   }
 }
 
-void CXML_TreeBuilder::FlushOpenText() {
-  AddTextSegment(m_text.Commit(KeptUnits(m_text.Units(), m_text.Length())));
-}
+void CXML_TreeBuilder::FlushOpenText() { AddTextSegment(m_text.Commit(KeptUnits(m_text.Units(), m_text.Length()))); }
 
 void CXML_TreeBuilder::FinishElement() {
   FlushText();
@@ -468,12 +464,8 @@ void CXML_TreeBuilder::FinishElement() {
   if (!parent) {
     element = &(new (memory) CXML_TreeRoot{nullptr, {}})->element;
   }
-  return new (element) CXML_TreeElement{parent,
-                                        CZD_ByteStr::AdoptBlock(prefix),
-                                        CZD_ByteStr::AdoptBlock(name),
-                                        attributes,
-                                        static_cast<int>(count),
-                                        0,
+  return new (element) CXML_TreeElement{parent,     CZD_ByteStr::AdoptBlock(prefix), CZD_ByteStr::AdoptBlock(name),
+                                        attributes, static_cast<int>(count),         0,
                                         nullptr};
 }
 

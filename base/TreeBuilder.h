@@ -107,5 +107,4 @@ class CXML_TreeBuilder {
 
 // Parses one document from any block reader; ParseDocument is this over one memory buffer.
 CXML_TreeElement* ParseFromReader(IZD_BufferRead& reader, bool keepSpaces, std::uint64_t* parsedSize,
-                                  IZD_Allocator* allocator,
-                                  std::size_t maxTextUnits = CXML_TreeBuilder::kMaxTextUnits);
+                                  IZD_Allocator* allocator, std::size_t maxTextUnits = CXML_TreeBuilder::kMaxTextUnits);

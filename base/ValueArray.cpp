@@ -50,8 +50,7 @@ bool CZD_ValueArray::SetSize(int size, int growBy) {
                 static_cast<std::size_t>(capacity - m_nSize) * unit);
     m_nCapacity = capacity;
   } else if (size > m_nSize) {
-    std::memset(m_pData + static_cast<std::size_t>(m_nSize) * unit, 0,
-                static_cast<std::size_t>(size - m_nSize) * unit);
+    std::memset(m_pData + static_cast<std::size_t>(m_nSize) * unit, 0, static_cast<std::size_t>(size - m_nSize) * unit);
   }
   m_nSize = size;
   return true;

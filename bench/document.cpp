@@ -114,9 +114,8 @@ template <class Ours, class Reference>
 void TimeAgainstReference(benchmark::State& state, Ours ours, Reference reference, std::size_t repeats = 9) {
   std::vector<double> medians;
   for (auto _ : state) {
-    medians = bench::InterleavedMedians({[&] { benchmark::DoNotOptimize(ours()); },
-                                         [&] { benchmark::DoNotOptimize(reference()); }},
-                                        repeats);
+    medians = bench::InterleavedMedians(
+        {[&] { benchmark::DoNotOptimize(ours()); }, [&] { benchmark::DoNotOptimize(reference()); }}, repeats);
     state.SetIterationTime(medians[0]);
   }
   state.counters["ours_ms"] = 1000 * medians[0];
@@ -133,13 +132,15 @@ void WriteAgainstReference(benchmark::State& state, Ours ours, Reference referen
 
 void WriteHiddenRibbonControls(benchmark::State& state) {
   const std::vector<RibbonPath> ribbon = ManyRibbonPaths();
-  WriteAgainstReference(state, [&] { return OurWrite({}, ribbon); }, [&] { return ReferenceWrite({}, ribbon); });
+  WriteAgainstReference(
+      state, [&] { return OurWrite({}, ribbon); }, [&] { return ReferenceWrite({}, ribbon); });
 }
 BENCHMARK(WriteHiddenRibbonControls)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void WriteHiddenPlugins(benchmark::State& state) {
   const std::vector<std::u16string> plugins = ManyPlugins();
-  WriteAgainstReference(state, [&] { return OurWrite(plugins, {}); }, [&] { return ReferenceWrite(plugins, {}); });
+  WriteAgainstReference(
+      state, [&] { return OurWrite(plugins, {}); }, [&] { return ReferenceWrite(plugins, {}); });
 }
 BENCHMARK(WriteHiddenPlugins)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -88,9 +88,12 @@ class CEmptyRibbonPage : public cadmira::framework::PageDialog {
  protected:
   void OnInitDialog() override {
     cadmira::localization::RelabelDialog(this, TemplateId());
-    if (auto* label = item<QLabel>(cadmira::resources::kRibbonLabel)) label->setText(cadmira::localization::LoadUiString(cadmira::resources::kRibbonOptionsLabel));
-    if (auto* box = item<QGroupBox>(cadmira::resources::kRibbonDescriptionBox)) box->setTitle(cadmira::localization::LoadUiString(cadmira::resources::kDescriptionTitle));
-    if (auto* text = item<QPlainTextEdit>(cadmira::resources::kRibbonDescriptionEdit)) text->setPlainText(cadmira::localization::LoadUiString(cadmira::resources::kRibbonDescription));
+    if (auto* label = item<QLabel>(cadmira::resources::kRibbonLabel))
+      label->setText(cadmira::localization::LoadUiString(cadmira::resources::kRibbonOptionsLabel));
+    if (auto* box = item<QGroupBox>(cadmira::resources::kRibbonDescriptionBox))
+      box->setTitle(cadmira::localization::LoadUiString(cadmira::resources::kDescriptionTitle));
+    if (auto* text = item<QPlainTextEdit>(cadmira::resources::kRibbonDescriptionEdit))
+      text->setPlainText(cadmira::localization::LoadUiString(cadmira::resources::kRibbonDescription));
   }
 };
 
@@ -169,12 +172,13 @@ class ShareReporter : public benchmark::ConsoleReporter {
     const auto page = m_times.find("FillPage");
     const auto empty = m_times.find("EmptyPage");
     if (page != m_times.end() && empty != m_times.end()) {
-      std::printf("filling the page's tree: %.3f ms CPU, %.1f%% of the main window's start-up\n", page->second - empty->second,
-                  100.0 * (page->second - empty->second) / window->second);
+      std::printf("filling the page's tree: %.3f ms CPU, %.1f%% of the main window's start-up\n",
+                  page->second - empty->second, 100.0 * (page->second - empty->second) / window->second);
     }
     for (const auto& [name, time] : m_times) {
-      if (name != "MainWindow") std::printf("%s: %.3f ms CPU, %.1f%% of the main window's start-up\n", name.c_str(), time,
-                                            100.0 * time / window->second);
+      if (name != "MainWindow")
+        std::printf("%s: %.3f ms CPU, %.1f%% of the main window's start-up\n", name.c_str(), time,
+                    100.0 * time / window->second);
     }
   }
 

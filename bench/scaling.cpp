@@ -62,10 +62,43 @@ void DeepRibbon(benchmark::State& state) { Scaling(state, bench::DeepRibbon); }
 void ManyDistinctNames(benchmark::State& state) { Scaling(state, bench::ManyDistinctNames); }
 void ReferenceText(benchmark::State& state) { Scaling(state, bench::ReferenceText); }
 
-BENCHMARK(ManyAttributes)->ArgName("attributes")->Arg(10000)->Arg(20000)->Arg(40000)->Arg(80000)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(DeepRibbon)->ArgName("levels")->Arg(1000)->Arg(2000)->Arg(4000)->Arg(8000)->Arg(16000)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(ManyDistinctNames)->ArgName("names")->Arg(10000)->Arg(20000)->Arg(40000)->Arg(80000)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(ReferenceText)->ArgName("repeats")->Arg(10000)->Arg(20000)->Arg(40000)->Arg(80000)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(ManyAttributes)
+    ->ArgName("attributes")
+    ->Arg(10000)
+    ->Arg(20000)
+    ->Arg(40000)
+    ->Arg(80000)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(DeepRibbon)
+    ->ArgName("levels")
+    ->Arg(1000)
+    ->Arg(2000)
+    ->Arg(4000)
+    ->Arg(8000)
+    ->Arg(16000)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(ManyDistinctNames)
+    ->ArgName("names")
+    ->Arg(10000)
+    ->Arg(20000)
+    ->Arg(40000)
+    ->Arg(80000)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(ReferenceText)
+    ->ArgName("repeats")
+    ->Arg(10000)
+    ->Arg(20000)
+    ->Arg(40000)
+    ->Arg(80000)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -14,8 +14,9 @@ namespace cadmira::cli {
 CLI::App* CApplyCommand::Register(CLI::App& app) {
   CLI::App* command =
       app.add_subcommand("apply", "Write the file whose pages show what a manifest says (configuration as code)");
-  AddInputArgument(*command, "MANIFEST",
-                   "JSON with product, version, settings, hiddenPlugins, hiddenRibbon (or show --json output); - reads standard input");
+  AddInputArgument(
+      *command, "MANIFEST",
+      "JSON with product, version, settings, hiddenPlugins, hiddenRibbon (or show --json output); - reads standard input");
   command->add_option("OUT", m_strOutput, "The file to write, or - for standard output")->required();
   AddProductOption(*command);
   command->add_flag("--plain", m_bPlain, "Write the plain XML instead of the sealed form");

@@ -39,8 +39,9 @@ int RunChecked(CCliCommand& command, CliStreams& streams) {
 }  // namespace
 
 int RunCli(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err) {
-  CLI::App app("Reads, checks and writes the configuration files of Zandor Reader and Zandor OrvantaPDF as the editor does.",
-               "cadmira-cli");
+  CLI::App app(
+      "Reads, checks and writes the configuration files of Zandor Reader and Zandor OrvantaPDF as the editor does.",
+      "cadmira-cli");
   app.set_version_flag("--version", std::string("cadmira-cli ") + resources::kFileVersion);
   app.require_subcommand(1);
   // CLI11 takes "/name" for an option on Windows; absolute paths and ribbon paths begin so.

@@ -23,14 +23,29 @@ void AppendUnitEscape(std::uint32_t unit, std::string& out) {
 // The escapes every JSON string needs: quote, backslash and control characters.
 bool AppendSimpleEscape(std::uint32_t c, std::string& out) {
   switch (c) {
-    case '"': out += "\\\""; return true;
-    case '\\': out += "\\\\"; return true;
-    case '\b': out += "\\b"; return true;
-    case '\f': out += "\\f"; return true;
-    case '\n': out += "\\n"; return true;
-    case '\r': out += "\\r"; return true;
-    case '\t': out += "\\t"; return true;
-    default: break;
+    case '"':
+      out += "\\\"";
+      return true;
+    case '\\':
+      out += "\\\\";
+      return true;
+    case '\b':
+      out += "\\b";
+      return true;
+    case '\f':
+      out += "\\f";
+      return true;
+    case '\n':
+      out += "\\n";
+      return true;
+    case '\r':
+      out += "\\r";
+      return true;
+    case '\t':
+      out += "\\t";
+      return true;
+    default:
+      break;
   }
   if (c < 0x20) {
     AppendUnitEscape(c, out);

@@ -45,7 +45,8 @@ std::size_t LintConfigFile(const document::ConfigFile& file, std::optional<int> 
   }
   if (product && *product != *file.product) {
     sink({"wrong-product",
-          "a file of " + pages::ProductName(*file.product) + ", which the editor for " + pages::ProductName(*product) + " refuses",
+          "a file of " + pages::ProductName(*file.product) + ", which the editor for " + pages::ProductName(*product) +
+              " refuses",
           rootPath});
     return 1;
   }
@@ -61,8 +62,8 @@ std::size_t LintConfigFile(const document::ConfigFile& file, std::optional<int> 
 }
 
 CLI::App* CLintCommand::Register(CLI::App& app) {
-  CLI::App* command =
-      app.add_subcommand("lint", "Report what the editor would silently misread, ignore or drop in a file (exit 1 if anything)");
+  CLI::App* command = app.add_subcommand(
+      "lint", "Report what the editor would silently misread, ignore or drop in a file (exit 1 if anything)");
   AddProductOption(*command);
   AddJsonFlag(*command);
   AddInputArgument(*command, "FILE", "The configuration file (plain or sealed), or - for standard input");
@@ -89,7 +90,8 @@ int CLintCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& strea
     json.BeginObject();
     json.Key("findings");
     json.BeginArray();
-    found = LintConfigFile(file, product, [&](const Finding& finding) { WriteJsonFinding(json, finding); }, truncated);
+    found = LintConfigFile(
+        file, product, [&](const Finding& finding) { WriteJsonFinding(json, finding); }, truncated);
     json.EndArray();
     json.EndObject();
     streams.out << '\n';

@@ -149,8 +149,9 @@ void CLinter::CheckPreference(const CXML_TreeElement* element, const PreferenceR
   const std::string key = document::ToUtf8(row.key);
   if (!document::RowAppliesTo(row, m_vocabulary.Product())) {
     Add("other-product-key",
-        key + " is a setting of " + pages::ProductName(pages::OtherProduct(m_vocabulary.Product())) + ": the editor keeps it on a page " +
-            pages::ProductName(m_vocabulary.Product()) + " does not show, and Save drops it",
+        key + " is a setting of " + pages::ProductName(pages::OtherProduct(m_vocabulary.Product())) +
+            ": the editor keeps it on a page " + pages::ProductName(m_vocabulary.Product()) +
+            " does not show, and Save drops it",
         m_paths.Of(element));
   }
   CheckAttributes(element, row);
@@ -167,22 +168,26 @@ void CLinter::CheckAttributes(const CXML_TreeElement* element, const PreferenceR
     if (IsKnownAttribute(row, name)) continue;
     std::string hint;
     for (std::u16string_view attribute : row.attributes) {
-      if (AsciiEqualNoCase(document::ToUtf8(attribute), name)) hint = " (names are matched exactly: " + document::ToUtf8(attribute) + ")";
+      if (AsciiEqualNoCase(document::ToUtf8(attribute), name))
+        hint = " (names are matched exactly: " + document::ToUtf8(attribute) + ")";
     }
-    Add("unknown-attribute", document::ToUtf8(row.key) + " has no attribute " + name + ", so the editor ignores it" + hint,
+    Add("unknown-attribute",
+        document::ToUtf8(row.key) + " has no attribute " + name + ", so the editor ignores it" + hint,
         m_paths.OfAttribute(element, name));
   }
 }
 
-void CLinter::CheckBinding(const CXML_TreeElement* element, const PreferenceBinding& binding, const PreferenceRow& row) {
+void CLinter::CheckBinding(const CXML_TreeElement* element, const PreferenceBinding& binding,
+                           const PreferenceRow& row) {
   const pages::SettingName* setting = m_vocabulary.OfBinding(binding);
   if (!setting) {
     for (std::u16string_view name : binding.attributes) {
       const std::string attribute = document::ToUtf8(name);
       const std::u16string value = document::AttributeOrEmpty(element, attribute);
       if (!value.empty()) {
-        Add("ignored-value", document::ToUtf8(row.key) + ' ' + attribute + '=' + Quoted(value) +
-                                 " is never read, and Save writes it empty",
+        Add("ignored-value",
+            document::ToUtf8(row.key) + ' ' + attribute + '=' + Quoted(value) +
+                " is never read, and Save writes it empty",
             m_paths.OfAttribute(element, attribute));
       }
     }
@@ -194,19 +199,22 @@ void CLinter::CheckBinding(const CXML_TreeElement* element, const PreferenceBind
     case MappingRule::States:
       if (document::MatchedState(binding, element) >= 0) return;
       if (binding.unmatchedState < 0) {
-        Add("unmatched-value", setting->name + ": " + values + " matches no reading rule; the editor leaves the control as it was (" +
-                                   std::string(pages::CVocabulary::StateWord(setting->kind, 0)) + " on fresh pages)",
+        Add("unmatched-value",
+            setting->name + ": " + values + " matches no reading rule; the editor leaves the control as it was (" +
+                std::string(pages::CVocabulary::StateWord(setting->kind, 0)) + " on fresh pages)",
             where);
       } else {
-        Add("unmatched-value", setting->name + ": " + values + " matches no reading rule; the editor reads it as " +
-                                   std::string(pages::CVocabulary::StateWord(setting->kind, binding.unmatchedState)),
+        Add("unmatched-value",
+            setting->name + ": " + values + " matches no reading rule; the editor reads it as " +
+                std::string(pages::CVocabulary::StateWord(setting->kind, binding.unmatchedState)),
             where);
       }
       return;
     case MappingRule::IntegerOn: {
       const std::string attribute = document::ToUtf8(binding.attributes[0]);
       if (document::AttributeOrEmpty(element, attribute).empty() || document::ReadsAsOn(binding, element)) return;
-      Add("unmatched-value", setting->name + ": " + values + " is not 1, so the editor leaves the box as it was (off on fresh pages)",
+      Add("unmatched-value",
+          setting->name + ": " + values + " is not 1, so the editor leaves the box as it was (off on fresh pages)",
           where);
       return;
     }
@@ -230,8 +238,8 @@ void CLinter::CheckPlugins() {
   const std::optional<std::u16string> value = document::ReadUnloadPluginArray(m_root);
   if (!plugin || !value) return;
   const std::size_t last = value->rfind(u';');
-  const std::u16string_view rest = last == std::u16string::npos ? std::u16string_view(*value)
-                                                                  : std::u16string_view(*value).substr(last + 1);
+  const std::u16string_view rest =
+      last == std::u16string::npos ? std::u16string_view(*value) : std::u16string_view(*value).substr(last + 1);
   if (!rest.empty()) {
     Add("plugin-without-semicolon", Quoted(rest) + " has no \";\" after it, so the editor ignores it",
         m_paths.OfAttribute(plugin, "UnloadPluginArray"));
@@ -252,8 +260,8 @@ void CLinter::CheckRibbon() {
   document::VisitHiddenRibbonPaths(m_root, [&](std::span<const std::u16string> path) {
     if (m_pages.Ribbon().FindPath(path) != pages::CRibbonTree::kNoNode) return;
     Add("unknown-ribbon-name",
-        "the ribbon of " + pages::ProductName(m_vocabulary.Product()) + " has no " +
-            '"' + document::ToUtf8(pages::RibbonPathText(document::RibbonPath(path.begin(), path.end()))) +
+        "the ribbon of " + pages::ProductName(m_vocabulary.Product()) + " has no " + '"' +
+            document::ToUtf8(pages::RibbonPathText(document::RibbonPath(path.begin(), path.end()))) +
             "\", so the editor drops it",
         where);
   });

@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include "cli/ElementPaths.h"
 #include "cli/Finding.h"
 #include "pages/view/Vocabulary.h"

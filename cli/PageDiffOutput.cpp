@@ -54,8 +54,8 @@ void WritePageDiffText(const PageDiff& diff, std::ostream& out) {
         << '\n';
   }
   if (diff.version) {
-    out << "version: " << CJsonWriter::Quoted(diff.version->first) << " -> " << CJsonWriter::Quoted(diff.version->second)
-        << '\n';
+    out << "version: " << CJsonWriter::Quoted(diff.version->first) << " -> "
+        << CJsonWriter::Quoted(diff.version->second) << '\n';
   }
   for (const PageDiff::Setting& setting : diff.settings) {
     out << setting.name << ": " << Quoted(setting.a) << " -> " << Quoted(setting.b) << '\n';

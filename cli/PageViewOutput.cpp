@@ -40,7 +40,8 @@ void WritePageViewText(const pages::PageView& view, std::ostream& out) {
     out << "    " << setting.name << " = " << CJsonWriter::Quoted(setting.value) << '\n';
   }
   out << "  hiddenPlugins: " << view.hiddenPlugins.size() << '\n';
-  for (const pages::ShownPlugin& plugin : view.hiddenPlugins) out << "    " << CJsonWriter::Quoted(plugin.fileName) << '\n';
+  for (const pages::ShownPlugin& plugin : view.hiddenPlugins)
+    out << "    " << CJsonWriter::Quoted(plugin.fileName) << '\n';
   out << "  hiddenRibbon: " << view.hiddenRibbon.size() << '\n';
   for (const pages::ShownRibbonElement& element : view.hiddenRibbon) {
     out << "    " << CJsonWriter::Quoted(element.path) << '\n';

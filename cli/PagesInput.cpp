@@ -25,8 +25,8 @@ PagesInput LoadPagesInput(const std::string& path, Result<document::ConfigFile> 
   if (!file.Root()) return Refused(kExitBadInput, path + ": " + English(document::kXmlFormatError));
   if (!file.product) return Refused(kExitBadInput, path + ": " + English(document::kNotAConfigurationFile));
   if (product && *product != *file.product) {
-    return Refused(kExitBadInput,
-                   path + ": a file of " + pages::ProductName(*file.product) + ", not of " + pages::ProductName(*product));
+    return Refused(kExitBadInput, path + ": a file of " + pages::ProductName(*file.product) + ", not of " +
+                                      pages::ProductName(*product));
   }
   PagesInput input;
   input.pages = std::make_unique<pages::CModelPages>(*file.product, langid);

@@ -14,9 +14,9 @@ namespace cadmira::cli {
 
 CLI::App* CSealCommand::Register(CLI::App& app) {
   const bool seal = m_direction == Direction::kSeal;
-  CLI::App* command = app.add_subcommand(seal ? "seal" : "unseal",
-                                         seal ? "Encipher a plain configuration file into its sealed form"
-                                              : "Decipher a sealed configuration file into plain XML");
+  CLI::App* command =
+      app.add_subcommand(seal ? "seal" : "unseal", seal ? "Encipher a plain configuration file into its sealed form"
+                                                        : "Decipher a sealed configuration file into plain XML");
   AddInputArgument(*command, "IN", "The file to read, or - for standard input");
   command->add_option("OUT", m_strOutput, "The file to write, or - for standard output")->required();
   command->add_flag("--force", m_bForce,

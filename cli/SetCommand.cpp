@@ -21,9 +21,10 @@ CLI::App* CSetCommand::Register(CLI::App& app) {
   AddInputArgument(*command, "FILE", "The configuration file (plain or sealed); replaced unless -o");
   command->add_option("NAME=VALUE", m_assignments, "A setting and its value (cadmira-cli settings lists them)");
   // Each of these takes one value and may be repeated, so that NAME=VALUE after one stays a setting.
-  command->add_option("--hide-plugin", m_hidePlugins,
-                      "Hide a plug-in by its file name (NAME.zpi); one the product does not have by default is "
-                      "hidden too, with a note")
+  command
+      ->add_option("--hide-plugin", m_hidePlugins,
+                   "Hide a plug-in by its file name (NAME.zpi); one the product does not have by default is "
+                   "hidden too, with a note")
       ->allow_extra_args(false);
   command->add_option("--show-plugin", m_showPlugins, "Show a plug-in again (after every --hide-plugin)")
       ->allow_extra_args(false);

@@ -13,7 +13,6 @@ class CModelPages;
 
 namespace cadmira::cli {
 
-
 // `set FILE [NAME=VALUE ...] [--hide-plugin F ...] [--show-plugin F ...] [--hide-ribbon PATH ...]
 // [--show-ribbon PATH ...] [--doc-version TEXT] [--product P] [-o OUT]`: loads FILE as Import
 // does, makes the changes on the pages and writes them as Save does (to FILE unless -o). A

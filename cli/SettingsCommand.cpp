@@ -78,7 +78,8 @@ void WriteText(const pages::CVocabulary& vocabulary, std::ostream& out) {
       }
       out << '\n';
     }
-    if (const pages::PreferencePageRow* row = pages::FindRowOfControl(setting.binding->dialogId, setting.binding->controlId)) {
+    if (const pages::PreferencePageRow* row =
+            pages::FindRowOfControl(setting.binding->dialogId, setting.binding->controlId)) {
       out << "  " << English(pages::RowTextId(*row, vocabulary.Product())) << '\n'
           << Indented(resources::EnglishString(pages::RowDescriptionId(*row, vocabulary.Product())), "    ");
     }
@@ -118,7 +119,8 @@ void WriteJson(const pages::CVocabulary& vocabulary, std::ostream& out) {
       json.EndObject();
     }
     json.EndObject();
-    const pages::PreferencePageRow* row = pages::FindRowOfControl(setting.binding->dialogId, setting.binding->controlId);
+    const pages::PreferencePageRow* row =
+        pages::FindRowOfControl(setting.binding->dialogId, setting.binding->controlId);
     json.Key("row");
     row ? json.Utf16(resources::EnglishString(pages::RowTextId(*row, vocabulary.Product()))) : json.Null();
     json.Key("description");
@@ -153,7 +155,8 @@ void WriteRibbonPaths(const pages::CModelPages& pages, std::ostream& out) {
 }  // namespace
 
 CLI::App* CSettingsCommand::Register(CLI::App& app) {
-  CLI::App* command = app.add_subcommand("settings", "List every setting name of a product, its values and what they mean");
+  CLI::App* command =
+      app.add_subcommand("settings", "List every setting name of a product, its values and what they mean");
   AddProductOption(*command)->default_str("reader");
   AddJsonFlag(*command);
   CLI::Option* json = command->get_option("--json");

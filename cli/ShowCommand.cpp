@@ -47,7 +47,6 @@ struct ShowReport {
   std::optional<pages::PageView> pages;  // what the editor's pages show, for a file of either product
 };
 
-
 std::string QualifiedName(const CXML_AttrEntry& entry) {
   std::string name(entry.prefix.View());
   if (!name.empty()) name += ':';
@@ -91,8 +90,8 @@ void WriteShowText(const ShowReport& report, std::ostream& out) {
     }
     out << '\n';
   }
-  out << "UnloadPluginArray: "
-      << (report.unloadPluginArray ? CJsonWriter::Quoted(*report.unloadPluginArray) : "none") << '\n'
+  out << "UnloadPluginArray: " << (report.unloadPluginArray ? CJsonWriter::Quoted(*report.unloadPluginArray) : "none")
+      << '\n'
       << "hiddenPlugins: " << report.hiddenPlugins.size() << '\n';
   for (const std::u16string& name : report.hiddenPlugins) out << "  " << CJsonWriter::Quoted(name) << '\n';
   std::size_t hiddenRibbon = 0;
@@ -171,8 +170,8 @@ void WriteShowJson(const ShowReport& report, std::ostream& out) {
 }  // namespace
 
 CLI::App* CShowCommand::Register(CLI::App& app) {
-  CLI::App* command = app.add_subcommand(
-      "show", "Print what the editor takes from a configuration file (plain or sealed)");
+  CLI::App* command =
+      app.add_subcommand("show", "Print what the editor takes from a configuration file (plain or sealed)");
   AddJsonFlag(*command);
   AddInputArgument(*command, "FILE", "The configuration file, or - for standard input");
   return command;

@@ -20,7 +20,8 @@ CDomElement AppendNew(CDomDocument& document, CDomElement parent, std::u16string
 void WriteVersion(CDomDocument& document, int product, const std::u16string& version) {
   CDomElement root = document.FindByTag(ProductOf(product).rootTag);
   if (!root) return;
-  if (CDomAttribute attribute = document.AttributeNode(root, u"version")) document.SetAttributeValue(attribute, version);
+  if (CDomAttribute attribute = document.AttributeNode(root, u"version"))
+    document.SetAttributeValue(attribute, version);
 }
 
 // The skeleton, the preference values and the root's version: what every build starts with.

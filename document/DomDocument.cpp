@@ -122,7 +122,8 @@ CDomElement CDomDocument::FindByTag(std::u16string_view tag) const {
   for (pugi::xml_node top : m_document.children()) {
     if (top == m_unattached || top.type() != pugi::node_element) continue;
     if (name == top.name()) return CDomElement(top);
-    pugi::xml_node found = top.find_node([&](pugi::xml_node n) { return n.type() == pugi::node_element && name == n.name(); });
+    pugi::xml_node found =
+        top.find_node([&](pugi::xml_node n) { return n.type() == pugi::node_element && name == n.name(); });
     if (found) return CDomElement(found);
   }
   return {};

@@ -5,8 +5,8 @@
 namespace cadmira::document {
 namespace {
 
-CDomElement AppendNamed(CDomDocument& document, CDomElement parent, std::u16string_view tag,
-                        std::u16string_view name, bool hidden) {
+CDomElement AppendNamed(CDomDocument& document, CDomElement parent, std::u16string_view tag, std::u16string_view name,
+                        bool hidden) {
   CDomElement element = document.CreateElement(tag);
   document.SetAttribute(element, u"Name", name);
   if (hidden) document.SetAttribute(element, u"Visible", u"0");

@@ -59,7 +59,8 @@ int MatchedState(const PreferenceBinding& binding, const CXML_TreeElement* eleme
   for (std::u16string_view name : binding.attributes) values.push_back(AttributeOrEmpty(element, ToUtf8(name)));
   for (std::size_t state = 0; state < binding.states.size(); ++state) {
     bool equal = true;
-    for (std::size_t i = 0; i < values.size() && equal; ++i) equal = AsciiEqualNoCase(values[i], binding.states[state][i]);
+    for (std::size_t i = 0; i < values.size() && equal; ++i)
+      equal = AsciiEqualNoCase(values[i], binding.states[state][i]);
     if (equal) return static_cast<int>(state);
   }
   return -1;

@@ -10,7 +10,7 @@ inline constexpr int kReaderProduct = 1;
 inline constexpr int kOrvantaProduct = 0;
 
 struct ProductInfo {
-  int product;                     // 1 Reader, 0 Orvanta
+  int product;  // 1 Reader, 0 Orvanta
   std::u16string_view rootTag;
   std::u16string_view edition;
 };

@@ -21,7 +21,7 @@ enum class ReadForms { PlainOnly, PlainThenSealed };
 using resources::kXmlFormatError;
 
 struct ConfigFile {
-  CReader_XmlManager tree;     // empty when no accepted form parsed
+  CReader_XmlManager tree;  // empty when no accepted form parsed
   FileForm form = FileForm::Plain;
   std::optional<int> product;  // 1 Reader, 0 Orvanta, empty when the root names neither
 
@@ -46,7 +46,6 @@ bool EndsBeforeRootCloses(std::vector<unsigned char> plain);
 // Reads the file once (a file of `kinds`, at most what the reader takes) and parses it as
 // ReadConfigBytes does. The error says why the file could not be read; a file that was read but
 // did not parse gives an empty tree instead.
-Result<ConfigFile> ReadConfigFile(const std::string& path, ReadForms forms,
-                                  FileKinds kinds = FileKinds::AnyStream);
+Result<ConfigFile> ReadConfigFile(const std::string& path, ReadForms forms, FileKinds kinds = FileKinds::AnyStream);
 
 }  // namespace cadmira::document

@@ -53,8 +53,7 @@ void CRibbonWriteRecord::RegisterCategory(std::u16string_view category, CDomElem
   m_categories.emplace(Key({category}), element);
 }
 
-void CRibbonWriteRecord::RegisterPanel(std::u16string_view category, std::u16string_view panel,
-                                       CDomElement element) {
+void CRibbonWriteRecord::RegisterPanel(std::u16string_view category, std::u16string_view panel, CDomElement element) {
   m_panels.emplace(Key({category, panel}), element);
 }
 

@@ -56,10 +56,14 @@ std::u16string FromUtf8(std::string_view text) {
   while (i < text.size()) {
     const auto lead = static_cast<unsigned char>(text[i]);
     int extra = -1;
-    if (lead < 0x80) extra = 0;
-    else if (lead >= 0xC2 && lead <= 0xDF) extra = 1;
-    else if (lead >= 0xE0 && lead <= 0xEF) extra = 2;
-    else if (lead >= 0xF0 && lead <= 0xF4) extra = 3;
+    if (lead < 0x80)
+      extra = 0;
+    else if (lead >= 0xC2 && lead <= 0xDF)
+      extra = 1;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+      extra = 2;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+      extra = 3;
     if (extra < 0 || i + static_cast<std::size_t>(extra) >= text.size()) {
       out += u'\uFFFD';
       ++i;
@@ -126,6 +130,5 @@ bool IsValidUtf8(std::string_view bytes) {
   }
   return true;
 }
-
 
 }  // namespace cadmira::document

@@ -40,7 +40,8 @@ struct WriteResult {
 Result<std::vector<unsigned char>> BuildFileBytes(CWriteContext& context, int product, const IDocumentPages& pages);
 
 // Builds the file's bytes as BuildFileBytes does and writes them sealed to `path`. The target
-// is replaced whole or not at all; a document that cannot be built writes nothing. The pages' validation is the caller's, as Export asks before its file dialog.
+// is replaced whole or not at all; a document that cannot be built writes nothing. The pages' validation is the
+// caller's, as Export asks before its file dialog.
 WriteResult WriteDocument(CWriteContext& context, int product, const IDocumentPages& pages, const std::string& path);
 
 }  // namespace cadmira::document

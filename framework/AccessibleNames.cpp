@@ -15,7 +15,8 @@ namespace cadmira::framework {
 namespace {
 
 bool NamedByItsLabel(const QWidget* control) {
-  return qobject_cast<const QLineEdit*>(control) != nullptr || qobject_cast<const QPlainTextEdit*>(control) != nullptr ||
+  return qobject_cast<const QLineEdit*>(control) != nullptr ||
+         qobject_cast<const QPlainTextEdit*>(control) != nullptr ||
          qobject_cast<const QTextEdit*>(control) != nullptr || qobject_cast<const QComboBox*>(control) != nullptr ||
          qobject_cast<const QAbstractItemView*>(control) != nullptr;
 }

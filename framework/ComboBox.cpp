@@ -37,8 +37,6 @@ int ComboBox::AddString(const QString& text) {
   return count() - 1;
 }
 
-void ComboBox::SetCurSel(int index) {
-  setCurrentIndex(index >= 0 && index < count() ? index : -1);
-}
+void ComboBox::SetCurSel(int index) { setCurrentIndex(index >= 0 && index < count() ? index : -1); }
 
 }  // namespace cadmira::framework

@@ -14,8 +14,7 @@ struct CrashTime {
 // so a millisecond of 100 or more makes the name one digit longer. Writes at most `capacity`
 // bytes including the terminating zero and returns the length, or 0 when it does not fit.
 // Uses no allocation and no locale, so the signal handler can call it.
-std::size_t FormatCrashDumpName(char* out, std::size_t capacity, const char* folder, const CrashTime& time,
-                                int number);
+std::size_t FormatCrashDumpName(char* out, std::size_t capacity, const char* folder, const CrashTime& time, int number);
 
 // Local calendar time of a moment given as seconds and milliseconds since the epoch and the
 // local offset from UTC in seconds. Pure arithmetic, for the same reason.

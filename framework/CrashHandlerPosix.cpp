@@ -32,8 +32,8 @@ std::size_t AppendDecimal(char* out, std::size_t length, std::size_t capacity, l
   char digits[24];
   int count = 0;
   const bool negative = value < 0;
-  unsigned long long magnitude = negative ? 0ull - static_cast<unsigned long long>(value)
-                                          : static_cast<unsigned long long>(value);
+  unsigned long long magnitude =
+      negative ? 0ull - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
   do {
     digits[count++] = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
@@ -85,7 +85,8 @@ void WriteNumber(int fd, unsigned long long value, int base) {
 
 void WriteSigned(int fd, long long value) {
   if (value < 0) WriteText(fd, "-");
-  WriteNumber(fd, value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value), 10);
+  WriteNumber(fd, value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value),
+              10);
 }
 
 // A signal sent with kill, tgkill or sigqueue (si_code 0 or below) has a sender and no faulting
@@ -254,7 +255,7 @@ void InstallCrashHandler(const std::string& dumpFolder) {
   stack.ss_size = alternateStack.size();
   ::sigaltstack(&stack, nullptr);
 
-  struct sigaction action{};
+  struct sigaction action {};
   action.sa_sigaction = HandleCrash;
   action.sa_flags = SA_SIGINFO | SA_ONSTACK | SA_RESETHAND;
   sigemptyset(&action.sa_mask);

@@ -10,7 +10,8 @@
 
 namespace cadmira::framework {
 
-Dialog::Dialog(int templateId, QWidget* parent) : QDialog(parent), TemplateWindow(static_cast<QWidget&>(*this), templateId) {}
+Dialog::Dialog(int templateId, QWidget* parent)
+    : QDialog(parent), TemplateWindow(static_cast<QWidget&>(*this), templateId) {}
 
 Dialog::~Dialog() = default;
 

@@ -30,19 +30,14 @@ BaseUnits MeasureBaseUnits(const QFont& fontAt96Dpi) {
   return {(width / 26 + 1) / 2, metrics.height()};
 }
 
-int DialogUnitsToPixelsX(int units, const BaseUnits& base, int dpi) {
-  return MulDiv(units * base.x, dpi, 4 * 96);
-}
+int DialogUnitsToPixelsX(int units, const BaseUnits& base, int dpi) { return MulDiv(units * base.x, dpi, 4 * 96); }
 
-int DialogUnitsToPixelsY(int units, const BaseUnits& base, int dpi) {
-  return MulDiv(units * base.y, dpi, 8 * 96);
-}
+int DialogUnitsToPixelsY(int units, const BaseUnits& base, int dpi) { return MulDiv(units * base.y, dpi, 8 * 96); }
 
 QRect DialogUnitsToPixels(const QRect& units, const BaseUnits& base, int dpi) {
   // Position and size are converted one by one, as the platform does for template controls.
   return QRect(DialogUnitsToPixelsX(units.x(), base, dpi), DialogUnitsToPixelsY(units.y(), base, dpi),
-               DialogUnitsToPixelsX(units.width(), base, dpi),
-               DialogUnitsToPixelsY(units.height(), base, dpi));
+               DialogUnitsToPixelsX(units.width(), base, dpi), DialogUnitsToPixelsY(units.height(), base, dpi));
 }
 
 }  // namespace cadmira::framework

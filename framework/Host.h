@@ -37,9 +37,8 @@ class Host {
   virtual ~Host() = default;
 
   // `detailedText`, when not empty, is offered behind the box's own details button.
-  virtual MessageAnswer MessageBox(QWidget* owner, const QString& text, const QString& caption,
-                                   MessageIcon icon, MessageButtons buttons,
-                                   const QString& detailedText = QString()) = 0;
+  virtual MessageAnswer MessageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon,
+                                   MessageButtons buttons, const QString& detailedText = QString()) = 0;
   // The chosen path, or nothing when the dialog was cancelled.
   virtual std::optional<QString> FileDialog(QWidget* owner, const FileDialogRequest& request) = 0;
   // The dialog has been created already; the answer is what it ended with.

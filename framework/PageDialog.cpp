@@ -7,7 +7,8 @@
 
 namespace cadmira::framework {
 
-PageDialog::PageDialog(int templateId, QWidget* parent) : QWidget(parent), TemplateWindow(static_cast<QWidget&>(*this), templateId) {}
+PageDialog::PageDialog(int templateId, QWidget* parent)
+    : QWidget(parent), TemplateWindow(static_cast<QWidget&>(*this), templateId) {}
 
 PageDialog::~PageDialog() = default;
 

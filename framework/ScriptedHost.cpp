@@ -33,9 +33,9 @@ QString Describe(const HostCall& call) {
   switch (call.kind) {
     case HostCall::Kind::MessageBox:
       return QStringLiteral("message box \"%1\" captioned \"%2\" (icon %3, buttons %4)")
-          .arg(call.text, call.caption)
-          .arg(static_cast<int>(call.icon))
-          .arg(static_cast<int>(call.buttons)) +
+                 .arg(call.text, call.caption)
+                 .arg(static_cast<int>(call.icon))
+                 .arg(static_cast<int>(call.buttons)) +
              (call.detailedText.isEmpty() ? QString() : QStringLiteral(" with details \"%1\"").arg(call.detailedText));
     case HostCall::Kind::FileDialog:
       return QStringLiteral("file dialog (%1, filter \"%2\", name \"%3\")")
@@ -114,7 +114,8 @@ std::vector<HostCall> ScriptedHost::MessageBoxes() const {
 }
 
 int ScriptedHost::UnansweredCount() const {
-  return static_cast<int>(std::count_if(m_calls.begin(), m_calls.end(), [](const HostCall& call) { return !call.answered; }));
+  return static_cast<int>(
+      std::count_if(m_calls.begin(), m_calls.end(), [](const HostCall& call) { return !call.answered; }));
 }
 
 bool ScriptedHost::ScriptUsedUp() const {
@@ -127,7 +128,8 @@ QStringList ScriptedHost::Problems() const {
     if (!call.answered) problems << QStringLiteral("unexpected ") + Describe(call);
   }
   const auto unused = [&](std::size_t count, const char* what) {
-    if (count > 0) problems << QStringLiteral("%1 scripted %2 answer(s) never used").arg(count).arg(QLatin1String(what));
+    if (count > 0)
+      problems << QStringLiteral("%1 scripted %2 answer(s) never used").arg(count).arg(QLatin1String(what));
   };
   unused(m_messageAnswers.size(), "message box");
   unused(m_fileAnswers.size(), "file dialog");

@@ -22,7 +22,9 @@ QString ToQString(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-int PointSize(const DialogTemplateData& data) { return data.fontPointSize > 0 ? data.fontPointSize : kDefaultPointSize; }
+int PointSize(const DialogTemplateData& data) {
+  return data.fontPointSize > 0 ? data.fontPointSize : kDefaultPointSize;
+}
 
 bool Has(const ControlTemplate& control, std::uint32_t style) { return (control.style & style) != 0; }
 

@@ -23,7 +23,8 @@ void ReadSections(const std::vector<unsigned char>& bytes) {
   for (const int product : {0, 1}) {
     const int rejection = cadmira::document::CheckProduct(root, product);
     if (rejection != 0 && rejection != cadmira::document::kWrongProductReaderFile &&
-        rejection != cadmira::document::kWrongProductOrvantaFile && rejection != cadmira::document::kNotAConfigurationFile) {
+        rejection != cadmira::document::kWrongProductOrvantaFile &&
+        rejection != cadmira::document::kNotAConfigurationFile) {
       __builtin_trap();
     }
   }

@@ -70,8 +70,9 @@ bool SameNames(const RibbonPath& a, const RibbonPath& b, std::size_t count) {
 }
 
 bool Contains(const std::vector<RibbonPath>& paths, const RibbonPath& path) {
-  return std::any_of(paths.begin(), paths.end(),
-                     [&](const RibbonPath& other) { return other.size() == path.size() && SameNames(other, path, path.size()); });
+  return std::any_of(paths.begin(), paths.end(), [&](const RibbonPath& other) {
+    return other.size() == path.size() && SameNames(other, path, path.size());
+  });
 }
 
 // What the writer hides by itself along with another path: the annotation label with the

@@ -8,24 +8,42 @@ namespace {
 
 std::optional<QFontDatabase::WritingSystem> WritingSystemOf(int charset) {
   switch (charset) {
-    case 0: return QFontDatabase::Latin;        // ANSI
-    case 1: return QFontDatabase::Any;          // DEFAULT
-    case 2: return QFontDatabase::Symbol;
-    case 128: return QFontDatabase::Japanese;   // SHIFTJIS
-    case 129: return QFontDatabase::Korean;     // HANGUL
-    case 130: return QFontDatabase::Korean;     // JOHAB
-    case 134: return QFontDatabase::SimplifiedChinese;  // GB2312
-    case 136: return QFontDatabase::TraditionalChinese; // BIG5
-    case 161: return QFontDatabase::Greek;
-    case 162: return QFontDatabase::Latin;      // TURKISH
-    case 163: return QFontDatabase::Vietnamese;
-    case 177: return QFontDatabase::Hebrew;
-    case 178: return QFontDatabase::Arabic;
-    case 186: return QFontDatabase::Latin;      // BALTIC
-    case 204: return QFontDatabase::Cyrillic;   // RUSSIAN
-    case 222: return QFontDatabase::Thai;
-    case 238: return QFontDatabase::Latin;      // EASTEUROPE
-    default: return std::nullopt;
+    case 0:
+      return QFontDatabase::Latin;  // ANSI
+    case 1:
+      return QFontDatabase::Any;  // DEFAULT
+    case 2:
+      return QFontDatabase::Symbol;
+    case 128:
+      return QFontDatabase::Japanese;  // SHIFTJIS
+    case 129:
+      return QFontDatabase::Korean;  // HANGUL
+    case 130:
+      return QFontDatabase::Korean;  // JOHAB
+    case 134:
+      return QFontDatabase::SimplifiedChinese;  // GB2312
+    case 136:
+      return QFontDatabase::TraditionalChinese;  // BIG5
+    case 161:
+      return QFontDatabase::Greek;
+    case 162:
+      return QFontDatabase::Latin;  // TURKISH
+    case 163:
+      return QFontDatabase::Vietnamese;
+    case 177:
+      return QFontDatabase::Hebrew;
+    case 178:
+      return QFontDatabase::Arabic;
+    case 186:
+      return QFontDatabase::Latin;  // BALTIC
+    case 204:
+      return QFontDatabase::Cyrillic;  // RUSSIAN
+    case 222:
+      return QFontDatabase::Thai;
+    case 238:
+      return QFontDatabase::Latin;  // EASTEUROPE
+    default:
+      return std::nullopt;
   }
 }
 

@@ -45,7 +45,8 @@ void CUIChangedlg::FillLanguages() {
 }
 
 void CUIChangedlg::SetTexts() {
-  const std::pair<int, int> texts[] = {{kHeading, 109}, {kReaderRadio, 110}, {kOrvantaRadio, 111}, {framework::kIdOk, 112}};
+  const std::pair<int, int> texts[] = {
+      {kHeading, 109}, {kReaderRadio, 110}, {kOrvantaRadio, 111}, {framework::kIdOk, 112}};
   for (const auto& [id, stringId] : texts) {
     if (QWidget* control = item(id)) SetWindowText(control, LoadUiString(stringId));
   }

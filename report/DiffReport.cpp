@@ -18,7 +18,9 @@ ReportSection PreferencesSection(const PageDiff& diff, const CPageWords& words) 
   ReportSection section{words.Text(resources::kPreferencesTab), {}, {}, {}};
   ReportTable table{{words.Text(resources::kSettingColumn), words.Text(resources::kOptionColumn), u"A", u"B"}, {}};
   if (diff.product) {
-    table.rows.push_back({words.Text(resources::kReportProduct), {}, words.ProductName(diff.product->first),
+    table.rows.push_back({words.Text(resources::kReportProduct),
+                          {},
+                          words.ProductName(diff.product->first),
                           words.ProductName(diff.product->second)});
   }
   if (diff.version) {
@@ -77,7 +79,9 @@ ReportDocument DiffDocumentOf(const PageDiff& diff, std::u16string a, std::u16st
   }
   ReportTable plugins = ListTable(
       diff.hiddenPlugins, {words.Text(resources::kPluginFileColumn), words.Text(resources::kCaptionColumn), u"A", u"B"},
-      [](const pages::ShownPlugin& plugin) { return std::vector<std::u16string>{plugin.fileName, plugin.caption}; },
+      [](const pages::ShownPlugin& plugin) {
+        return std::vector<std::u16string>{plugin.fileName, plugin.caption};
+      },
       words);
   if (!plugins.rows.empty()) {
     document.sections.push_back({words.Text(resources::kPluginsTab), {{{}, std::move(plugins)}}, {}, {}});

@@ -14,7 +14,7 @@ enum class ControlKind {
   Icon,  // the program icon, drawn at the control's place
   GroupBox,
   PushButton,
-  CheckBox,  // automatic two-state
+  CheckBox,     // automatic two-state
   RadioButton,  // automatic; a group starts at a control with kStyleGroup
   Edit,
   ComboBox,  // drop-down with an edit field; its height includes the drop-down list
@@ -48,7 +48,7 @@ enum ControlStyle : std::uint32_t {
   kStyleWantReturn = 1u << 19,
   kStyleShowSelAlways = 1u << 20,
   kStyleBorder = 1u << 21,
-  kStyleNotify = 1u << 22,  // a list box that reports selection changes
+  kStyleNotify = 1u << 22,            // a list box that reports selection changes
   kStyleNoIntegralHeight = 1u << 23,  // a list (of a list box or combo box) keeps its template height
   kStyleFullRowSelect = 1u << 24,
   kStyleNoHScroll = 1u << 25,  // a tree view never scrolls sideways
@@ -65,7 +65,7 @@ struct ControlTemplate {
 
 enum DialogStyle : std::uint32_t {
   kDialogNone = 0,
-  kDialogChild = 1u << 0,      // a page or option page inside another window
+  kDialogChild = 1u << 0,  // a page or option page inside another window
   kDialogSystemMenu = 1u << 1,
   kDialogMinimizeBox = 1u << 2,
   kDialogCentered = 1u << 3,

@@ -15,11 +15,16 @@ namespace cadmira::resources {
 
 std::span<const unsigned char> IconResource(int size) {
   switch (size) {
-    case 16: return {kIcon16, kIcon16Size};
-    case 32: return {kIcon32, kIcon32Size};
-    case 48: return {kIcon48, kIcon48Size};
-    case 256: return {kIcon256, kIcon256Size};
-    default: return {};
+    case 16:
+      return {kIcon16, kIcon16Size};
+    case 32:
+      return {kIcon32, kIcon32Size};
+    case 48:
+      return {kIcon48, kIcon48Size};
+    case 256:
+      return {kIcon256, kIcon256Size};
+    default:
+      return {};
   }
 }
 

@@ -41,15 +41,16 @@ constexpr ControlTemplate kCompare[] = {
     {1001, ControlKind::Static, u"Differences", 7, 7, 200, 8},
     {1002, ControlKind::Edit, u"", 7, 18, 406, 250,
      kStyleMultiline | kStyleReadOnly | kStyleVScroll | kStyleBorder | kStyleTabStop},
-    {kCompareClose, ControlKind::PushButton, u"Close", 363, 274, 50, 14, kStyleDefaultButton | kStyleGroup | kStyleTabStop},
+    {kCompareClose, ControlKind::PushButton, u"Close", 363, 274, 50, 14,
+     kStyleDefaultButton | kStyleGroup | kStyleTabStop},
 };
 
 constexpr std::uint32_t kModal = kDialogSystemMenu | kDialogCentered;
 
 constexpr DialogTemplateData kTemplates[] = {
     {102, u"Cadmira", 421, 390,
-     kDialogSystemMenu | kDialogMinimizeBox | kDialogCentered | kDialogAcceptFiles | kDialogAppWindow,
-     kDialogFontFace, kDialogFontPointSize, kMainWindow},
+     kDialogSystemMenu | kDialogMinimizeBox | kDialogCentered | kDialogAcceptFiles | kDialogAppWindow, kDialogFontFace,
+     kDialogFontPointSize, kMainWindow},
     {130, u"Interface", 186, 88, kModal, kDialogFontFace, kDialogFontPointSize, kInterfaceChange},
     {147, u"About Cadmira", 317, 66, kModal, kDialogFontFace, kDialogFontPointSize, kAbout},
     {300, u"Compare", 420, 295, kModal, kDialogFontFace, kDialogFontPointSize, kCompare},

@@ -104,9 +104,8 @@ QString UiString(int id) {
 }
 
 QWidget* StockWidget(const ControlTemplate& control, QWidget* parent, int dialog) {
-  const QString text = g_chinese.Loaded()
-                           ? ChineseTexts::TextOf(g_chinese.Item(dialog, control.id), Text(control.text))
-                           : Text(control.text);
+  const QString text = g_chinese.Loaded() ? ChineseTexts::TextOf(g_chinese.Item(dialog, control.id), Text(control.text))
+                                          : Text(control.text);
   switch (control.kind) {
     case ControlKind::Static:
       return new QLabel(text, parent);
@@ -161,7 +160,8 @@ void FillRibbon(QWidget* page) {
   cadmira::pages::CRibbonTree ribbon;
   const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, g_langid);
   ribbon.Fill(definition.get(), g_langid);
-  for (auto node = ribbon.FirstTopLevel(); node != cadmira::pages::CRibbonTree::kNoNode; node = ribbon.NextSibling(node)) {
+  for (auto node = ribbon.FirstTopLevel(); node != cadmira::pages::CRibbonTree::kNoNode;
+       node = ribbon.NextSibling(node)) {
     auto* item = new QTreeWidgetItem(tree, QStringList{QString::fromStdU16String(ribbon.Record(node).Title)});
     item->setCheckState(0, Qt::Unchecked);
     item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
@@ -231,8 +231,8 @@ int main(int argc, char** argv) {
   const int buttons[] = {1005, 1006, 1007, 1008, 1010, 1011};
   for (const char* name : {"Import", "Export", "Save", "Interface", "Cancel", "Help"}) {
     const int id = buttons[(x - 69) / 52];
-    auto* button = new QPushButton(chinese ? ChineseTexts::TextOf(g_chinese.Item(102, id), QString()) : QString::fromLatin1(name),
-                                   &window);
+    auto* button = new QPushButton(
+        chinese ? ChineseTexts::TextOf(g_chinese.Item(102, id), QString()) : QString::fromLatin1(name), &window);
     QRect geometry = Pixels(x, 364, 39, 14);
     if (chinese) ChineseTexts::GeometryOf(g_chinese.Item(102, id), geometry);
     button->setGeometry(geometry);

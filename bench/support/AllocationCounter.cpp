@@ -21,8 +21,8 @@ std::atomic<std::size_t> g_peak{0};
 
 void Added(void* block) {
   if (block == nullptr) return;
-  const std::size_t live = g_live.fetch_add(malloc_usable_size(block), std::memory_order_relaxed) +
-                           malloc_usable_size(block);
+  const std::size_t live =
+      g_live.fetch_add(malloc_usable_size(block), std::memory_order_relaxed) + malloc_usable_size(block);
   std::size_t peak = g_peak.load(std::memory_order_relaxed);
   while (live > peak && !g_peak.compare_exchange_weak(peak, live, std::memory_order_relaxed)) {
   }

@@ -59,10 +59,16 @@ inline std::string TypicalConfig(std::size_t size) {
 // A larger document: many preference elements with short values, some of them Chinese, then a
 // nested ribbon definition whose buttons carry text.
 inline std::string LargeConfig(std::size_t size) {
-  static const char* const kValues[] = {"0", "1", "Default", "\xE5\xB7\xB2\xE5\x90\xAF\xE7\x94\xA8",
-                                        "http://intranet.example/start", "\xE7\xA6\x81\xE7\x94\xA8", "2"};
-  std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Reader edition=\"Enterprise\" version=\"9.0\">\n"
-                    "<Profstore>\n<Preferences>\n";
+  static const char* const kValues[] = {"0",
+                                        "1",
+                                        "Default",
+                                        "\xE5\xB7\xB2\xE5\x90\xAF\xE7\x94\xA8",
+                                        "http://intranet.example/start",
+                                        "\xE7\xA6\x81\xE7\x94\xA8",
+                                        "2"};
+  std::string xml =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Reader edition=\"Enterprise\" version=\"9.0\">\n"
+      "<Profstore>\n<Preferences>\n";
   const std::size_t preferencesEnd = size * 9 / 10;
   for (std::size_t i = 0; xml.size() < preferencesEnd; ++i) {
     xml += "  <Preference Text=\"Setting" + std::to_string(i % 500) + "\" Value=\"" + kValues[i % 7] + "\" Mode=\"" +
@@ -127,8 +133,9 @@ inline std::string ChineseConfig(std::size_t size) {
       "\xE4\xBF\xA1\xE6\x81\xAF\xE6\x8A\x80\xE6\x9C\xAF\xE9\x83\xA8\xE7\xBB\x9F\xE4\xB8\x80\xE9\x83\xA8\xE7\xBD\xB2\xEF\xBC\x9A\xE5\xA6\x82\xE6\x9C\x89\xE9\x97\xAE\xE9\xA2\x98\xE8\xAF\xB7\xE8\x81\x94\xE7\xB3\xBB\xE6\x9C\xAC\xE9\x83\xA8\xE9\x97\xA8",
   };
   static const char* const kKeys[] = {"Title", "Copyright", "Content", "CopyrightContent"};
-  std::string xml = "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ZandorOrvantaPDF version=\"12.0\" "
-                    "Edition=\"BIZ\">\n  <Profstore>\n    <Preferences>\n";
+  std::string xml =
+      "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ZandorOrvantaPDF version=\"12.0\" "
+      "Edition=\"BIZ\">\n  <Profstore>\n    <Preferences>\n";
   const std::string tail = "    </Preferences>\n  </Profstore>\n</ZandorOrvantaPDF>\n";
   for (std::size_t i = 0; xml.size() + tail.size() < size; ++i) {
     xml += "      <Preference Text=\"Setting" + std::to_string(i % 40) + "\" Mode=\"1\" " + kKeys[i % 4] + "=\"" +

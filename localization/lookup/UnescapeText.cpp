@@ -5,10 +5,14 @@ namespace {
 
 char16_t EscapedCharacter(char16_t letter) {
   switch (letter) {
-    case u't': return u'\t';
-    case u'n': return u'\n';
-    case u'r': return u'\r';
-    default: return 0;
+    case u't':
+      return u'\t';
+    case u'n':
+      return u'\n';
+    case u'r':
+      return u'\r';
+    default:
+      return 0;
   }
 }
 

@@ -26,7 +26,6 @@ using framework::MessageButtons;
 using framework::MessageIcon;
 using localization::LoadUiString;
 
-
 void SetLabel(framework::TemplateWindow& page, int id, int stringId) {
   QWidget* control = page.item(id);
   if (auto* label = qobject_cast<QLabel*>(control)) label->setText(LoadUiString(stringId));
@@ -107,12 +106,13 @@ void CPluginsdlg::SetTexts(int product) {
   SetLabel(*this, 1077, 220);
   SetLabel(*this, kBrowseButton, 186);
   const int description = product == document::kReaderProduct ? resources::kReaderPluginsDescription
-                                                            : resources::kOrvantaPluginsDescription;
+                                                              : resources::kOrvantaPluginsDescription;
   if (auto* edit = item<QPlainTextEdit>(1025)) edit->setPlainText(LoadUiString(description));
 }
 
 void CPluginsdlg::ConnectControls() {
-  if (auto* browse = item<QPushButton>(kBrowseButton)) connect(browse, &QPushButton::clicked, this, &CPluginsdlg::OnBrowse);
+  if (auto* browse = item<QPushButton>(kBrowseButton))
+    connect(browse, &QPushButton::clicked, this, &CPluginsdlg::OnBrowse);
   if (auto* add = item<QPushButton>(kAddButton)) connect(add, &QPushButton::clicked, this, &CPluginsdlg::OnAdd);
   if (auto* remove = item<QPushButton>(kDeleteButton)) {
     connect(remove, &QPushButton::clicked, this, &CPluginsdlg::OnDelete);
@@ -169,12 +169,13 @@ void CPluginsdlg::OnDelete() {
   const auto row = static_cast<std::size_t>(tree->indexOfTopLevelItem(highlighted));
   framework::Host& host = framework::CurrentHost();
   if (m_model.IsInitialized(row)) {
-    host.MessageBox(this, LoadUiString(resources::kInitialPluginNotDeletedText), QString(), MessageIcon::None, MessageButtons::Ok);
+    host.MessageBox(this, LoadUiString(resources::kInitialPluginNotDeletedText), QString(), MessageIcon::None,
+                    MessageButtons::Ok);
     return;
   }
   const QString question = LoadUiString(resources::kDeletePluginQuestion) + highlighted->text(0) + QLatin1Char('?');
-  if (host.MessageBox(this, question, LoadUiString(resources::kDeletePluginCaption), MessageIcon::Question, MessageButtons::YesNo) ==
-      framework::MessageAnswer::Yes) {
+  if (host.MessageBox(this, question, LoadUiString(resources::kDeletePluginCaption), MessageIcon::Question,
+                      MessageButtons::YesNo) == framework::MessageAnswer::Yes) {
     m_model.Remove(row);
   }
 }
@@ -195,7 +196,8 @@ void CPluginsdlg::OnPluginInserted(std::size_t row) {
   framework::TreeView* tree = PluginTree();
   if (tree == nullptr) return;
   QTreeWidgetItem* inserted = tree->InsertItem(QString::fromStdU16String(m_model.Item(row).Name));
-  if (const QLineEdit* find = FindEdit()) inserted->setHidden(!PluginListed(m_model.Item(row), find->text().toStdU16String()));
+  if (const QLineEdit* find = FindEdit())
+    inserted->setHidden(!PluginListed(m_model.Item(row), find->text().toStdU16String()));
   ShowHiddenCount();
   emit ChecksChanged();
 }

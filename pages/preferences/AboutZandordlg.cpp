@@ -10,7 +10,8 @@ CAboutZandordlg::CAboutZandordlg() : COptionPage(kDialogId, true) {}
 
 void CAboutZandordlg::OnInitDialog() {
   COptionPage::OnInitDialog();
-  if (auto* browse = item<QPushButton>(kBrowseButton)) connect(browse, &QPushButton::clicked, this, &CAboutZandordlg::OnBrowse);
+  if (auto* browse = item<QPushButton>(kBrowseButton))
+    connect(browse, &QPushButton::clicked, this, &CAboutZandordlg::OnBrowse);
 }
 
 void CAboutZandordlg::OnBrowse() {

@@ -10,7 +10,8 @@ CLinkdlg::CLinkdlg() : COptionPage(kDialogId, true) {}
 
 void CLinkdlg::OnInitDialog() {
   COptionPage::OnInitDialog();
-  if (auto* browse = item<QPushButton>(kBrowseButton)) connect(browse, &QPushButton::clicked, this, &CLinkdlg::OnBrowse);
+  if (auto* browse = item<QPushButton>(kBrowseButton))
+    connect(browse, &QPushButton::clicked, this, &CLinkdlg::OnBrowse);
 }
 
 void CLinkdlg::OnBrowse() { BrowseForFile(*this, QStringLiteral("PDF Files (*.PDF)|*.PDF|"), kLinkEdit); }

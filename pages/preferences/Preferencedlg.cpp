@@ -32,7 +32,6 @@ namespace {
 
 using localization::LoadUiString;
 
-
 QString ToQString(const std::u16string& text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -44,7 +43,8 @@ std::u16string ToU16(const QString& text) { return text.toStdU16String(); }
 QCollator InterfaceCollator() {
   const int langid = framework::StoredLanguage();
   const bool chinese = (langid & 0xFFFF) == localization::kChineseLangId;
-  QCollator collator(chinese ? QLocale(QLocale::Chinese, QLocale::China) : QLocale(QLocale::English, QLocale::UnitedStates));
+  QCollator collator(chinese ? QLocale(QLocale::Chinese, QLocale::China)
+                             : QLocale(QLocale::English, QLocale::UnitedStates));
   collator.setCaseSensitivity(Qt::CaseInsensitive);
   return collator;
 }
@@ -52,11 +52,12 @@ QCollator InterfaceCollator() {
 }  // namespace
 
 CPreferencedlg::CPreferencedlg(QWidget* parent)
-    : PageDialog(kDialogId, parent),
-      m_pages{&m_aboutPage,      &m_rmsPage,          &m_readModePage,  &m_commentsFilterPage, &m_sendCrashPage,
-              &m_internetPage,   &m_notifyPage,       &m_collectDataPage, &m_advertisePage,    &m_checkPage,
-              &m_languagePage,   &m_programNamePage,  &m_safeReadingPage, &m_linkPage,         &m_statusPage,
-              &m_tessadocPage,   &m_serverPage,       &m_checkAppPage} {
+    : PageDialog(kDialogId, parent), m_pages{&m_aboutPage,          &m_rmsPage,         &m_readModePage,
+                                             &m_commentsFilterPage, &m_sendCrashPage,   &m_internetPage,
+                                             &m_notifyPage,         &m_collectDataPage, &m_advertisePage,
+                                             &m_checkPage,          &m_languagePage,    &m_programNamePage,
+                                             &m_safeReadingPage,    &m_linkPage,        &m_statusPage,
+                                             &m_tessadocPage,       &m_serverPage,      &m_checkAppPage} {
   SetKeyPassThrough(true);
 }
 
@@ -73,7 +74,8 @@ QCheckBox* CPreferencedlg::ChangedOnlyBox() const { return item<QCheckBox>(kChan
 void CPreferencedlg::OnInitDialog() {
   localization::RelabelDialog(this, kDialogId);
   m_nProduct = resources::ProductNumber(framework::StoredProduct());
-  if (QWidget* label = item(kVersionLabel)) localization::SetWindowText(label, LoadUiString(VersionLabelId(m_nProduct)));
+  if (QWidget* label = item(kVersionLabel))
+    localization::SetWindowText(label, LoadUiString(VersionLabelId(m_nProduct)));
   if (auto* description = item<QPlainTextEdit>(kDescriptionEdit)) {
     description->setPlainText(LoadUiString(InitialDescriptionId(m_nProduct)));
   }
@@ -187,7 +189,8 @@ void CPreferencedlg::FollowEdits(QWidget* page) {
   for (auto* combo : page->findChildren<QComboBox*>()) {
     connect(combo, &QComboBox::currentIndexChanged, this, &CPreferencedlg::Edited);
   }
-  for (auto* edit : page->findChildren<QLineEdit*>()) connect(edit, &QLineEdit::textChanged, this, &CPreferencedlg::Edited);
+  for (auto* edit : page->findChildren<QLineEdit*>())
+    connect(edit, &QLineEdit::textChanged, this, &CPreferencedlg::Edited);
 }
 
 void CPreferencedlg::AddRows() {
@@ -276,7 +279,8 @@ void CPreferencedlg::OnSelChange() {
   ShowPageOf(key);
   const PreferencePageRow* row = FindPreferencePageRow(key);
   auto* description = item<QPlainTextEdit>(kDescriptionEdit);
-  if (row != nullptr && description != nullptr) description->setPlainText(LoadUiString(RowDescriptionId(*row, m_nProduct)));
+  if (row != nullptr && description != nullptr)
+    description->setPlainText(LoadUiString(RowDescriptionId(*row, m_nProduct)));
 }
 
 QWidget* CPreferencedlg::Control(int dialogId, int controlId) const {

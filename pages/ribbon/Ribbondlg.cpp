@@ -161,8 +161,7 @@ void CRibbondlg::FillTree(int verid, int langid) {
   m_tree.SetObserver(this);
   connect(tree, &framework::TreeView::Clicked, this, &CRibbondlg::OnTreeClicked);
   connect(tree, &QTreeWidget::itemChanged, this, &CRibbondlg::OnItemChanged);
-  connect(tree, &QTreeWidget::itemExpanded, this,
-          [this](QTreeWidgetItem* item) { AddChildren(NodeOf(item)); });
+  connect(tree, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) { AddChildren(NodeOf(item)); });
 }
 
 // The view holds the top level and the branches opened so far; the rest of the ribbon lives in

@@ -53,8 +53,8 @@ PageDiff DiffPageViews(const PageView& a, const PageView& b) {
   for (const ShownSetting& setting : b.settings) {
     if (!SettingOf(a, setting.name)) diff.settings.push_back({setting.name, std::nullopt, setting});
   }
-  diff.hiddenPlugins =
-      DiffLists(a.hiddenPlugins, b.hiddenPlugins, [](const ShownPlugin& plugin) { return AsciiLowered(plugin.fileName); });
+  diff.hiddenPlugins = DiffLists(a.hiddenPlugins, b.hiddenPlugins,
+                                 [](const ShownPlugin& plugin) { return AsciiLowered(plugin.fileName); });
   diff.hiddenRibbon =
       DiffLists(a.hiddenRibbon, b.hiddenRibbon, [](const ShownRibbonElement& element) { return element.path; });
   return diff;

@@ -35,8 +35,7 @@ std::u16string Trimmed(std::u16string text) {
 
 }  // namespace
 
-CPageWords::CPageWords(int product, const localization::CUiStrings& strings)
-    : m_product(product), m_strings(strings) {}
+CPageWords::CPageWords(int product, const localization::CUiStrings& strings) : m_product(product), m_strings(strings) {}
 
 std::u16string CPageWords::Text(int id) const { return m_strings.Text(id); }
 
@@ -59,8 +58,9 @@ std::u16string CPageWords::ControlText(int dialogId, int controlId) const {
 }
 
 std::u16string CPageWords::Label(const document::PreferenceBinding& binding) const {
-  const int control = binding.kind == document::ControlKind::CheckBox ? binding.controlId
-                                                                       : LabelBefore(binding.dialogId, binding.controlId);
+  const int control = binding.kind == document::ControlKind::CheckBox
+                          ? binding.controlId
+                          : LabelBefore(binding.dialogId, binding.controlId);
   return control != 0 ? Trimmed(ControlText(binding.dialogId, control)) : std::u16string();
 }
 

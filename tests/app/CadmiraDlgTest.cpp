@@ -73,7 +73,7 @@ TEST_F(CadmiraDlgTest, TheTitleNamesTheStoredProduct) {
 
 TEST_F(CadmiraDlgTest, ButtonsCarryTheirTextsNoneIsDefaultAndSaveIsDisabled) {
   auto window = OpenWindow();
-  const std::pair<int, const char*> buttons[] = {{1005, "Import"}, {1006, "Export"}, {1007, "Save"},
+  const std::pair<int, const char*> buttons[] = {{1005, "Import"},    {1006, "Export"}, {1007, "Save"},
                                                  {1008, "Interface"}, {1010, "Cancel"}, {1011, "Help"}};
   for (const auto& [id, text] : buttons) {
     QPushButton* button = window->Button(id);
@@ -110,7 +110,8 @@ TEST_F(CadmiraDlgTest, TheSystemMenuHasThePlatformsItemsWithoutRestoreAndSize) {
 TEST_F(CadmiraDlgTest, ARightClickOnAPageOffersTheSystemMenu) {
   auto window = OpenWindow();
   window->show();
-  for (QWidget* page : {static_cast<QWidget*>(&window->PreferencesPage()), static_cast<QWidget*>(window->TabControl())}) {
+  for (QWidget* page :
+       {static_cast<QWidget*>(&window->PreferencesPage()), static_cast<QWidget*>(window->TabControl())}) {
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(3, 3), page->mapToGlobal(QPoint(3, 3)));
     QApplication::sendEvent(page, &rightClick);
     EXPECT_TRUE(window->SystemMenu()->isVisible());
@@ -183,8 +184,9 @@ TEST_F(CadmiraDlgTest, TabsShowTheirPages) {
   EXPECT_EQ(visible(), (std::vector<bool>{false, false, true}));
   ClickTab(*window, 0);
   EXPECT_EQ(visible(), (std::vector<bool>{true, false, false}));
-  const std::pair<const QWidget*, const char*> pages[] = {
-      {&window->PreferencesPage(), "Preferences"}, {&window->RibbonPage(), "Ribbon Set"}, {&window->PluginsPage(), "Plugins"}};
+  const std::pair<const QWidget*, const char*> pages[] = {{&window->PreferencesPage(), "Preferences"},
+                                                          {&window->RibbonPage(), "Ribbon Set"},
+                                                          {&window->PluginsPage(), "Plugins"}};
   for (const auto& [page, name] : pages) {
     EXPECT_EQ(page->parentWidget(), tabs);
     EXPECT_EQ(page->accessibleName(), QString::fromLatin1(name));
@@ -196,9 +198,9 @@ QString FocusName(CCadmiraDlg& window) {
   const QWidget* focus = QApplication::focusWidget();
   if (focus == nullptr) return QStringLiteral("none");
   if (focus == window.TabControl()->TabBar()) return QStringLiteral("tabs");
-  for (const QWidget* page : {static_cast<const QWidget*>(&window.PreferencesPage()),
-                              static_cast<const QWidget*>(&window.RibbonPage()),
-                              static_cast<const QWidget*>(&window.PluginsPage())}) {
+  for (const QWidget* page :
+       {static_cast<const QWidget*>(&window.PreferencesPage()), static_cast<const QWidget*>(&window.RibbonPage()),
+        static_cast<const QWidget*>(&window.PluginsPage())}) {
     if (page->isAncestorOf(focus)) return QStringLiteral("page ") + page->accessibleName();
   }
   const std::optional<int> id = framework::ControlId(focus);
@@ -273,8 +275,7 @@ TEST_F(CadmiraDlgTest, OnEveryRowTabVisitsTheVersionTheFindRowTheListTheRowsOpti
       ASSERT_FALSE(options.isEmpty()) << list->item(row)->text().toStdString();
       const QStringList expected =
           QStringList{QStringLiteral("1075"), QStringLiteral("1102"), QStringLiteral("1103"), QStringLiteral("1020")} +
-          options + QStringList{QStringLiteral("1025")} +
-          kButtonsThenTabs;
+          options + QStringList{QStringLiteral("1025")} + kButtonsThenTabs;
       EXPECT_EQ(TabWalkFromTheTabs(*window), expected) << product << " " << list->item(row)->text().toStdString();
     }
   }
@@ -284,8 +285,10 @@ TEST_F(CadmiraDlgTest, AfterAMouseClickOnATabTheFocusIsOnTheTabsAndTabEntersTheP
   auto window = OpenWindow();
   QApplication::setActiveWindow(window.get());
   window->PreferencesPage().VersionEdit()->setFocus(Qt::MouseFocusReason);
-  const std::pair<int, QString> clicks[] = {{2, QStringLiteral("1031")}, {0, QStringLiteral("1075")},
-                                            {1, QStringLiteral("1022")}, {2, QStringLiteral("1031")}};
+  const std::pair<int, QString> clicks[] = {{2, QStringLiteral("1031")},
+                                            {0, QStringLiteral("1075")},
+                                            {1, QStringLiteral("1022")},
+                                            {2, QStringLiteral("1031")}};
   for (const auto& [tab, firstStop] : clicks) {
     ClickTab(*window, tab);
     if (tab == 1) {
@@ -424,14 +427,16 @@ TEST_F(CadmiraDlgTest, DroppedFilesAreHandedOnInDropOrder) {
   auto window = OpenWindow();
   QSignalSpy drops(window.get(), &CCadmiraDlg::FilesDropped);
   QMimeData data;
-  data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/first.xml")), QUrl(QStringLiteral("https://example.invalid/x.xml")),
+  data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/first.xml")),
+                QUrl(QStringLiteral("https://example.invalid/x.xml")),
                 QUrl::fromLocalFile(QStringLiteral("/tmp/\u6587\u4ef6 two.xml"))});
   QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(window.get(), &enter);
   EXPECT_TRUE(enter.isAccepted());
   // The first file does not exist: its load is refused and the second is not tried.
   m_host.ExpectMessageBox(QStringLiteral("The format of xml is error."), QStringLiteral("Notice"),
-                          framework::MessageIcon::Information, framework::MessageButtons::Ok, framework::MessageAnswer::Ok);
+                          framework::MessageIcon::Information, framework::MessageButtons::Ok,
+                          framework::MessageAnswer::Ok);
   QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(window.get(), &drop);
   ASSERT_EQ(drops.count(), 1);
@@ -452,8 +457,7 @@ TEST_F(CadmiraDlgTest, DroppedFilesAreHandedOnInDropOrder) {
 
 TEST_F(CadmiraDlgTest, TheStartFileIsHandedOnOnceWhenThereIsOne) {
   // A file given to --open is read as Import reads it: a sealed one loads.
-  const QByteArray plain =
-      "<ZandorOrvantaPDF version=\"3.2\"><Profstore><Preferences/></Profstore></ZandorOrvantaPDF>";
+  const QByteArray plain = "<ZandorOrvantaPDF version=\"3.2\"><Profstore><Preferences/></Profstore></ZandorOrvantaPDF>";
   QByteArray sealed = plain;
   document::SealBuffer(reinterpret_cast<unsigned char*>(sealed.data()), static_cast<std::size_t>(sealed.size()));
   QTemporaryDir folder;
@@ -483,7 +487,8 @@ TEST_F(CadmiraDlgTest, TheStoredLanguageRelabelsTheWindowBeforeItsTextsAreSet) {
   const std::optional<std::u16string> title = localization::LanguageString(248);
   ASSERT_TRUE(title.has_value());
   EXPECT_EQ(window->windowTitle(), QString::fromStdU16String(*title));
-  EXPECT_EQ(window->TabControl()->ItemText(0), QString::fromStdU16String(localization::LanguageString(122).value_or(u"")));
+  EXPECT_EQ(window->TabControl()->ItemText(0),
+            QString::fromStdU16String(localization::LanguageString(122).value_or(u"")));
   EXPECT_NE(window->TabControl()->ItemText(0), QStringLiteral("Preferences"));
   EXPECT_EQ(window->Button(CCadmiraDlg::kHelpButton)->text(),
             QString::fromStdU16String(localization::LanguageString(105).value_or(u"")));

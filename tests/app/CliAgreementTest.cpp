@@ -42,12 +42,16 @@ TEST(CliAgreement, AFileTheToolWroteShowsTheSameStateInTheEditor) {
     std::vector<std::string> changes;
   };
   const Row rows[] = {
-      {"reader", 1, {"StartPage=on", "SafeReadingMode=disabled", "CollapsedBubbleMsg=disabled", "StatusBar=show",
-                     "Advertise.Time=45", "Advertise.Rool=on", "MainFrameName=ACME", "CheckApp.CheckAppName=on",
-                     "--hide-plugin", "Stamps.zpi", "--hide-ribbon", "Ribbon_Category_View",
-                     "--show-ribbon", "Ribbon_Category_View/View_Panel_ViewSetting", "--doc-version", "12.1"}},
-      {"orvanta", 0, {"GPOAppendMode=on", "disableTessadoc=on", "RMSSetting.EncryptMetadata=enabled",
-                      "DefaultReader.Write=on", "--hide-ribbon", "/File_Main_InputMode"}},
+      {"reader",
+       1,
+       {"StartPage=on", "SafeReadingMode=disabled", "CollapsedBubbleMsg=disabled", "StatusBar=show",
+        "Advertise.Time=45", "Advertise.Rool=on", "MainFrameName=ACME", "CheckApp.CheckAppName=on", "--hide-plugin",
+        "Stamps.zpi", "--hide-ribbon", "Ribbon_Category_View", "--show-ribbon",
+        "Ribbon_Category_View/View_Panel_ViewSetting", "--doc-version", "12.1"}},
+      {"orvanta",
+       0,
+       {"GPOAppendMode=on", "disableTessadoc=on", "RMSSetting.EncryptMetadata=enabled", "DefaultReader.Write=on",
+        "--hide-ribbon", "/File_Main_InputMode"}},
   };
   for (const Row& row : rows) {
     TempProfile profile;

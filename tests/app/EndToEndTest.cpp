@@ -132,8 +132,8 @@ TEST_F(EndToEndTest, ASealedFileImportedChangedOnEveryPageAndSavedHoldsWhatThePa
   EXPECT_EQ(unsealed, QByteArray(reinterpret_cast<const char*>(plain.data()), static_cast<int>(plain.size())));
   EXPECT_NE(onDisk.left(20), unsealed.left(20));
 
-  Result<document::ConfigFile> file = document::ReadConfigFile(QFile::encodeName(path).toStdString(),
-                                                               document::ReadForms::PlainThenSealed);
+  Result<document::ConfigFile> file =
+      document::ReadConfigFile(QFile::encodeName(path).toStdString(), document::ReadForms::PlainThenSealed);
   ASSERT_TRUE(file.ok());
   const CXML_TreeElement* root = file.value().Root();
   ASSERT_NE(root, nullptr);
@@ -148,7 +148,8 @@ TEST_F(EndToEndTest, ASealedFileImportedChangedOnEveryPageAndSavedHoldsWhatThePa
   }
   EXPECT_TRUE(statusBarWritten);
   std::vector<document::RibbonPath> hidden;
-  document::VisitHiddenRibbonPaths(root, [&](std::span<const std::u16string> p) { hidden.emplace_back(p.begin(), p.end()); });
+  document::VisitHiddenRibbonPaths(root,
+                                   [&](std::span<const std::u16string> p) { hidden.emplace_back(p.begin(), p.end()); });
   const document::RibbonPath zoomPath(std::begin(zoom), std::end(zoom));
   const document::RibbonPath statusPath{u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_StatusBar"};
   EXPECT_NE(std::find(hidden.begin(), hidden.end(), zoomPath), hidden.end());

@@ -66,8 +66,8 @@ TEST_F(ReportCommandsTest, TheWindowAndTheToolShowTheSamePagesForEachExampleInEa
     for (const int langid : {resources::kEnglishLangId, resources::kChineseLangId}) {
       Open(verid, langid);
       Import(kExamples + QLatin1String(name));
-      const pages::PageView window = pages::ViewOf(verid, m_window->PreferencesPage(),
-                                                   m_window->PluginsPage().Model(), m_window->RibbonPage().Tree());
+      const pages::PageView window = pages::ViewOf(verid, m_window->PreferencesPage(), m_window->PluginsPage().Model(),
+                                                   m_window->RibbonPage().Tree());
       const Result<document::ConfigFile> file = document::ReadConfigFile(
           (kExamples + QLatin1String(name)).toStdString(), document::ReadForms::PlainThenSealed);
       ASSERT_TRUE(file.ok());
@@ -114,8 +114,9 @@ TEST_F(ReportCommandsTest, CompareListsWhatTheUnsavedPagesChangedGroupedByPage) 
   EXPECT_TRUE(m_host.ScriptUsedUp());
   EXPECT_EQ(accessibleName, QStringLiteral("Differences"));
   EXPECT_EQ(shown.toStdString(), (QStringLiteral("Differences\n\nA: The pages as they are now\nB: ") + path +
-                       QStringLiteral("\n\nPreferences\n  Status Bar\n    Option: Status Bar\n"
-                                      "    A: Show status bar\n    B: Hide status bar\n")).toStdString());
+                                  QStringLiteral("\n\nPreferences\n  Status Bar\n    Option: Status Bar\n"
+                                                 "    A: Show status bar\n    B: Hide status bar\n"))
+                                     .toStdString());
 }
 
 TEST_F(ReportCommandsTest, CompareWithAFileImportRefusesGivesImportsMessage) {
@@ -152,15 +153,17 @@ TEST_F(ReportCommandsTest, SaveReportWritesTheUnsavedPagesAsHtml) {
   StatusCombo()->setCurrentIndex(1);
   const QString path = m_folder.filePath(QStringLiteral("report.html"));
   m_host.AnswerFileDialog(path);
-  m_host.ExpectMessageBox(QStringLiteral("The report is saved."), kNotice, MessageIcon::Information,
-                          MessageButtons::Ok, MessageAnswer::Ok);
+  m_host.ExpectMessageBox(QStringLiteral("The report is saved."), kNotice, MessageIcon::Information, MessageButtons::Ok,
+                          MessageAnswer::Ok);
   m_window->ReportCommands().SaveReport();
   EXPECT_TRUE(m_host.ScriptUsedUp());
-  ASSERT_EQ(m_host.Calls()[m_host.Calls().size() - 2].request.filter, QStringLiteral("HTML (*.html)|*.html|PDF (*.pdf)|*.pdf||"));
+  ASSERT_EQ(m_host.Calls()[m_host.Calls().size() - 2].request.filter,
+            QStringLiteral("HTML (*.html)|*.html|PDF (*.pdf)|*.pdf||"));
   const QString html = QString::fromUtf8(ReadBytes(path));
   EXPECT_TRUE(html.startsWith(QStringLiteral("<!DOCTYPE html>\n")));
-  EXPECT_TRUE(html.contains(QStringLiteral("<td><bdi>Status Bar</bdi></td><td><bdi>Status Bar</bdi></td>"
-                                           "<td><bdi>Auto-hide status bar</bdi></td><td><bdi>Default</bdi></td>")))
+  EXPECT_TRUE(
+      html.contains(QStringLiteral("<td><bdi>Status Bar</bdi></td><td><bdi>Status Bar</bdi></td>"
+                                   "<td><bdi>Auto-hide status bar</bdi></td><td><bdi>Default</bdi></td>")))
       << html.toStdString();
   EXPECT_TRUE(html.contains(QStringLiteral("reader-profstore.xml")));
 }
@@ -176,12 +179,13 @@ TEST_F(ReportCommandsTest, SaveReportWritesAPdfWhoseTextPdftotextReadsChineseInc
   EXPECT_TRUE(m_host.ScriptUsedUp());
   ASSERT_TRUE(ReadBytes(path).startsWith("%PDF-"));
   QProcess pdftotext;
-  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
-                                               QStringLiteral("-")});
+  pdftotext.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
   ASSERT_TRUE(pdftotext.waitForFinished(60000));
   const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
   // Table cells wrap, so each text is one that fits its cell.
-  for (const char* expected : {"配置报告", "隐藏起始页", "已选中", "程序名称：", "未更改的页面", "隐藏的功能区控件", "11.2.0"}) {
+  for (const char* expected :
+       {"配置报告", "隐藏起始页", "已选中", "程序名称：", "未更改的页面", "隐藏的功能区控件", "11.2.0"}) {
     EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << '\n' << text.toStdString();
   }
 }

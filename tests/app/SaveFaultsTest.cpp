@@ -85,7 +85,9 @@ class SaveFaultsTest : public ::testing::TestWithParam<bool> {
     m_host.ExpectMessageBox(LoadUiString(232), LoadUiString(126), framework::MessageIcon::Information,
                             framework::MessageButtons::Ok, framework::MessageAnswer::Ok, reason);
   }
-  QStringList Entries() const { return QDir(m_folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); }
+  QStringList Entries() const {
+    return QDir(m_folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+  }
 
   TempProfile m_profile;
   framework::ScriptedHost m_host;

@@ -83,8 +83,7 @@ std::vector<Trigger> Triggers() {
          return calls.back().kind == framework::HostCall::Kind::FileDialog &&
                 calls.back().request.mode == framework::FileDialogRequest::Mode::Open;
        }},
-      {"drop",
-       Nothing,
+      {"drop", Nothing,
        [](ScriptedHost& host) {
          host.ExpectMessageBox(QStringLiteral("The format of xml is error."), kNotice, MessageIcon::Information,
                                MessageButtons::Ok, MessageAnswer::Ok);
@@ -151,8 +150,8 @@ TEST_F(UnsavedChangesTest, EveryActionThatWouldLoseAChangeAsksFirstAndFollowsThe
       if (answer == MessageAnswer::Save) {
         // Without a current file, Save writes as Export does.
         m_host.AnswerFileDialog(exported);
-        m_host.ExpectMessageBox(QStringLiteral("Export Succeed"), kNotice, MessageIcon::Information,
-                                MessageButtons::Ok, MessageAnswer::Ok);
+        m_host.ExpectMessageBox(QStringLiteral("Export Succeed"), kNotice, MessageIcon::Information, MessageButtons::Ok,
+                                MessageAnswer::Ok);
       }
       if (answer != MessageAnswer::Cancel) trigger.goingOn(m_host);
       trigger.act(*window);

@@ -21,11 +21,8 @@ TEST(CodePageMap, ConvertsBothWays) {
     const char16_t* text;
   };
   const Row rows[] = {
-      {0, "a\xE4\xB8\xAD", u"a\u4E2D"},
-      {932, "\x82\xA0", u"\u3042"},
-      {936, "\xD6\xD0\xCE\xC4", u"\u4E2D\u6587"},
-      {949, "\xB0\xA1", u"\uAC00"},
-      {950, "\xA4\xA4", u"\u4E2D"},
+      {0, "a\xE4\xB8\xAD", u"a\u4E2D"}, {932, "\x82\xA0", u"\u3042"}, {936, "\xD6\xD0\xCE\xC4", u"\u4E2D\u6587"},
+      {949, "\xB0\xA1", u"\uAC00"},     {950, "\xA4\xA4", u"\u4E2D"},
   };
   for (const Row& row : rows) {
     const CZD_CodePageMap* map = CZD_CodePageMap::Get(row.codePage);
@@ -38,7 +35,11 @@ TEST(CodePageMap, EmptyAndUnconvertibleInput) {
   const CZD_CodePageMap* utf8 = CZD_CodePageMap::Get(0);
   EXPECT_TRUE(utf8->ToWide("").IsEmpty());
   EXPECT_TRUE(utf8->ToBytes(u"").IsEmpty());
-  EXPECT_EQ(utf8->ToWide("a\xFF" "b").View(), u"a\uFFFD" u"b");
+  EXPECT_EQ(utf8->ToWide("a\xFF"
+                         "b")
+                .View(),
+            u"a\uFFFD"
+            u"b");
   const char16_t lone[] = {u'a', 0xD800, u'b', 0};
   EXPECT_EQ(utf8->ToBytes(lone), "a?b");
   EXPECT_EQ(CZD_CodePageMap::Get(936)->ToBytes(u"\u3042\U0001F600x").View().back(), 'x');
@@ -53,15 +54,18 @@ TEST(CodePageMap, ReplacesFaultsOneUnitAtATime) {
   };
   const Row toWide[] = {
       {0, "a\xE4\xB8", u"a\uFFFD\uFFFD"},
-      {0, "\xE4\xB8" "b\xE4\xB8\xAD", u"\uFFFD\uFFFD" u"b\u4E2D"},
+      {0,
+       "\xE4\xB8"
+       "b\xE4\xB8\xAD",
+       u"\uFFFD\uFFFD"
+       u"b\u4E2D"},
       {0, "\xED\xA0\x80!", u"\uFFFD\uFFFD\uFFFD!"},
       {0, "\xC0\xAF", u"\uFFFD\uFFFD"},
       {936, "\xD6\xD0\xD6", u"\u4E2D\uFFFD"},
       {932, "\x82\xA0\x82", u"\u3042\uFFFD"},
   };
   for (const Row& row : toWide) {
-    EXPECT_EQ(CZD_CodePageMap::Get(row.codePage)->ToWide(row.bytes).View(), row.text)
-        << row.codePage;
+    EXPECT_EQ(CZD_CodePageMap::Get(row.codePage)->ToWide(row.bytes).View(), row.text) << row.codePage;
   }
   const Row toBytes[] = {
       {936, "\xD6\xD0??x", u"\u4E2D\U0001F600x"},
@@ -69,8 +73,7 @@ TEST(CodePageMap, ReplacesFaultsOneUnitAtATime) {
       {0, "?\xF0\x9F\x98\x80", u"\xDC00\U0001F600"},
   };
   for (const Row& row : toBytes) {
-    EXPECT_EQ(CZD_CodePageMap::Get(row.codePage)->ToBytes(row.text).View(), row.bytes)
-        << row.codePage;
+    EXPECT_EQ(CZD_CodePageMap::Get(row.codePage)->ToBytes(row.text).View(), row.bytes) << row.codePage;
   }
 }
 

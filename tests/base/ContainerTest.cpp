@@ -128,8 +128,12 @@ TEST(Utf8Reader, DecodesForgivingly) {
   EXPECT_EQ(Decode("a\xC3\xA9\xE4\xB8\xAD"), u"a\u00E9\u4E2D");
   EXPECT_EQ(Decode("\xF0\x9F\x98\x80"), u"\U0001F600");
   EXPECT_EQ(Decode("\xC0\x80"), u"\uFFFD");
-  EXPECT_EQ(Decode("\x80" "a\xBF"), u"a");
-  EXPECT_EQ(Decode("\xE4\xB8" "b"), u"b");
+  EXPECT_EQ(Decode("\x80"
+                   "a\xBF"),
+            u"a");
+  EXPECT_EQ(Decode("\xE4\xB8"
+                   "b"),
+            u"b");
   EXPECT_EQ(Decode("\xFE\xFF"), u"");
   EXPECT_EQ(Decode(std::string_view("\0", 1)), std::u16string(1, u'\0'));
   EXPECT_EQ(Decode("\xFC\x80\x80\x80\x80\x80"), u"\uFFFD");

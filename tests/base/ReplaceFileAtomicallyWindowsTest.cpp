@@ -52,7 +52,8 @@ class ReplaceFileAtomicallyWindows : public ::testing::Test {
   // Everything in the folder, so that a leftover temporary file shows.
   std::vector<std::string> Entries() const {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(m_folder)) names.push_back(Utf8FromWide(entry.path().filename().wstring()));
+    for (const auto& entry : fs::directory_iterator(m_folder))
+      names.push_back(Utf8FromWide(entry.path().filename().wstring()));
     std::sort(names.begin(), names.end());
     return names;
   }
@@ -243,8 +244,8 @@ TEST_F(ReplaceFileAtomicallyWindows, TheNextWriteSweepsTemporariesNoWriterHolds)
   const std::string busy = PathOf(Utf8FromWide(stem + L"0c0ffee0.tmp"));
   WriteFile(abandoned, "stale");
   WriteFile(busy, "busy");
-  const HANDLE held = CreateFileW(SystemPath(busy).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE held =
+      CreateFileW(SystemPath(busy).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   ASSERT_TRUE(ReplaceFileAtomically(PathOf("profstore.xml"), Bytes("new")).ok());
   CloseHandle(held);

@@ -97,7 +97,7 @@ TEST(ByteStr, ComparesUnsignedBytesThenLength) {
   };
   const Row rows[] = {
       {"abc", "abc", 0}, {"abc", "abd", -1}, {"abd", "abc", 1}, {"ab", "abc", -1},
-      {"abc", "ab", 1},  {"", "", 0},         {"", "a", -1},    {"\x80", "a", 1},
+      {"abc", "ab", 1},  {"", "", 0},        {"", "a", -1},     {"\x80", "a", 1},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(CZD_ByteStr(row.a).Compare(row.b), row.order) << row.a << " vs " << row.b;

@@ -19,9 +19,9 @@ TEST(XmlQuery, MatchesAttributeNamesExactlyWithAnOptionalPrefix) {
     const char16_t* value;
   };
   const Row rows[] = {
-      {"Name", true, u"n1"},   {"name", false, u""},  {"NAME", false, u""},  {"v", true, u"-12x3"},
-      {"x:v", true, u"-12x3"}, {"y:v", true, u"2"},   {"z:v", false, u""},   {":Name", true, u"n1"},
-      {"x:", false, u""},      {"", false, u""},      {"a:b:v", false, u""},
+      {"Name", true, u"n1"},   {"name", false, u""}, {"NAME", false, u""},  {"v", true, u"-12x3"},
+      {"x:v", true, u"-12x3"}, {"y:v", true, u"2"},  {"z:v", false, u""},   {":Name", true, u"n1"},
+      {"x:", false, u""},      {"", false, u""},     {"a:b:v", false, u""},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(HasAttribute(tree.get(), row.query), row.found) << row.query;

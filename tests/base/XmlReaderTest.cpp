@@ -17,8 +17,7 @@ struct ReaderCase {
 };
 
 std::string Parse(const std::string& input, bool keepSpaces = false) {
-  const XmlTreePtr tree(
-      ParseDocument(reinterpret_cast<const unsigned char*>(input.data()), input.size(), keepSpaces));
+  const XmlTreePtr tree(ParseDocument(reinterpret_cast<const unsigned char*>(input.data()), input.size(), keepSpaces));
   return DumpTree(tree.get());
 }
 
@@ -56,7 +55,8 @@ const std::vector<ReaderCase>& Cases() {
   using namespace std::string_literals;
   static const std::vector<ReaderCase> cases = {
       // What comes before the root.
-      {"byte-order mark and declaration are skipped", "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"GBK\"?>\n<a/>", "a"},
+      {"byte-order mark and declaration are skipped", "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"GBK\"?>\n<a/>",
+       "a"},
       {"a comment and stray text before the root", "junk <!-- c --> more <a/>", "a"},
       {"a doctype swallows up to the next comment end", "<!DOCTYPE x><a/>", "null"},
       {"a doctype ended by a later comment end", "<!DOCTYPE x --><a/>", "a"},
@@ -109,8 +109,7 @@ const std::vector<ReaderCase>& Cases() {
       {"a decimal reference past 32 bits does not wrap round", "<a>x&#4294967356;</a>", "a{\"x\"}"},
       {"a decimal reference of exactly 2 to the 32 adds nothing", "<a>x&#4294967296;</a>", "a{\"x\"}"},
       {"a hexadecimal reference past 32 bits does not wrap round", "<a>x&#x10000003C;</a>", "a{\"x\"}"},
-      {"a reference stays out of range however many digits follow", "<a>x&#x110000000000000000003C;y</a>",
-       "a{\"xy\"}"},
+      {"a reference stays out of range however many digits follow", "<a>x&#x110000000000000000003C;y</a>", "a{\"xy\"}"},
       {"the last code point is still a surrogate pair", "<a>&#1114111;</a>", "a{\"\\uDBFF\\uDFFF\"}"},
       {"decimal references skip other characters", "<a>&#6a5;</a>", "a{\"A\"}"},
       {"hexadecimal references skip other characters", "<a>&#xZ4a;</a>", "a{\"J\"}"},
@@ -225,8 +224,8 @@ TEST(XmlReader, KeepsSpacesWhenAsked) {
 TEST(XmlReader, ReportsWhereParsingStopped) {
   const std::string input = "<?xml?><a><b/></a>  <c/>";
   std::uint64_t parsed = 0;
-  const XmlTreePtr tree(ParseDocument(reinterpret_cast<const unsigned char*>(input.data()), input.size(), false,
-                                      &parsed));
+  const XmlTreePtr tree(
+      ParseDocument(reinterpret_cast<const unsigned char*>(input.data()), input.size(), false, &parsed));
   ASSERT_TRUE(tree);
   EXPECT_EQ(parsed, input.find("  <c/>"));
 }
@@ -242,8 +241,7 @@ TEST(XmlReader, ParsesAndDestroysHundredsOfThousandsOfLevels) {
     closed += "</a>";
   }
   for (const std::string* input : {&open, &closed}) {
-    const XmlTreePtr tree(
-        ParseDocument(reinterpret_cast<const unsigned char*>(input->data()), input->size()));
+    const XmlTreePtr tree(ParseDocument(reinterpret_cast<const unsigned char*>(input->data()), input->size()));
     ASSERT_TRUE(tree);
     int depth = 1;
     const CXML_TreeElement* element = tree.get();
@@ -292,9 +290,8 @@ TEST(XmlReader, GivesNoTreeRatherThanCutATextLongerThanAStringHolds) {
       {"<a><b/>" + over + "</a>", false},
   };
   for (const Case& c : cases) {
-    CXML_DataBufAcc* memory =
-        CXML_DataBufAcc::Create(reinterpret_cast<const unsigned char*>(c.input.data()),
-                                static_cast<std::uint32_t>(c.input.size()));
+    CXML_DataBufAcc* memory = CXML_DataBufAcc::Create(reinterpret_cast<const unsigned char*>(c.input.data()),
+                                                      static_cast<std::uint32_t>(c.input.size()));
     const XmlTreePtr whole(ParseFromReader(*memory, false, nullptr, nullptr, kLimit));
     memory->Destroy();
     EXPECT_EQ(whole != nullptr, c.parsed) << c.input;

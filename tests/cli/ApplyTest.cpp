@@ -12,9 +12,12 @@ TEST(Apply, RoundTripOfShowGivesAFileDiffFindsEqual) {
   TempFolder folder;
   const std::string file = folder.Path("a.xml");
   ASSERT_EQ(RunCommand({"new", "--product", "orvanta", "--doc-version", "10.2", file}).status, 0);
-  ASSERT_EQ(RunCommand({"set", file, "GPOAppendMode=on", "SafeReadingMode=enabled", "MainFrameName=Viewer \"Q\""}).status, 0);
+  ASSERT_EQ(
+      RunCommand({"set", file, "GPOAppendMode=on", "SafeReadingMode=enabled", "MainFrameName=Viewer \"Q\""}).status, 0);
   ASSERT_EQ(RunCommand({"set", file, "disableTessadoc=on", "StatusBar=hide", "--hide-plugin", "Mine.zpi",
-                        "--hide-ribbon", "/File_Main_Save"}).status, 0);
+                        "--hide-ribbon", "/File_Main_Save"})
+                .status,
+            0);
   const CliRun shown = RunCommand({"show", "--json", file});
   ASSERT_EQ(shown.status, 0);
   const std::string manifest = folder.Write("m.json", shown.out);
@@ -52,20 +55,29 @@ TEST(Apply, RefusesWhatThePagesDoNotHaveAndWritesNothing) {
   };
   const Row rows[] = {
       {{}, "{}", "-: the manifest names no product; give --product\n"},
-      {{"--product", "orvanta"}, R"({"product": "reader"})", "-: the manifest is for Zandor Reader, not for Zandor OrvantaPDF\n"},
+      {{"--product", "orvanta"},
+       R"({"product": "reader"})",
+       "-: the manifest is for Zandor Reader, not for Zandor OrvantaPDF\n"},
       {{}, R"({"product": "acrobat"})", "-: \"product\" must be \"reader\" or \"orvanta\", not \"acrobat\"\n"},
       {{}, "{\"product\": \"reader\", \"colour\": 1}", "-: unknown key \"colour\" in the manifest\n"},
       {{}, "[1, 2]", "-: the manifest is not a JSON object\n"},
       {{}, "{\"product\": ", "-: the manifest is not JSON\n"},
       {{}, R"({"pages": null, "form": "plain"})", "-: the manifest is not a JSON object\n"},
-      {{}, R"({"product": "reader", "settings": {"Nope": "on"}})",
+      {{},
+       R"({"product": "reader", "settings": {"Nope": "on"}})",
        "-: unknown setting \"Nope\" of Zandor Reader (cadmira-cli settings lists them)\n"},
-      {{}, R"({"product": "reader", "settings": {"StartPage": true}})", "-: the value of \"StartPage\" must be a string\n"},
-      {{}, R"({"product": "reader", "settings": {"StartPage": "on", "STARTPAGE": "off"}})",
+      {{},
+       R"({"product": "reader", "settings": {"StartPage": true}})",
+       "-: the value of \"StartPage\" must be a string\n"},
+      {{},
+       R"({"product": "reader", "settings": {"StartPage": "on", "STARTPAGE": "off"}})",
        "-: the setting \"STARTPAGE\" is given twice\n"},
-      {{}, R"({"product": "reader", "settings": ["StartPage"]})", "-: \"settings\" must be an object of names and values\n"},
+      {{},
+       R"({"product": "reader", "settings": ["StartPage"]})",
+       "-: \"settings\" must be an object of names and values\n"},
       {{}, R"({"product": "reader", "hiddenPlugins": "a.zpi"})", "-: \"hiddenPlugins\" must be an array of strings\n"},
-      {{}, R"({"product": "reader", "hiddenPlugins": ["a.txt"]})",
+      {{},
+       R"({"product": "reader", "hiddenPlugins": ["a.txt"]})",
        "-: \"a.txt\" is not a plug-in file name (NAME.zpi, without a folder or \";\")\n"},
       {{}, R"({"product": "reader", "hiddenRibbon": [""]})", "-: the ribbon of Zandor Reader has no \"\"\n"},
       {{}, R"({"product": "reader", "hiddenRibbon": [7]})", "-: every item of \"hiddenRibbon\" must be a string\n"},

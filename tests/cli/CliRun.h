@@ -47,5 +47,4 @@ inline std::string ReadFile(const std::string& path) {
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-
 }  // namespace cadmira::cli

@@ -14,7 +14,8 @@ namespace cadmira::cli {
 namespace {
 
 TEST(CliTree, PrintsTheTreeIndented) {
-  const CliRun run = RunCommand({"tree", "-"}, "<?xml version='1.0'?><x:R a='1' x:b=\"q&quot;\"><P/>  hi <Q><S/></Q></x:R>");
+  const CliRun run =
+      RunCommand({"tree", "-"}, "<?xml version='1.0'?><x:R a='1' x:b=\"q&quot;\"><P/>  hi <Q><S/></Q></x:R>");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "x:R a=\"1\" x:b=\"q\\\"\"\n  P\n  \"hi\"\n  Q\n    S\n");
   EXPECT_EQ(run.err, "");
@@ -23,10 +24,11 @@ TEST(CliTree, PrintsTheTreeIndented) {
 TEST(CliTree, PrintsJsonInDocumentOrder) {
   const CliRun run = RunCommand({"tree", "--json", "-"}, "<x:R a='1' x:b='2'>t<P/></x:R>");
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out,
-            "{\"prefix\": \"x\", \"tag\": \"R\", \"attributes\": [{\"prefix\": \"\", \"name\": \"a\", \"value\": \"1\"}, "
-            "{\"prefix\": \"x\", \"name\": \"b\", \"value\": \"2\"}], \"children\": [{\"text\": \"t\"}, "
-            "{\"prefix\": \"\", \"tag\": \"P\", \"attributes\": [], \"children\": []}]}\n");
+  EXPECT_EQ(
+      run.out,
+      "{\"prefix\": \"x\", \"tag\": \"R\", \"attributes\": [{\"prefix\": \"\", \"name\": \"a\", \"value\": \"1\"}, "
+      "{\"prefix\": \"x\", \"name\": \"b\", \"value\": \"2\"}], \"children\": [{\"text\": \"t\"}, "
+      "{\"prefix\": \"\", \"tag\": \"P\", \"attributes\": [], \"children\": []}]}\n");
 }
 
 TEST(CliTree, EscapesNamesAndValuesInJson) {
@@ -165,13 +167,16 @@ TEST(CliSeal, RefusesInputItIsNotMeantForUnlessForced) {
     std::string error;
   };
   const Row rows[] = {
-      {{"seal", folder.Path("sealed.xml"), folder.Path("out")}, "",
+      {{"seal", folder.Path("sealed.xml"), folder.Path("out")},
+       "",
        folder.Path("sealed.xml") + " is not a plain configuration file of Zandor Reader or Zandor OrvantaPDF; "
                                    "--force seals it all the same\n"},
-      {{"seal", "-", folder.Path("out")}, "<Settings/>",
+      {{"seal", "-", folder.Path("out")},
+       "<Settings/>",
        "the standard input is not a plain configuration file of Zandor Reader or Zandor OrvantaPDF; "
        "--force seals it all the same\n"},
-      {{"unseal", source, folder.Path("out")}, "",
+      {{"unseal", source, folder.Path("out")},
+       "",
        source + " does not unseal into a configuration file of Zandor Reader or Zandor OrvantaPDF; "
                 "--force unseals it all the same\n"},
   };
@@ -198,8 +203,11 @@ class FailingBuffer : public std::streambuf {
 TEST(CliApp, OutputThatCannotBeWrittenIsAFailure) {
   TempFolder folder;
   const std::string file = folder.Write("a.xml", "<ZandorReader version=\"1\"><Profstore/></ZandorReader>");
-  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-           {"tree", file}, {"tree", "--json", file}, {"show", file}, {"show", "--json", file}, {"unseal", "--force", file, "-"}}) {
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{{"tree", file},
+                                                                                    {"tree", "--json", file},
+                                                                                    {"show", file},
+                                                                                    {"show", "--json", file},
+                                                                                    {"unseal", "--force", file, "-"}}) {
     std::istringstream in;
     FailingBuffer failing;
     std::ostream out(&failing);

@@ -13,8 +13,8 @@ class DiffWordsTest : public ::testing::Test {
     m_a = m_folder.Path("a.xml");
     m_b = m_folder.Path("b.xml");
     ASSERT_EQ(RunCommand({"new", "--product", "reader", "--doc-version", "1", m_a}).status, 0);
-    ASSERT_EQ(RunCommand({"set", m_a, "StartPage=on", "TDOCServer=https://t/", "--hide-ribbon",
-                          "Ribbon_Category_Share", "-o", m_b, "--hide-plugin", "Stamps.zpi", "StatusBar=show"})
+    ASSERT_EQ(RunCommand({"set", m_a, "StartPage=on", "TDOCServer=https://t/", "--hide-ribbon", "Ribbon_Category_Share",
+                          "-o", m_b, "--hide-plugin", "Stamps.zpi", "StatusBar=show"})
                   .status,
               0);
   }

@@ -100,7 +100,8 @@ int CheckFile(const std::string& name, std::vector<unsigned char> bytes) {
 TEST(LintAgreesWithLoading, WhatLintCallsMisreadThePagesDoNotTake) {
   int checked = 0;
   for (const char* corpus : {"config_file", "round_trip"}) {
-    for (const fs::directory_entry& seed : fs::directory_iterator(fs::path(CADMIRA_SOURCE_DIR) / "fuzz/corpus" / corpus)) {
+    for (const fs::directory_entry& seed :
+         fs::directory_iterator(fs::path(CADMIRA_SOURCE_DIR) / "fuzz/corpus" / corpus)) {
       Result<std::vector<unsigned char>> bytes = document::ReadWholeFile(seed.path().string());
       ASSERT_TRUE(bytes.ok()) << seed.path();
       std::vector<unsigned char> sealed = bytes.value();

@@ -13,8 +13,10 @@ TEST(Lint, FileTheEditorWroteHasNoFinding) {
   TempFolder folder;
   const std::string file = folder.Path("a.xml");
   ASSERT_EQ(RunCommand({"new", "--product", "orvanta", "--doc-version", "1", file}).status, 0);
-  ASSERT_EQ(RunCommand({"set", file, "StatusBar=hide", "DisableUpdate=on", "disableTessadoc=on", "--hide-plugin", "Stamps.zpi",
-                        "--hide-ribbon", "/File_Main_Save"}).status, 0);
+  ASSERT_EQ(RunCommand({"set", file, "StatusBar=hide", "DisableUpdate=on", "disableTessadoc=on", "--hide-plugin",
+                        "Stamps.zpi", "--hide-ribbon", "/File_Main_Save"})
+                .status,
+            0);
   const CliRun run = RunCommand({"lint", file});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "");
@@ -29,8 +31,9 @@ TEST(Lint, ReportsEachThingTheEditorMisreadsWithItsCodeAndPlace) {
   };
   const std::string p = kPreferences;
   const Row rows[] = {
-      {"plugins first", "<ZandorReader><Profstore><Plugins><Plugin Text=\"Plugin\" UnloadPluginArray=\"\"/></Plugins>"
-                        "<Preferences/></Profstore></ZandorReader>",
+      {"plugins first",
+       "<ZandorReader><Profstore><Plugins><Plugin Text=\"Plugin\" UnloadPluginArray=\"\"/></Plugins>"
+       "<Preferences/></Profstore></ZandorReader>",
        "/ZandorReader/Profstore/Plugins: section-order: Plugins comes first, so the editor reads it as the Preferences section\n"
        "/ZandorReader/Profstore/Preferences: section-order: Preferences is not the first section, so the editor ignores it\n"
        "/ZandorReader/Profstore/Plugins/Plugin: unexpected-tag: the editor reads Plugin by its Text as if it were a Preference\n"
@@ -40,8 +43,7 @@ TEST(Lint, ReportsEachThingTheEditorMisreadsWithItsCodeAndPlace) {
       {"text first in Profstore", "<ZandorReader><Profstore>x<Preferences/></Profstore></ZandorReader>",
        "/ZandorReader/Profstore: section-order: Profstore begins with text, so the editor reads no preferences\n"
        "/ZandorReader/Profstore/Preferences: section-order: Preferences is not the first section, so the editor ignores it\n"},
-      {"unknown and repeated sections",
-       ReaderFile("", "<RibbonUI/><Extra/><ribbonui/>"),
+      {"unknown and repeated sections", ReaderFile("", "<RibbonUI/><Extra/><ribbonui/>"),
        "/ZandorReader/Profstore/Extra: unknown-section: the editor ignores the section Extra\n"
        "/ZandorReader/Profstore/ribbonui: duplicate-section: the editor reads only the first ribbonui section\n"},
       {"text inside Preferences", ReaderFile("some text<Preference Text=\"DisableUpdate\" Disable=\"0\"/>"),
@@ -52,13 +54,16 @@ TEST(Lint, ReportsEachThingTheEditorMisreadsWithItsCodeAndPlace) {
       {"a tag other than Preference", ReaderFile("<Pref Text=\"DisableUpdate\" Disable=\"0\"/>"),
        p + "/Pref: unexpected-tag: the editor reads Pref by its Text as if it were a Preference\n"},
       {"a setting given twice",
-       ReaderFile("<Preference Text=\"StartPage\" Disable=\"1\" Mode=\"0\"/><Preference Text=\"startpage\" Disable=\"\" Mode=\"\"/>"),
+       ReaderFile(
+           "<Preference Text=\"StartPage\" Disable=\"1\" Mode=\"0\"/><Preference Text=\"startpage\" Disable=\"\" Mode=\"\"/>"),
        p + "/Preference[2]: duplicate-setting: StartPage is given again (first at " + p +
            "/Preference[1]); the later one wins for every control both set\n"},
       {"attribute names are exact", ReaderFile("<Preference Text=\"DisableUpdate\" disable=\"0\" Colour=\"1\"/>"),
-       p + "/Preference/@disable: unknown-attribute: DisableUpdate has no attribute disable, so the editor ignores it "
+       p +
+           "/Preference/@disable: unknown-attribute: DisableUpdate has no attribute disable, so the editor ignores it "
            "(names are matched exactly: Disable)\n" +
-           p + "/Preference/@Colour: unknown-attribute: DisableUpdate has no attribute Colour, so the editor ignores it\n"},
+           p +
+           "/Preference/@Colour: unknown-attribute: DisableUpdate has no attribute Colour, so the editor ignores it\n"},
       {"a check box value read as off", ReaderFile("<Preference Text=\"StartPage\" Disable=\"1\" Mode=\"\"/>"),
        p + "/Preference/@Disable: unmatched-value: StartPage: Disable=\"1\" Mode=\"\" matches no reading rule; the editor "
            "reads it as off\n"},
@@ -68,13 +73,16 @@ TEST(Lint, ReportsEachThingTheEditorMisreadsWithItsCodeAndPlace) {
       {"a combo box value read as default", ReaderFile("<Preference Text=\"CollectData\" Mode=\"yes\"/>"),
        p + "/Preference/@Mode: unmatched-value: CollectData: Mode=\"yes\" matches no reading rule; the editor reads it "
            "as default\n"},
-      {"only 1 ticks a Tessadoc option", ReaderFile("<Preference Text=\"CollectTDOCData\" Mode=\"0\"/>"
-                                                    "<Preference Text=\"AutoConvertTessadoc\" Mode=\"01\"/>"
-                                                    "<Preference Text=\"disableTessadoc\" Mode=\"on\"/>"
-                                                    "<Preference Text=\"OfficeAutoConvertTessadoc\" Mode=\"\"/>"),
-       p + "/Preference[1]/@Mode: unmatched-value: CollectTDOCData: Mode=\"0\" is not 1, so the editor leaves the box as it "
+      {"only 1 ticks a Tessadoc option",
+       ReaderFile("<Preference Text=\"CollectTDOCData\" Mode=\"0\"/>"
+                  "<Preference Text=\"AutoConvertTessadoc\" Mode=\"01\"/>"
+                  "<Preference Text=\"disableTessadoc\" Mode=\"on\"/>"
+                  "<Preference Text=\"OfficeAutoConvertTessadoc\" Mode=\"\"/>"),
+       p +
+           "/Preference[1]/@Mode: unmatched-value: CollectTDOCData: Mode=\"0\" is not 1, so the editor leaves the box as it "
            "was (off on fresh pages)\n" +
-           p + "/Preference[3]/@Mode: unmatched-value: disableTessadoc: Mode=\"on\" is not 1, so the editor reads it as off\n"},
+           p +
+           "/Preference[3]/@Mode: unmatched-value: disableTessadoc: Mode=\"on\" is not 1, so the editor reads it as off\n"},
       {"values compare ignoring case", ReaderFile("<Preference Text=\"SafeReadingMode\" Mode=\"1\" Write=\"0\"/>"), ""},
       {"the other product's setting", ReaderFile("<Preference Text=\"GPOAppendMode\" Mode=\"1\"/>"),
        p + "/Preference: other-product-key: GPOAppendMode is a setting of Zandor OrvantaPDF: the editor keeps it on a "
@@ -82,12 +90,14 @@ TEST(Lint, ReportsEachThingTheEditorMisreadsWithItsCodeAndPlace) {
       {"HomePage is never read", ReaderFile("<Preference Text=\"HomePage\" Title=\"\" Url=\"https://example.org\"/>"),
        p + "/Preference/@Url: ignored-value: HomePage Url=\"https://example.org\" is never read, and Save writes it empty\n"},
       {"a plug-in name without its semicolon",
-       ReaderFile("", "<Plugins><Plugin Text=\"Plugin\" UnloadPluginArray=\"Comments.zpi;STAMPS.ZPI;c.zpi\"/></Plugins>"),
+       ReaderFile("",
+                  "<Plugins><Plugin Text=\"Plugin\" UnloadPluginArray=\"Comments.zpi;STAMPS.ZPI;c.zpi\"/></Plugins>"),
        "/ZandorReader/Profstore/Plugins/Plugin/@UnloadPluginArray: plugin-without-semicolon: \"c.zpi\" has no \";\" "
        "after it, so the editor ignores it\n"},
       {"a hidden plug-in the product does not have",
-       ReaderFile("", "<Plugins><Plugin Text=\"Plugin\" UnloadPluginArray=\"Upgrade.zpi;stamps.zpi;;In.house.zpi;\"/>"
-                      "</Plugins>"),
+       ReaderFile("",
+                  "<Plugins><Plugin Text=\"Plugin\" UnloadPluginArray=\"Upgrade.zpi;stamps.zpi;;In.house.zpi;\"/>"
+                  "</Plugins>"),
        "/ZandorReader/Profstore/Plugins/Plugin/@UnloadPluginArray: unknown-plugin: \"Upgrade.zpi\" is not a default "
        "plug-in of Zandor Reader, so the editor lists it from the file, after the others\n"
        "/ZandorReader/Profstore/Plugins/Plugin/@UnloadPluginArray: unknown-plugin: \"In.house.zpi\" is not a default "
@@ -160,8 +170,9 @@ TEST(Lint, PrintsJson) {
   TempFolder folder;
   const CliRun run = RunCommand({"lint", "--json", folder.Write("f.xml", ReaderFile("<Preference Text=\"Colour\"/>"))});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, "{\"findings\": [{\"code\": \"unknown-key\", \"message\": \"the editor ignores the unknown key "
-                     "\\\"Colour\\\"\", \"where\": \"/ZandorReader/Profstore/Preferences/Preference\"}]}\n");
+  EXPECT_EQ(run.out,
+            "{\"findings\": [{\"code\": \"unknown-key\", \"message\": \"the editor ignores the unknown key "
+            "\\\"Colour\\\"\", \"where\": \"/ZandorReader/Profstore/Preferences/Preference\"}]}\n");
   EXPECT_EQ(RunCommand({"lint", "--json", folder.Write("g.xml", ReaderFile(""))}).out, "{\"findings\": []}\n");
 }
 

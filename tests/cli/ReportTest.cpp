@@ -76,8 +76,8 @@ TEST_F(ReportTest, TheDefaultIsEnglishTextOnStandardOutputAndOutWritesTheSameFil
 }
 
 TEST_F(ReportTest, FindingsOfLintEndTheReportAndNothingIsSaidWithoutThem) {
-  const CliRun run = RunCommand(
-      {"report", "-"}, ReaderFile("<Preference Text=\"StartPage\" Disable=\"1\" Mode=\"0\" Colour=\"red\"/>"));
+  const CliRun run = RunCommand({"report", "-"},
+                                ReaderFile("<Preference Text=\"StartPage\" Disable=\"1\" Mode=\"0\" Colour=\"red\"/>"));
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.out.find("Findings\n  "), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("Colour"), std::string::npos) << run.out;
@@ -90,8 +90,9 @@ TEST_F(ReportTest, FindingsOfLintEndTheReportAndNothingIsSaidWithoutThem) {
 
 TEST_F(ReportTest, HostileTextsOfTheFileStayTextInEveryFormat) {
   const std::string hostile = "&lt;img src=x onerror=alert(1)&gt; &amp;&quot;|*_\xE2\x80\xAE&#1;";
-  const std::string file = ReaderFile("<Preference Text=\"MainFrameName\" Title=\"" + hostile + "\"/>",
-                                      "<Plugins><Plugin Text=\"Plugin\" UnloadPluginArray=\"&lt;b&gt;.zpi;\"/></Plugins>");
+  const std::string file =
+      ReaderFile("<Preference Text=\"MainFrameName\" Title=\"" + hostile + "\"/>",
+                 "<Plugins><Plugin Text=\"Plugin\" UnloadPluginArray=\"&lt;b&gt;.zpi;\"/></Plugins>");
   const CliRun html = RunCommand({"report", "-", "--format", "html"}, file);
   EXPECT_EQ(html.status, 0);
   EXPECT_EQ(html.out.find("<img"), std::string::npos);

@@ -11,8 +11,8 @@ inline std::string ReaderFile(const std::string& preferences, const std::string&
 }
 
 inline std::string OrvantaFile(const std::string& preferences, const std::string& after = "") {
-  return "<ZandorOrvantaPDF version=\"9.0\" Edition=\"BIZ\"><Profstore><Preferences>" + preferences +
-         "</Preferences>" + after + "</Profstore></ZandorOrvantaPDF>";
+  return "<ZandorOrvantaPDF version=\"9.0\" Edition=\"BIZ\"><Profstore><Preferences>" + preferences + "</Preferences>" +
+         after + "</Profstore></ZandorOrvantaPDF>";
 }
 
 }  // namespace cadmira::cli

@@ -44,14 +44,16 @@ TEST(Set, WritesWhatThePagesWouldShowSealed) {
   EXPECT_EQ(pages["settings"]["CollapsedBubbleMsg"], "disabled");
   EXPECT_EQ(pages["settings"]["StatusBar"], "auto-hide");
   EXPECT_EQ(pages["settings"]["AboutDlg.Copyright"], "(c) Us");
-  EXPECT_EQ(pages["hiddenRibbon"], nlohmann::json::array({"Ribbon_Category_View/View_Panel_ViewSetting/View_Setting_StatusBar"}));
+  EXPECT_EQ(pages["hiddenRibbon"],
+            nlohmann::json::array({"Ribbon_Category_View/View_Panel_ViewSetting/View_Setting_StatusBar"}));
 }
 
 TEST(Set, HidesAndShowsRibbonElementsWithThePagesPropagation) {
   TempFolder folder;
   const std::string file = NewFile(folder, "a.xml");
   const std::string panel = "Ribbon_Category_View/View_Panel_ViewSetting";
-  ASSERT_EQ(RunCommand({"set", file, "--hide-ribbon", panel, "--show-ribbon", panel + "/View_Setting_Theme"}).status, 0);
+  ASSERT_EQ(RunCommand({"set", file, "--hide-ribbon", panel, "--show-ribbon", panel + "/View_Setting_Theme"}).status,
+            0);
   // The panel is no longer whole, so each hidden control is written on its own.
   const nlohmann::json hidden = Pages(file)["hiddenRibbon"];
   EXPECT_EQ(hidden.size(), 5u);
@@ -61,17 +63,20 @@ TEST(Set, HidesAndShowsRibbonElementsWithThePagesPropagation) {
   ASSERT_EQ(RunCommand({"set", file, "--hide-ribbon", panel + "/view_setting_theme"}).status, 0);
   EXPECT_EQ(Pages(file)["hiddenRibbon"], nlohmann::json::array({panel}));
 
-  ASSERT_EQ(RunCommand({"set", file, "--hide-ribbon", "/File_Main_InputMode/File_Main_InputMode_Touch",
-                        "--hide-ribbon", "/File_Main_InputMode/File_Main_InputMode_Mouse"}).status, 0);
+  ASSERT_EQ(RunCommand({"set", file, "--hide-ribbon", "/File_Main_InputMode/File_Main_InputMode_Touch", "--hide-ribbon",
+                        "/File_Main_InputMode/File_Main_InputMode_Mouse"})
+                .status,
+            0);
   EXPECT_EQ(Pages(file)["hiddenRibbon"], nlohmann::json::array({"/File_Main_InputMode", panel}));
 }
 
 TEST(Set, KeepsEveryPluginTheFileHidesAndAcceptsNewOnes) {
   TempFolder folder;
   const std::string file = folder.Write(
-      "a.xml", ReaderFile("", "<Plugins><Plugin Text=\"Plugin\" UnloadPluginArray=\"Own.zpi;comments.ZPI;\"/></Plugins>"));
-  const CliRun run = RunCommand({"set", file, "--hide-plugin", "Extra.zpi", "--hide-plugin", "Stamps.zpi",
-                                 "--show-plugin", "COMMENTS.zpi"});
+      "a.xml",
+      ReaderFile("", "<Plugins><Plugin Text=\"Plugin\" UnloadPluginArray=\"Own.zpi;comments.ZPI;\"/></Plugins>"));
+  const CliRun run = RunCommand(
+      {"set", file, "--hide-plugin", "Extra.zpi", "--hide-plugin", "Stamps.zpi", "--show-plugin", "COMMENTS.zpi"});
   ASSERT_EQ(run.status, 0);
   // A name the product lacks is written as given, with a word; the file's own one without.
   EXPECT_EQ(run.err, "note: Extra.zpi is not a default plug-in of Zandor Reader; it is hidden as given\n");
@@ -83,7 +88,9 @@ TEST(Set, SettingsMayFollowTheRepeatableOptions) {
   TempFolder folder;
   const std::string file = NewFile(folder, "a.xml");
   ASSERT_EQ(RunCommand({"set", file, "--hide-plugin", "a.zpi", "StartPage=on", "--hide-ribbon", "/File_Main_Save",
-                        "DisableUpdate=on"}).status, 0);
+                        "DisableUpdate=on"})
+                .status,
+            0);
   const nlohmann::json pages = Pages(file);
   EXPECT_EQ(pages["settings"]["StartPage"], "on");
   EXPECT_EQ(pages["settings"]["DisableUpdate"], "on");
@@ -102,9 +109,9 @@ TEST(Set, WritesToAnotherFileWithOutput) {
 
 TEST(Set, ReportsWhatTheLoadDroppedOneLineEach) {
   TempFolder folder;
-  const std::string file = folder.Write(
-      "a.xml", ReaderFile("<Preference Text=\"CollectData\" Mode=\"7\"/>",
-                          "<RibbonUI><Category Name=\"Ribbon_Category_Gone\" Visible=\"0\"/></RibbonUI>"));
+  const std::string file =
+      folder.Write("a.xml", ReaderFile("<Preference Text=\"CollectData\" Mode=\"7\"/>",
+                                       "<RibbonUI><Category Name=\"Ribbon_Category_Gone\" Visible=\"0\"/></RibbonUI>"));
   const CliRun run = RunCommand({"set", file});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err,
@@ -119,7 +126,8 @@ TEST(Set, RefusalsLeaveTheFileByteForByte) {
   TempFolder folder;
   const std::string reader = NewFile(folder, "reader.xml");
   const std::string orvanta = NewFile(folder, "orvanta.xml", "orvanta");
-  const std::string blank = folder.Write("blank.xml", "<ZandorReader version=\"  \"><Profstore><Preferences/></Profstore></ZandorReader>");
+  const std::string blank =
+      folder.Write("blank.xml", "<ZandorReader version=\"  \"><Profstore><Preferences/></Profstore></ZandorReader>");
   const std::string slow = folder.Write(
       "slow.xml", ReaderFile("<Preference Text=\"Advertise\" FolderPath=\"\" Rool=\"1\" Time=\"0\" Disable=\"\"/>"));
   const std::string neither = folder.Write("neither.xml", "<Profile><Profstore/></Profile>");
@@ -130,28 +138,54 @@ TEST(Set, RefusalsLeaveTheFileByteForByte) {
     std::string err;
   };
   const Row rows[] = {
-      {{"set", reader, "Colour=red"}, 1, "unknown setting \"Colour\" of Zandor Reader (cadmira-cli settings lists them)\n"},
+      {{"set", reader, "Colour=red"},
+       1,
+       "unknown setting \"Colour\" of Zandor Reader (cadmira-cli settings lists them)\n"},
       {{"set", reader, "StartPage"}, 1, "expected NAME=VALUE, not \"StartPage\"\n"},
       {{"set", reader, "StartPage=yes"}, 1, "\"StartPage\" takes on or off, not \"yes\"\n"},
-      {{"set", reader, "StatusBar=hidden"}, 1, "\"StatusBar\" takes default, auto-hide, show or hide, not \"hidden\"\n"},
-      {{"set", reader, "GPOAppendMode=on"}, 1, "\"GPOAppendMode\" is a setting of Zandor OrvantaPDF, not of Zandor Reader\n"},
-      {{"set", orvanta, "advertise.time=5"}, 1, "\"Advertise.Time\" is a setting of Zandor Reader, not of Zandor OrvantaPDF\n"},
+      {{"set", reader, "StatusBar=hidden"},
+       1,
+       "\"StatusBar\" takes default, auto-hide, show or hide, not \"hidden\"\n"},
+      {{"set", reader, "GPOAppendMode=on"},
+       1,
+       "\"GPOAppendMode\" is a setting of Zandor OrvantaPDF, not of Zandor Reader\n"},
+      {{"set", orvanta, "advertise.time=5"},
+       1,
+       "\"Advertise.Time\" is a setting of Zandor Reader, not of Zandor OrvantaPDF\n"},
       {{"set", reader, "HomePage=x"}, 1, "\"HomePage\" has no control on the Preferences page\n"},
-      {{"set", reader, "DefaultReader=on"}, 1, "\"DefaultReader\" has several controls: DefaultReader.Mode, DefaultReader.Write\n"},
-      {{"set", reader, "--hide-ribbon", "Ribbon_Category_View/Nope"}, 1, "the ribbon of Zandor Reader has no \"Ribbon_Category_View/Nope\"\n"},
-      {{"set", reader, "--show-ribbon", "File_Main_Save"}, 1, "the ribbon of Zandor Reader has no \"File_Main_Save\"\n"},
-      {{"set", reader, "--hide-plugin", "Tool.dll"}, 1, "\"Tool.dll\" is not a plug-in file name (NAME.zpi, without a folder or \";\")\n"},
-      {{"set", reader, "--hide-plugin", "a;b.zpi"}, 1, "\"a;b.zpi\" is not a plug-in file name (NAME.zpi, without a folder or \";\")\n"},
-      {{"set", reader, "--hide-plugin", "plugins/a.zpi"}, 1, "\"plugins/a.zpi\" is not a plug-in file name (NAME.zpi, without a folder or \";\")\n"},
-      {{"set", reader, "--show-plugin", ".zpi"}, 1, "\".zpi\" is not a plug-in file name (NAME.zpi, without a folder or \";\")\n"},
+      {{"set", reader, "DefaultReader=on"},
+       1,
+       "\"DefaultReader\" has several controls: DefaultReader.Mode, DefaultReader.Write\n"},
+      {{"set", reader, "--hide-ribbon", "Ribbon_Category_View/Nope"},
+       1,
+       "the ribbon of Zandor Reader has no \"Ribbon_Category_View/Nope\"\n"},
+      {{"set", reader, "--show-ribbon", "File_Main_Save"},
+       1,
+       "the ribbon of Zandor Reader has no \"File_Main_Save\"\n"},
+      {{"set", reader, "--hide-plugin", "Tool.dll"},
+       1,
+       "\"Tool.dll\" is not a plug-in file name (NAME.zpi, without a folder or \";\")\n"},
+      {{"set", reader, "--hide-plugin", "a;b.zpi"},
+       1,
+       "\"a;b.zpi\" is not a plug-in file name (NAME.zpi, without a folder or \";\")\n"},
+      {{"set", reader, "--hide-plugin", "plugins/a.zpi"},
+       1,
+       "\"plugins/a.zpi\" is not a plug-in file name (NAME.zpi, without a folder or \";\")\n"},
+      {{"set", reader, "--show-plugin", ".zpi"},
+       1,
+       "\".zpi\" is not a plug-in file name (NAME.zpi, without a folder or \";\")\n"},
       {{"set", reader, "--doc-version", " \t"}, 1, "Please enter the version!\n"},
       {{"set", blank, "StartPage=on"}, 1, "Please enter the version!\n"},
       {{"set", reader, "Advertise.Time=60001"}, 1, "The rolling time of advertisement is not between 1 and 60000s.\n"},
       {{"set", slow}, 1, "The rolling time of advertisement is not between 1 and 60000s.\n"},
       {{"set", reader, "--product", "orvanta"}, 1, reader + ": a file of Zandor Reader, not of Zandor OrvantaPDF\n"},
-      {{"set", neither}, 1, neither + ": This XML is not used in Zandor OrvantaPDF and Zandor Reader, please use the right one and try again.\n"},
+      {{"set", neither},
+       1,
+       neither +
+           ": This XML is not used in Zandor OrvantaPDF and Zandor Reader, please use the right one and try again.\n"},
       {{"set", broken, "StartPage=on"}, 1, broken + ": The format of xml is error.\n"},
-      {{"set", reader, "MainFrameName=bell\a"}, 1,
+      {{"set", reader, "MainFrameName=bell\a"},
+       1,
        "cannot build the document: nodeValue: the text holds U+0007, which XML cannot carry\n"},
   };
   for (const Row& row : rows) {

@@ -20,15 +20,24 @@ std::vector<std::string> Names(const std::string& product) {
 
 TEST(Settings, NamesEveryControlOfTheProductInCatalogueOrder) {
   const std::vector<std::string> shared = {
-      "SuppressSetDefDlg", "CustomLanguage.Mode", "CustomLanguage.DefaultLanguage", "DefaultReader.Mode",
-      "DefaultReader.Write", "StatusBar", "RMSSetting.SaveAsCopyName", "RMSSetting.EncryptMetadata",
-      "RMSSetting.ForbidViewInBrowser", "RMSSetting.AllowSaveAs", "UserManualLocalPath", "DisableUpdate",
-      "UseMicrosoftIRMV1", "RMSInteroperability", "CollectTDOCData", "AutoConvertTessadoc", "OfficeAutoConvertTessadoc",
-      "disableTessadoc", "ReadmodeInBrowser", "CollapsedBubbleMsg", "CollectData", "CommentsFilterIgnoreReply",
-      "SendCrashDocument", "TDOCServer", "InternetConnection", "CheckApp.CheckAppName", "CheckApp.CheckAppSignature"};
-  std::vector<std::string> reader = {"StartPage", "SafeReadingMode", "MainFrameName", "AboutDlg.Copyright",
-                                     "AboutDlg.CopyrightContent", "AboutDlg.BackGroundPath", "Advertise.Rool",
-                                     "Advertise.Time", "Advertise.Disable"};
+      "SuppressSetDefDlg",         "CustomLanguage.Mode",        "CustomLanguage.DefaultLanguage",
+      "DefaultReader.Mode",        "DefaultReader.Write",        "StatusBar",
+      "RMSSetting.SaveAsCopyName", "RMSSetting.EncryptMetadata", "RMSSetting.ForbidViewInBrowser",
+      "RMSSetting.AllowSaveAs",    "UserManualLocalPath",        "DisableUpdate",
+      "UseMicrosoftIRMV1",         "RMSInteroperability",        "CollectTDOCData",
+      "AutoConvertTessadoc",       "OfficeAutoConvertTessadoc",  "disableTessadoc",
+      "ReadmodeInBrowser",         "CollapsedBubbleMsg",         "CollectData",
+      "CommentsFilterIgnoreReply", "SendCrashDocument",          "TDOCServer",
+      "InternetConnection",        "CheckApp.CheckAppName",      "CheckApp.CheckAppSignature"};
+  std::vector<std::string> reader = {"StartPage",
+                                     "SafeReadingMode",
+                                     "MainFrameName",
+                                     "AboutDlg.Copyright",
+                                     "AboutDlg.CopyrightContent",
+                                     "AboutDlg.BackGroundPath",
+                                     "Advertise.Rool",
+                                     "Advertise.Time",
+                                     "Advertise.Disable"};
   std::vector<std::string> orvanta(reader.begin(), reader.begin() + 6);
   orvanta.push_back("GPOAppendMode");
   reader.insert(reader.end(), shared.begin(), shared.end());
@@ -40,16 +49,17 @@ TEST(Settings, NamesEveryControlOfTheProductInCatalogueOrder) {
 TEST(Settings, GivesValuesWhatTheyWriteAndThePagesTexts) {
   const CliRun run = RunCommand({"settings"});
   EXPECT_EQ(run.status, 0);
-  EXPECT_NE(run.out.find("CollapsedBubbleMsg  default|disabled|enabled\n"
-                         "    default: Mode=\"\"\n"
-                         "    disabled: Mode=\"1\"\n"
-                         "    enabled: Mode=\"0\"\n"
-                         "  Notification Messages\n"
-                         "    Choose 'Disabled' to turn off the automatic expansion of notification messages that prompt "
-                         "users to use OCR, fill forms, etc.\n"
-                         "\n"
-                         "    Choose 'Enabled' to automatically expand notification messages.\n"),
-            std::string::npos)
+  EXPECT_NE(
+      run.out.find("CollapsedBubbleMsg  default|disabled|enabled\n"
+                   "    default: Mode=\"\"\n"
+                   "    disabled: Mode=\"1\"\n"
+                   "    enabled: Mode=\"0\"\n"
+                   "  Notification Messages\n"
+                   "    Choose 'Disabled' to turn off the automatic expansion of notification messages that prompt "
+                   "users to use OCR, fill forms, etc.\n"
+                   "\n"
+                   "    Choose 'Enabled' to automatically expand notification messages.\n"),
+      std::string::npos)
       << run.out;
   EXPECT_NE(run.out.find("Advertise.Time  text\n    text: Time=\"the text\"\n  Advertisement\n"), std::string::npos);
 

@@ -110,8 +110,9 @@ TEST_F(ShowAndNew, ShowReadsStandardInput) {
 
 TEST_F(ShowAndNew, ShowEscapesWhatJsonCannotHoldRaw) {
   const CliRun run = RunCommand({"show", "--json",
-                       Write("odd.xml", "<ZandorReader version=\"a&#9;&quot;&#0;&#xD800;\"><Profstore><Preferences>"
-                                        "<Preference Text=\"\xE4\"/></Preferences></Profstore></ZandorReader>")});
+                                 Write("odd.xml",
+                                       "<ZandorReader version=\"a&#9;&quot;&#0;&#xD800;\"><Profstore><Preferences>"
+                                       "<Preference Text=\"\xE4\"/></Preferences></Profstore></ZandorReader>")});
   ASSERT_EQ(run.status, 0);
   EXPECT_NE(run.out.find("\"version\": \"a\\t\\\"\\u0000\xEF\xBF\xBD\""), std::string::npos) << run.out;
   EXPECT_TRUE(nlohmann::json::accept(run.out));
@@ -119,7 +120,8 @@ TEST_F(ShowAndNew, ShowEscapesWhatJsonCannotHoldRaw) {
 
 TEST_F(ShowAndNew, NewWritesTheUntouchedDocumentSealedOrPlain) {
   ASSERT_EQ(RunCommand({"new", "--product", "reader", "--doc-version", "1.0", PathOf("sealed.xml")}).status, 0);
-  ASSERT_EQ(RunCommand({"new", "--product", "reader", "--doc-version", "1.0", "--plain", PathOf("plain.xml")}).status, 0);
+  ASSERT_EQ(RunCommand({"new", "--product", "reader", "--doc-version", "1.0", "--plain", PathOf("plain.xml")}).status,
+            0);
   std::string sealed = Content(PathOf("sealed.xml"));
   const std::string plain = Content(PathOf("plain.xml"));
   ASSERT_EQ(sealed.size(), plain.size());
@@ -152,7 +154,8 @@ TEST_F(ShowAndNew, NewRefusesTextThatAFileCannotCarry) {
     EXPECT_EQ(run.err, error);
   }
   EXPECT_FALSE(fs::exists(PathOf("out.xml")));
-  const CliRun tabbed = RunCommand({"new", "--product", "reader", "--doc-version", "1\t\xE4\xB8\xAD", PathOf("out.xml")});
+  const CliRun tabbed =
+      RunCommand({"new", "--product", "reader", "--doc-version", "1\t\xE4\xB8\xAD", PathOf("out.xml")});
   EXPECT_EQ(tabbed.status, 0) << tabbed.err;
 }
 
@@ -164,13 +167,15 @@ TEST_F(ShowAndNew, NewRefusesABlankVersionAndWritesNothing) {
   }
   EXPECT_FALSE(fs::exists(PathOf("out.xml")));
   EXPECT_EQ(RunCommand({"new", "--product", "zandor", "--doc-version", "1", PathOf("out.xml")}).status, 2);
-  const CliRun unwritable = RunCommand({"new", "--product", "orvanta", "--doc-version", "1", PathOf("no/such/folder.xml")});
+  const CliRun unwritable =
+      RunCommand({"new", "--product", "orvanta", "--doc-version", "1", PathOf("no/such/folder.xml")});
   EXPECT_EQ(unwritable.status, 2);
   EXPECT_FALSE(unwritable.err.empty());
 }
 
 TEST_F(ShowAndNew, NewWritesToStandardOutputForADash) {
-  ASSERT_EQ(RunCommand({"new", "--product", "reader", "--doc-version", "11.0", "--plain", PathOf("plain.xml")}).status, 0);
+  ASSERT_EQ(RunCommand({"new", "--product", "reader", "--doc-version", "11.0", "--plain", PathOf("plain.xml")}).status,
+            0);
   for (const bool plain : {true, false}) {
     std::vector<std::string> args{"new", "--product", "reader", "--doc-version", "11.0", "-"};
     if (plain) args.insert(args.begin() + 5, "--plain");

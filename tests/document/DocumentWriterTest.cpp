@@ -91,7 +91,8 @@ TEST_P(PreferenceWriting, WritesThePageStateIntoTheElement) {
 void Check(MapPageControls& c, int dialog, int control) { c.SetChecked(dialog, control, true); }
 
 const WriteCase kWriteCases[] = {
-    {"StartPageHidden", 1, [](auto& c) { Check(c, 172, 1052); }, "<Preference Text=\"StartPage\" Disable=\"1\" Mode=\"0\"/>"},
+    {"StartPageHidden", 1, [](auto& c) { Check(c, 172, 1052); },
+     "<Preference Text=\"StartPage\" Disable=\"1\" Mode=\"0\"/>"},
     {"SafeReadingDisabled", 0, [](auto& c) { c.SetComboIndex(176, 1066, 1); },
      "<Preference Text=\"SafeReadingMode\" Mode=\"0\" Write=\"0\"/>"},
     {"SafeReadingEnabled", 0, [](auto& c) { c.SetComboIndex(176, 1066, 2); },
@@ -119,7 +120,8 @@ const WriteCase kWriteCases[] = {
     {"GPOAppendMode", 0, [](auto& c) { Check(c, 172, 1010); }, "<Preference Text=\"GPOAppendMode\" Mode=\"1\"/>"},
     {"HomePageAlwaysEmpty", 1, [](auto& c) { c.SetText(0, 0, u"ignored"); },
      "<Preference Text=\"HomePage\" Title=\"\" Url=\"\"/>"},
-    {"SuppressSetDefDlg", 1, [](auto& c) { Check(c, 172, 1049); }, "<Preference Text=\"SuppressSetDefDlg\" Mode=\"1\"/>"},
+    {"SuppressSetDefDlg", 1, [](auto& c) { Check(c, 172, 1049); },
+     "<Preference Text=\"SuppressSetDefDlg\" Mode=\"1\"/>"},
     {"CustomLanguage", 1,
      [](auto& c) {
        Check(c, 173, 1045);
@@ -150,11 +152,13 @@ const WriteCase kWriteCases[] = {
      "<Preference Text=\"RMSSetting\" SaveAsCopyName=\"1\" EncryptMetadata=\"0\" ForbidViewInBrowser=\"\" AllowSaveAs=\"\"/>"},
     {"UserManual", 1, [](auto& c) { c.SetText(177, 1074, u"D:\\manual.pdf"); },
      "<Preference Text=\"UserManualLocalPath\" String=\"D:\\manual.pdf\"/>"},
-    {"DisableUpdateWritesZero", 1, [](auto& c) { Check(c, 172, 1048); }, "<Preference Text=\"DisableUpdate\" Disable=\"0\"/>"},
+    {"DisableUpdateWritesZero", 1, [](auto& c) { Check(c, 172, 1048); },
+     "<Preference Text=\"DisableUpdate\" Disable=\"0\"/>"},
     {"IrmV1", 1, [](auto& c) { Check(c, 170, 1040); }, "<Preference Text=\"UseMicrosoftIRMV1\" Enable=\"1\"/>"},
     {"RmsInterop", 1, [](auto& c) { Check(c, 170, 1041); }, "<Preference Text=\"RMSInteroperability\" Enable=\"1\"/>"},
     {"CollectTDOCData", 1, [](auto& c) { Check(c, 238, 1045); }, "<Preference Text=\"CollectTDOCData\" Mode=\"1\"/>"},
-    {"AutoConvertTessadoc", 1, [](auto& c) { Check(c, 238, 1080); }, "<Preference Text=\"AutoConvertTessadoc\" Mode=\"1\"/>"},
+    {"AutoConvertTessadoc", 1, [](auto& c) { Check(c, 238, 1080); },
+     "<Preference Text=\"AutoConvertTessadoc\" Mode=\"1\"/>"},
     {"OfficeAutoConvert", 1, [](auto& c) { Check(c, 238, 1096); },
      "<Preference Text=\"OfficeAutoConvertTessadoc\" Mode=\"1\"/>"},
     {"DisableTessadoc", 1, [](auto& c) { Check(c, 238, 1046); }, "<Preference Text=\"disableTessadoc\" Mode=\"1\"/>"},
@@ -169,7 +173,8 @@ const WriteCase kWriteCases[] = {
     {"CollectData", 0, [](auto& c) { c.SetComboIndex(258, 1114, 2); }, "<Preference Text=\"CollectData\" Mode=\"1\"/>"},
     {"CommentsFilter", 0, [](auto& c) { c.SetComboIndex(259, 1115, 1); },
      "<Preference Text=\"CommentsFilterIgnoreReply\" Mode=\"0\"/>"},
-    {"SendCrash", 0, [](auto& c) { c.SetComboIndex(260, 1032, 2); }, "<Preference Text=\"SendCrashDocument\" Mode=\"1\"/>"},
+    {"SendCrash", 0, [](auto& c) { c.SetComboIndex(260, 1032, 2); },
+     "<Preference Text=\"SendCrashDocument\" Mode=\"1\"/>"},
     {"TdocServer", 0, [](auto& c) { c.SetText(261, 1117, u"https://tdoc.example/"); },
      "<Preference Text=\"TDOCServer\" String=\"https://tdoc.example/\"/>"},
     {"InternetConnection", 0, [](auto& c) { c.SetComboIndex(262, 1119, 1); },
@@ -200,21 +205,24 @@ TEST(DocumentWriter, StatusBarChoiceHidesTheStatusBarRibbonControlFirst) {
       "<Control Name=\"View_Setting_StatusBar\" Visible=\"0\"/>";
   EXPECT_EQ(Written(1, [](auto&) {}).find("StatusBar\" Visible"), std::string::npos);
   for (int choice : {1, 2, 3}) {
-    const std::string xml = Written(
-        1, [&](auto& c) { c.SetComboIndex(178, 1069, choice); }, {},
-        {{u"ribbon_category_view", u"VIEW_PANEL_VIEWSETTING", u"View_Zoom"}});
+    const std::string xml = Written(1, [&](auto& c) { c.SetComboIndex(178, 1069, choice); }, {},
+                                    {{u"ribbon_category_view", u"VIEW_PANEL_VIEWSETTING", u"View_Zoom"}});
     // The walk's own path finds the containers the coupling made, ignoring case.
-    EXPECT_NE(xml.find(std::string(kHidden) + "<Control Name=\"View_Zoom\" Visible=\"0\"/></Panel></Category></RibbonUI>"),
-              std::string::npos)
+    EXPECT_NE(
+        xml.find(std::string(kHidden) + "<Control Name=\"View_Zoom\" Visible=\"0\"/></Panel></Category></RibbonUI>"),
+        std::string::npos)
         << xml;
   }
 }
 
 TEST(DocumentWriter, HiddenPluginsAndTheTessadocConstant) {
   const std::vector<std::u16string> names{u"a.zpi", u"B.ZPI"};
-  EXPECT_NE(Written(1, [](auto&) {}, names).find("UnloadPluginArray=\"a.zpi;B.ZPI;\""), std::string::npos);
-  EXPECT_NE(Written(1, [](auto& c) { Check(c, 238, 1046); }).find(
-                "UnloadPluginArray=\"TessadocPlugin.zpi;TessadocDRM.zpi;TDOCOCLink.zpi;\""),
+  EXPECT_NE(Written(
+                1, [](auto&) {}, names)
+                .find("UnloadPluginArray=\"a.zpi;B.ZPI;\""),
+            std::string::npos);
+  EXPECT_NE(Written(1, [](auto& c) { Check(c, 238, 1046); })
+                .find("UnloadPluginArray=\"TessadocPlugin.zpi;TessadocDRM.zpi;TDOCOCLink.zpi;\""),
             std::string::npos);
   EXPECT_NE(Written(0, [](auto& c) { Check(c, 238, 1046); }, {u"TessadocDRM.zpi"})
                 .find("UnloadPluginArray=\"TessadocDRM.zpi;TessadocPlugin.zpi;TessadocDRM.zpi;TDOCOCLink.zpi;\""),

@@ -27,9 +27,8 @@ class FakeDocumentPages : public IDocumentPages {
   void ApplyRibbonSection(const CXML_TreeElement* root) override {
     calls.push_back("ribbon");
     hiddenRibbon.clear();
-    VisitHiddenRibbonPaths(root, [this](std::span<const std::u16string> path) {
-      hiddenRibbon.emplace_back(path.begin(), path.end());
-    });
+    VisitHiddenRibbonPaths(
+        root, [this](std::span<const std::u16string> path) { hiddenRibbon.emplace_back(path.begin(), path.end()); });
   }
   void ApplyPluginSection(const CXML_TreeElement* root) override {
     calls.push_back("plugins");

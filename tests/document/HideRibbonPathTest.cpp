@@ -36,7 +36,9 @@ TEST_P(HidingRibbonPaths, WritesTheSharedContainersAndTheHiddenElement) {
 
 const HideCase kHideCases[] = {
     {"EmptyPathWritesNothing", {{}}, "<RibbonUI/>"},
-    {"Tab", {{u"Ribbon_Category_Home"}}, "<RibbonUI><Category Name=\"Ribbon_Category_Home\" Visible=\"0\"/></RibbonUI>"},
+    {"Tab",
+     {{u"Ribbon_Category_Home"}},
+     "<RibbonUI><Category Name=\"Ribbon_Category_Home\" Visible=\"0\"/></RibbonUI>"},
     {"Panel",
      {{u"Cat", u"Pan"}},
      "<RibbonUI><Category Name=\"Cat\"><Panel Name=\"Pan\" Visible=\"0\"/></Category></RibbonUI>"},

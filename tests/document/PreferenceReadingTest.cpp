@@ -61,7 +61,8 @@ const ReadCase kReadCases[] = {
      [](const auto& c) { EXPECT_EQ(c.Text(175, 1073), u"T & \u4E2D"); }},
     {"MissingTextAttributeEmptiesTheEdit", "<Preference Text=\"MainFrameName\"/>",
      [](auto& c) { c.SetText(175, 1073, u"old"); }, [](const auto& c) { EXPECT_EQ(c.Text(175, 1073), u""); }},
-    {"AboutTexts", "<Preference Text=\"AboutDlg\" Copyright=\"c\" CopyrightContent=\"cc\" BackGroundPath=\"p\"/>", Nothing,
+    {"AboutTexts", "<Preference Text=\"AboutDlg\" Copyright=\"c\" CopyrightContent=\"cc\" BackGroundPath=\"p\"/>",
+     Nothing,
      [](const auto& c) {
        EXPECT_EQ(c.Text(151, 1070), u"c");
        EXPECT_EQ(c.Text(151, 1023), u"cc");
@@ -103,8 +104,8 @@ const ReadCase kReadCases[] = {
        EXPECT_TRUE(c.Checked(172, 1053));
        EXPECT_TRUE(c.Checked(172, 1047));
      }},
-    {"StatusBarDefault", "<Preference Text=\"StatusBar\" Write=\"\" Mode=\"\"/>", [](auto& c) { c.SetComboIndex(178, 1069, 3); },
-     [](const auto& c) { EXPECT_EQ(c.ComboIndex(178, 1069), 0); }},
+    {"StatusBarDefault", "<Preference Text=\"StatusBar\" Write=\"\" Mode=\"\"/>",
+     [](auto& c) { c.SetComboIndex(178, 1069, 3); }, [](const auto& c) { EXPECT_EQ(c.ComboIndex(178, 1069), 0); }},
     {"StatusBarAutoHide", "<Preference Text=\"StatusBar\" Write=\"0\" Mode=\"2\"/>", Nothing,
      [](const auto& c) { EXPECT_EQ(c.ComboIndex(178, 1069), 1); }},
     {"StatusBarShow", "<Preference Text=\"StatusBar\" Write=\"0\" Mode=\"1\"/>", Nothing,
@@ -138,9 +139,10 @@ const ReadCase kReadCases[] = {
      [](const auto& c) { EXPECT_EQ(c.Text(177, 1074), u"x.pdf"); }},
     {"DisableUpdateZeroChecks", "<Preference Text=\"DisableUpdate\" Disable=\"0\"/>", Nothing,
      [](const auto& c) { EXPECT_TRUE(c.Checked(172, 1048)); }},
-    {"DisableUpdateOneUnchecks", "<Preference Text=\"DisableUpdate\" Disable=\"1\"/>", [](auto& c) { Check(c, 172, 1048); },
-     [](const auto& c) { EXPECT_FALSE(c.Checked(172, 1048)); }},
-    {"IrmAndInterop", "<Preference Text=\"UseMicrosoftIRMV1\" Enable=\"1\"/><Preference Text=\"RMSInteroperability\" Enable=\"1\"/>",
+    {"DisableUpdateOneUnchecks", "<Preference Text=\"DisableUpdate\" Disable=\"1\"/>",
+     [](auto& c) { Check(c, 172, 1048); }, [](const auto& c) { EXPECT_FALSE(c.Checked(172, 1048)); }},
+    {"IrmAndInterop",
+     "<Preference Text=\"UseMicrosoftIRMV1\" Enable=\"1\"/><Preference Text=\"RMSInteroperability\" Enable=\"1\"/>",
      Nothing,
      [](const auto& c) {
        EXPECT_TRUE(c.Checked(170, 1040));
@@ -194,7 +196,8 @@ const ReadCase kReadCases[] = {
        EXPECT_EQ(c.ComboIndex(260, 1032), 1);
        EXPECT_EQ(c.ComboIndex(262, 1119), 2);
      }},
-    {"ThreeWayUnknownMeansDefault", "<Preference Text=\"ReadmodeInBrowser\" Mode=\"2\"/><Preference Text=\"CollectData\"/>",
+    {"ThreeWayUnknownMeansDefault",
+     "<Preference Text=\"ReadmodeInBrowser\" Mode=\"2\"/><Preference Text=\"CollectData\"/>",
      [](auto& c) {
        c.SetComboIndex(256, 1110, 2);
        c.SetComboIndex(258, 1114, 1);
@@ -203,8 +206,7 @@ const ReadCase kReadCases[] = {
        EXPECT_EQ(c.ComboIndex(256, 1110), 0);
        EXPECT_EQ(c.ComboIndex(258, 1114), 0);
      }},
-    {"CollapsedBubblesAreInverted",
-     "<Preference Text=\"CollapsedBubbleMsg\" Mode=\"1\"/>", Nothing,
+    {"CollapsedBubblesAreInverted", "<Preference Text=\"CollapsedBubbleMsg\" Mode=\"1\"/>", Nothing,
      [](const auto& c) { EXPECT_EQ(c.ComboIndex(257, 1111), 1); }},
     {"CollapsedBubblesZeroIsEnabled", "<Preference Text=\"CollapsedBubbleMsg\" Mode=\"0\"/>", Nothing,
      [](const auto& c) { EXPECT_EQ(c.ComboIndex(257, 1111), 2); }},
@@ -218,14 +220,14 @@ const ReadCase kReadCases[] = {
      }},
     {"KeysIgnoreCaseAndTagsAreNotChecked", "<Anything Text=\"STARTPAGE\" Disable=\"1\" Mode=\"0\"/>", Nothing,
      [](const auto& c) { EXPECT_TRUE(c.Checked(172, 1052)); }},
-    {"AttributeNamesAreExact", "<Preference Text=\"StartPage\" disable=\"1\" mode=\"0\"/>", [](auto& c) { Check(c, 172, 1052); },
-     [](const auto& c) { EXPECT_FALSE(c.Checked(172, 1052)); }},
+    {"AttributeNamesAreExact", "<Preference Text=\"StartPage\" disable=\"1\" mode=\"0\"/>",
+     [](auto& c) { Check(c, 172, 1052); }, [](const auto& c) { EXPECT_FALSE(c.Checked(172, 1052)); }},
     {"UnknownKeysAndMissingTextAreIgnored",
      "<Preference Text=\"Unknown\" Mode=\"1\"/><Preference Mode=\"1\" Title=\"x\"/>text<Preference Text=\"\"/>",
      [](auto& c) { c.SetText(175, 1073, u"kept"); }, [](const auto& c) { EXPECT_EQ(c.Text(175, 1073), u"kept"); }},
     {"TheLaterDuplicateWins",
-     "<Preference Text=\"MainFrameName\" Title=\"first\"/><Preference Text=\"MainFrameName\" Title=\"second\"/>", Nothing,
-     [](const auto& c) { EXPECT_EQ(c.Text(175, 1073), u"second"); }},
+     "<Preference Text=\"MainFrameName\" Title=\"first\"/><Preference Text=\"MainFrameName\" Title=\"second\"/>",
+     Nothing, [](const auto& c) { EXPECT_EQ(c.Text(175, 1073), u"second"); }},
     {"TheVersionIsCopied", "", Nothing, [](const auto& c) { EXPECT_EQ(c.Text(152, 1075), u"7"); }},
 };
 
@@ -243,7 +245,6 @@ TEST(PreferenceSection, IsFoundByPositionWhateverTheNames) {
   EXPECT_FALSE(controls.Checked(172, 1052));
   EXPECT_EQ(controls.Text(175, 1073), u"p");
   EXPECT_EQ(controls.Text(152, 1075), u"") << "a root without version empties the box";
-
 }
 
 TEST(PreferenceSection, AMissingSectionLeavesThePageVersionBoxIncluded) {

@@ -1,6 +1,5 @@
 #include "document/ReadConfigFile.h"
 
-
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -122,8 +121,9 @@ std::vector<std::vector<unsigned char>> RealisticFiles(int count) {
   std::vector<std::vector<unsigned char>> files;
   for (int i = 0; i < count; ++i) {
     MapPageControls controls;
-    controls.SetText(kPreferencesDialog, kVersionEdit, u"10." + std::u16string(1, char16_t(u'0' + i % 10)) + u"." +
-                                                           std::u16string(static_cast<std::size_t>(i % 7), u'1'));
+    controls.SetText(kPreferencesDialog, kVersionEdit,
+                     u"10." + std::u16string(1, char16_t(u'0' + i % 10)) + u"." +
+                         std::u16string(static_cast<std::size_t>(i % 7), u'1'));
     controls.SetChecked(172, 1052, i % 2 == 0);
     controls.SetComboIndex(178, 1069, i % 4);
     controls.SetText(175, 1073, std::u16string(static_cast<std::size_t>(i % 13), u'N'));

@@ -36,8 +36,8 @@ TEST_F(ReadWholeFileWindows, ReadsFilesByAnyNameEvenWhileOthersHoldThemOpen) {
   const std::string chinese = Write("\xE9\x85\x8D\xE7\xBD\xAE \xE6\x96\x87\xE4\xBB\xB6.xml", big);
   EXPECT_EQ(Text(ReadWholeFile(chinese)), big);
   // A program that has the file open for writing and shares it for reading.
-  const HANDLE writer = CreateFileW(SystemPath(chinese).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE writer = CreateFileW(SystemPath(chinese).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(writer, INVALID_HANDLE_VALUE);
   EXPECT_EQ(Text(ReadWholeFile(chinese)), big);
   CloseHandle(writer);
@@ -54,8 +54,8 @@ TEST_F(ReadWholeFileWindows, ReadsFilesByAnyNameEvenWhileOthersHoldThemOpen) {
 
 TEST_F(ReadWholeFileWindows, ReadsAPipeToItsEnd) {
   const std::wstring name = L"\\\\.\\pipe\\cadmira-read-" + std::to_wstring(GetCurrentProcessId());
-  const HANDLE pipe = CreateNamedPipeW(name.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 65536, 65536,
-                                       0, nullptr);
+  const HANDLE pipe =
+      CreateNamedPipeW(name.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 65536, 65536, 0, nullptr);
   ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
   const std::string big(200000, 'p');
   std::thread writer([&] {

@@ -27,7 +27,8 @@ XmlTreePtr Parse(const std::string& xml) {
 
 std::vector<RibbonPath> HiddenRibbonPaths(const CXML_TreeElement* root) {
   std::vector<RibbonPath> paths;
-  VisitHiddenRibbonPaths(root, [&](std::span<const std::u16string> path) { paths.emplace_back(path.begin(), path.end()); });
+  VisitHiddenRibbonPaths(root,
+                         [&](std::span<const std::u16string> path) { paths.emplace_back(path.begin(), path.end()); });
   return paths;
 }
 
@@ -59,8 +60,12 @@ TEST(RoundTrip, AwkwardValuesComeBackUnchanged) {
 }
 
 TEST(RoundTrip, TextThatXmlCannotCarryIsRefused) {
-  const std::u16string values[] = {u"a lone surrogate \xD800", u"a lone low \xDC00 half", u"control \x01",
-                                   u"escape \x1F", u"not a character \xFFFE", u"nor \xFFFF"};
+  const std::u16string values[] = {u"a lone surrogate \xD800",
+                                   u"a lone low \xDC00 half",
+                                   u"control \x01",
+                                   u"escape \x1F",
+                                   u"not a character \xFFFE",
+                                   u"nor \xFFFF"};
   for (const std::u16string& value : values) {
     auto document = CDomDocument::Create();
     CDomElement root = document->CreateElement(u"Root");

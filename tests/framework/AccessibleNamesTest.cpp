@@ -69,9 +69,9 @@ TEST(AccessibleNamesTest, TheFieldOfAnEditableComboBoxIsNamedAsTheComboBox) {
 }
 
 TEST(AccessibleNamesTest, MnemonicsAreNotSpoken) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"&Name:", "Name:"}, {"Fish && Chips", "Fish & Chips"}, {"End&", "End"}, {"&&&A", "&A"}, {"Plain", "Plain"},
-      {"版本(&V)", "版本(V)"}};
+  const std::pair<const char*, const char*> cases[] = {{"&Name:", "Name:"}, {"Fish && Chips", "Fish & Chips"},
+                                                       {"End&", "End"},     {"&&&A", "&A"},
+                                                       {"Plain", "Plain"},  {"版本(&V)", "版本(V)"}};
   for (const auto& [text, spoken] : cases) {
     EXPECT_EQ(WithoutMnemonics(QString::fromUtf8(text)), QString::fromUtf8(spoken)) << text;
   }

@@ -297,7 +297,8 @@ TEST_F(TreeViewTest, ItemDataIsTheOwnersNumber) {
 TEST(TabControlTest, AClickIsReportedAfterTheSelectionItMade) {
   TabControl tabs;
   tabs.resize(400, 300);
-  for (const char* text : {"Preferences", "Ribbon Set", "Plugins"}) tabs.InsertItem(tabs.ItemCount(), QString::fromLatin1(text));
+  for (const char* text : {"Preferences", "Ribbon Set", "Plugins"})
+    tabs.InsertItem(tabs.ItemCount(), QString::fromLatin1(text));
   tabs.show();
   EXPECT_EQ(tabs.CurSel(), 0);
   std::vector<int> seenAtClick;

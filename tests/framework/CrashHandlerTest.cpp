@@ -26,10 +26,18 @@ std::string Name(const char* folder, const CrashTime& time, int number) {
 }
 
 TEST(CrashDumpNameTest, FieldsArePaddedAndTheMillisecondMayTakeThreeDigits) {
-  EXPECT_EQ(Name("/opt/cadmira/", {2026, 3, 5, 7, 8, 9, 45}, 83), "/opt/cadmira/ERLOG_2026030507080945" "83.dmp");
-  EXPECT_EQ(Name("/opt/cadmira/", {2026, 3, 5, 7, 8, 9, 345}, 83), "/opt/cadmira/ERLOG_20260305070809345" "83.dmp");
-  EXPECT_EQ(Name("", {2026, 12, 31, 23, 59, 59, 0}, 7), "ERLOG_2026123123595900" "07.dmp");
-  EXPECT_EQ(Name("d/", {999, 1, 1, 0, 0, 0, 5}, 0), "d/ERLOG_09990101000000" "0500.dmp");
+  EXPECT_EQ(Name("/opt/cadmira/", {2026, 3, 5, 7, 8, 9, 45}, 83),
+            "/opt/cadmira/ERLOG_2026030507080945"
+            "83.dmp");
+  EXPECT_EQ(Name("/opt/cadmira/", {2026, 3, 5, 7, 8, 9, 345}, 83),
+            "/opt/cadmira/ERLOG_20260305070809345"
+            "83.dmp");
+  EXPECT_EQ(Name("", {2026, 12, 31, 23, 59, 59, 0}, 7),
+            "ERLOG_2026123123595900"
+            "07.dmp");
+  EXPECT_EQ(Name("d/", {999, 1, 1, 0, 0, 0, 5}, 0),
+            "d/ERLOG_09990101000000"
+            "0500.dmp");
 }
 
 TEST(CrashDumpNameTest, ANameThatDoesNotFitIsRefused) {

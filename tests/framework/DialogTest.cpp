@@ -45,7 +45,8 @@ TEST(DialogTest, ControlsCarryTheirTemplateIdsKindsAndPixelGeometry) {
   EXPECT_EQ(ControlId(&dialog), 0);
   EXPECT_EQ(dialog.windowTitle(), QString::fromStdU16String(std::u16string(data->caption)));
   const BaseUnits& base = dialog.DialogBaseUnits();
-  EXPECT_EQ(dialog.size(), QSize(DialogUnitsToPixelsX(data->width, base, 96), DialogUnitsToPixelsY(data->height, base, 96)));
+  EXPECT_EQ(dialog.size(),
+            QSize(DialogUnitsToPixelsX(data->width, base, 96), DialogUnitsToPixelsY(data->height, base, 96)));
   for (const resources::ControlTemplate& control : data->controls) {
     QWidget* widget = dialog.item(control.id);
     ASSERT_NE(widget, nullptr) << control.id;
@@ -215,7 +216,8 @@ TEST(PageDialogTest, APageIsAWidgetInsideItsOwnerWithTheDialogsApi) {
 
   const resources::DialogTemplateData* data = resources::DialogTemplate(kPreferencesPage);
   const BaseUnits& base = page.DialogBaseUnits();
-  EXPECT_EQ(page.size(), QSize(DialogUnitsToPixelsX(data->width, base, 96), DialogUnitsToPixelsY(data->height, base, 96)));
+  EXPECT_EQ(page.size(),
+            QSize(DialogUnitsToPixelsX(data->width, base, 96), DialogUnitsToPixelsY(data->height, base, 96)));
   for (const resources::ControlTemplate& control : data->controls) {
     if (control.id == -1) continue;
     ASSERT_NE(page.item(control.id), nullptr) << control.id;

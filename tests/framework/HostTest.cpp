@@ -17,9 +17,9 @@ TEST(ScriptedHostTest, AnswersInOrderAndRecordsEveryCall) {
   EXPECT_EQ(CurrentHost().MessageBox(nullptr, QStringLiteral("a"), QStringLiteral("b"), MessageIcon::Question,
                                      MessageButtons::YesNo),
             MessageAnswer::Yes);
-  EXPECT_EQ(CurrentHost().MessageBox(nullptr, QStringLiteral("c"), QString(), MessageIcon::Question,
-                                     MessageButtons::YesNo),
-            MessageAnswer::No);
+  EXPECT_EQ(
+      CurrentHost().MessageBox(nullptr, QStringLiteral("c"), QString(), MessageIcon::Question, MessageButtons::YesNo),
+      MessageAnswer::No);
   FileDialogRequest request;
   request.mode = FileDialogRequest::Mode::Save;
   request.defaultExtension = QStringLiteral("xml");
@@ -69,9 +69,9 @@ TEST(ScriptedHostTest, UnexpectedCallsMismatchedBoxesAndUnusedAnswersReachTheFai
     EXPECT_EQ(host.MessageBox(nullptr, QStringLiteral("Save Succeed"), QStringLiteral("Notice"),
                               MessageIcon::Information, MessageButtons::Ok),
               MessageAnswer::Ok);
-    EXPECT_EQ(host.MessageBox(nullptr, QStringLiteral("Overwrite?"), QString(), MessageIcon::Warning,
-                              MessageButtons::YesNo),
-              MessageAnswer::Yes);
+    EXPECT_EQ(
+        host.MessageBox(nullptr, QStringLiteral("Overwrite?"), QString(), MessageIcon::Warning, MessageButtons::YesNo),
+        MessageAnswer::Yes);
     host.MessageBox(nullptr, QStringLiteral("Surprise"), QString(), MessageIcon::Error, MessageButtons::Ok);
     EXPECT_EQ(host.Problems().size(), 4);
   }

@@ -28,7 +28,8 @@ class ProfileStoreTest : public ::testing::Test {
 
 TEST_F(ProfileStoreTest, AbsentValuesReadAsTheDefault) {
   EXPECT_EQ(ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), 49001), 49001);
-  EXPECT_EQ(ProfileString(QStringLiteral("AddReaderPlugins"), QStringLiteral("x"), QStringLiteral("d")), QStringLiteral("d"));
+  EXPECT_EQ(ProfileString(QStringLiteral("AddReaderPlugins"), QStringLiteral("x"), QStringLiteral("d")),
+            QStringLiteral("d"));
   EXPECT_TRUE(ProfileEntries(QStringLiteral("AddReaderPlugins")).isEmpty());
 }
 
@@ -54,12 +55,18 @@ TEST_F(ProfileStoreTest, NamesIgnoreAsciiCaseAndKeepTheirFirstSpelling) {
 
 TEST_F(ProfileStoreTest, AnyNameComesBackExactlyInWritingOrder) {
   const QString section = QStringLiteral("AddReaderPlugins");
-  const QStringList names = {QStringLiteral("zeta"), QStringLiteral("a/b"), QStringLiteral("c\\d"), QString(),
-                             QStringLiteral("\u63d2\u4ef6 one"), QStringLiteral("_0041"), QStringLiteral("%U=;#[x]"),
+  const QStringList names = {QStringLiteral("zeta"),
+                             QStringLiteral("a/b"),
+                             QStringLiteral("c\\d"),
+                             QString(),
+                             QStringLiteral("\u63d2\u4ef6 one"),
+                             QStringLiteral("_0041"),
+                             QStringLiteral("%U=;#[x]"),
                              QStringLiteral("Alpha")};
   for (const QString& name : names) ASSERT_TRUE(WriteProfileString(section, name, name + QStringLiteral(".zpi")));
   EXPECT_EQ(ProfileEntries(section), names);
-  for (const QString& name : names) EXPECT_EQ(ProfileString(section, name), name + QStringLiteral(".zpi")) << name.toStdString();
+  for (const QString& name : names)
+    EXPECT_EQ(ProfileString(section, name), name + QStringLiteral(".zpi")) << name.toStdString();
   ASSERT_TRUE(DeleteProfileEntry(section, QStringLiteral("A/B")));
   QStringList remaining = names;
   remaining.removeAt(1);
@@ -69,15 +76,16 @@ TEST_F(ProfileStoreTest, AnyNameComesBackExactlyInWritingOrder) {
 }
 
 TEST_F(ProfileStoreTest, GarbageReadsAsTheDefault) {
-  WriteRaw("[Versions]\n"
-           "verid=Reader\n"
-           "[Languages]\n"
-           "langid=99999999999999\n"
-           "[Other]\n"
-           "small=-2147483648\n"
-           "big=2147483648\n"
-           "spaced=12 34\n"
-           "empty=\n");
+  WriteRaw(
+      "[Versions]\n"
+      "verid=Reader\n"
+      "[Languages]\n"
+      "langid=99999999999999\n"
+      "[Other]\n"
+      "small=-2147483648\n"
+      "big=2147483648\n"
+      "spaced=12 34\n"
+      "empty=\n");
   EXPECT_EQ(ProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), 0), 0);
   EXPECT_EQ(ProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), 49001), 49001);
   EXPECT_EQ(ProfileInt(QStringLiteral("Other"), QStringLiteral("small"), 5), -2147483647 - 1);
@@ -103,8 +111,13 @@ TEST_F(ProfileStoreTest, AnUnwritableFolderFailsTheWrite) {
 }
 
 TEST(ProfileNameTest, EncodingIsReversibleAndForeignKeysAreRefused) {
-  const QStringList names = {QString(), QStringLiteral("langid"), QStringLiteral("a b"), QStringLiteral("/"),
-                             QStringLiteral("\\"), QStringLiteral("\u4e2d\u6587"), QStringLiteral("__"),
+  const QStringList names = {QString(),
+                             QStringLiteral("langid"),
+                             QStringLiteral("a b"),
+                             QStringLiteral("/"),
+                             QStringLiteral("\\"),
+                             QStringLiteral("\u4e2d\u6587"),
+                             QStringLiteral("__"),
                              QString(QChar(0xd800))};
   for (const QString& name : names) {
     const QString key = EncodeProfileName(name);

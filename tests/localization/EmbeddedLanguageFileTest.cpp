@@ -88,8 +88,8 @@ TEST(EmbeddedLanguageFileTest, RelabellingKeepsTheTemplateLayout) {
             std::to_string(dpi) + " " + std::to_string(dialogId) + "/" + std::to_string(*framework::ControlId(widget));
         // Truncated scaling here and rounded scaling in the framework, and a combo box's edit
         // height that follows its font, differ by a few pixels.
-        for (const int difference : {now.left() - rect.left(), now.top() - rect.top(),
-                                     now.width() - rect.width(), now.height() - rect.height()}) {
+        for (const int difference : {now.left() - rect.left(), now.top() - rect.top(), now.width() - rect.width(),
+                                     now.height() - rect.height()}) {
           EXPECT_LE(std::abs(difference), 4) << where;
         }
         EXPECT_TRUE(QRect(QPoint(), widget->parentWidget()->size()).contains(now)) << where;

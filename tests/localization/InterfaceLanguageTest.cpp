@@ -45,8 +45,9 @@ TEST_F(InterfaceLanguageTest, ChineseBringsQtsOwnTextsAndAChineseFace) {
   const QStringList menu = ContextMenuTexts();
   EXPECT_TRUE(menu.contains(QStringLiteral("复制(&C)"))) << menu.join(u',').toStdString();
   EXPECT_TRUE(menu.contains(QStringLiteral("粘贴(&P)"))) << menu.join(u',').toStdString();
-  EXPECT_EQ(framework::DialogFaces(), (QStringList{QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
-                                                   QStringLiteral("DejaVu Sans")}));
+  EXPECT_EQ(framework::DialogFaces(),
+            (QStringList{QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
+                         QStringLiteral("DejaVu Sans")}));
   EXPECT_EQ(QApplication::font().families(), framework::DialogFaces()) << "Qt's own windows show the faces too";
 }
 

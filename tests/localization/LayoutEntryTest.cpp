@@ -31,18 +31,18 @@ constexpr std::nullopt_t none = std::nullopt;
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, ParseLayoutEntryTest,
-    ::testing::Values(
-        ParseCase{"complete", u"OK|||14|||18|||814|||688|||", u"OK", 14, 18, 814, 688},
-        ParseCase{"empty", u"", u"", none, none, none, none},
-        ParseCase{"zero_origin", u"|||0|||0|||80|||20|||", u"", 0, 0, 80, 20},
-        ParseCase{"zero_width_rejected", u"a|||1|||2|||0|||5|||", u"a", 1, 2, none, 5},
-        ParseCase{"negative_rejected", u"a|||-1|||-2|||-3|||-4|||", u"a", none, none, none, none},
-        ParseCase{"empty_piece_missing", u"a||||||2|||3|||4|||", u"a", none, 2, 3, 4},
-        ParseCase{"blanks_sign_and_trailing_text", u"a||| 12px|||+7|||\t30 |||4x4|||", u"a", 12, 7, 30, 4},
-        ParseCase{"no_digits_read_as_zero", u"a|||abc|||x|||y|||z|||", u"a", 0, 0, none, none},
-        ParseCase{"separator_in_text_shifts_values", u"a|||b|||1|||2|||3|||4|||", u"a", 0, 1, 2, 3},
-        ParseCase{"text_after_last_separator_ignored", u"a|||1|||2|||3|||4", u"a", 1, 2, 3, none},
-        ParseCase{"overflow_saturates", u"a|||99999999999|||0|||1|||1|||", u"a", INT_MAX, 0, 1, 1}),
+    ::testing::Values(ParseCase{"complete", u"OK|||14|||18|||814|||688|||", u"OK", 14, 18, 814, 688},
+                      ParseCase{"empty", u"", u"", none, none, none, none},
+                      ParseCase{"zero_origin", u"|||0|||0|||80|||20|||", u"", 0, 0, 80, 20},
+                      ParseCase{"zero_width_rejected", u"a|||1|||2|||0|||5|||", u"a", 1, 2, none, 5},
+                      ParseCase{"negative_rejected", u"a|||-1|||-2|||-3|||-4|||", u"a", none, none, none, none},
+                      ParseCase{"empty_piece_missing", u"a||||||2|||3|||4|||", u"a", none, 2, 3, 4},
+                      ParseCase{"blanks_sign_and_trailing_text", u"a||| 12px|||+7|||\t30 |||4x4|||", u"a", 12, 7, 30,
+                                4},
+                      ParseCase{"no_digits_read_as_zero", u"a|||abc|||x|||y|||z|||", u"a", 0, 0, none, none},
+                      ParseCase{"separator_in_text_shifts_values", u"a|||b|||1|||2|||3|||4|||", u"a", 0, 1, 2, 3},
+                      ParseCase{"text_after_last_separator_ignored", u"a|||1|||2|||3|||4", u"a", 1, 2, 3, none},
+                      ParseCase{"overflow_saturates", u"a|||99999999999|||0|||1|||1|||", u"a", INT_MAX, 0, 1, 1}),
     [](const ::testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
 
 TEST(LayoutEntryTest, JoinedEntryReadsBack) {

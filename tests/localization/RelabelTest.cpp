@@ -79,9 +79,9 @@ TEST_F(RelabelTest, PlacesControlsScaledByDotsPerInch) {
     QSize exportSize;
     QSize dialogSize;
   };
-  for (const Case& c : {Case{96, {14, 18, 814, 688}, {78, 21}, {279, 143}},
-                        Case{120, {17, 22, 1017, 860}, {97, 26}, {348, 178}},
-                        Case{144, {21, 27, 1221, 1032}, {117, 31}, {418, 214}}}) {
+  for (const Case& c :
+       {Case{96, {14, 18, 814, 688}, {78, 21}, {279, 143}}, Case{120, {17, 22, 1017, 860}, {97, 26}, {348, 178}},
+        Case{144, {21, 27, 1221, 1032}, {117, 31}, {418, 214}}}) {
     LoadLanguageText(kFile);
     framework::ScopedDpiOverride dpi(c.dpi);
     TestDialog t;
@@ -126,8 +126,8 @@ TEST_P(WindowGeometryTest, ATopLevelDialogTakesTheOuterSizeAndAComboBoxTheWidthO
   EXPECT_EQ(dialog.minimumSize(), expected) << "the size stays fixed";
   EXPECT_EQ(dialog.maximumSize(), expected);
   const QWidget* combo = dialog.item(1007);
-  EXPECT_EQ(combo->geometry(), QRect(ScaleToDpi(20, dpi), ScaleToDpi(30, dpi), ScaleToDpi(200, dpi),
-                                     dialog.closedComboHeight));
+  EXPECT_EQ(combo->geometry(),
+            QRect(ScaleToDpi(20, dpi), ScaleToDpi(30, dpi), ScaleToDpi(200, dpi), dialog.closedComboHeight));
   EXPECT_LT(combo->height(), ScaleToDpi(90, dpi));
 }
 
@@ -200,8 +200,7 @@ TEST_F(RelabelTest, HugeNumbersAreHeldToQtsLimit) {
   framework::ScopedDpiOverride dpi(144);
   TestDialog t;
   RelabelDialog(&t.dialog, 130);
-  EXPECT_EQ(t.importButton->geometry(),
-            QRect(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+  EXPECT_EQ(t.importButton->geometry(), QRect(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
   EXPECT_EQ(t.dialog.height(), 1);
 }
 

@@ -45,19 +45,22 @@ const ExactText kExactTexts[] = {
     {117, u"Mi&nimize(N)"},
     {118, u"&Close(C)"},
     {227, u"&Move(M)"},
-    {125, u"1. Confirm that the version number of Zandor OrvantaPDF or Zandor Reader in the 'Preferences' Tab "
-          u"matches with the version number of the software. \r\n2. XML file has higher priority than the GPO "
-          u"template. If the XML file and the GPO template have the same settings, the XML file will override "
-          u"the GPO template."},
+    {125,
+     u"1. Confirm that the version number of Zandor OrvantaPDF or Zandor Reader in the 'Preferences' Tab "
+     u"matches with the version number of the software. \r\n2. XML file has higher priority than the GPO "
+     u"template. If the XML file and the GPO template have the same settings, the XML file will override "
+     u"the GPO template."},
     {192, u"Disable  Automatic Updates"},
     {270, u"Disable Security Warning "},
     {211, u"Rolling Time: (1-60000s)"},
-    {225, u"The program will restart when the interface changes. However,\r\nit will cause the data in the "
-          u"window loss. Do you agree with?"},
+    {225,
+     u"The program will restart when the interface changes. However,\r\nit will cause the data in the "
+     u"window loss. Do you agree with?"},
     {228, u"Are you sure to delete the highlighted plugin from the list--"},
     {230, u"The plugin has already exist in the list."},
-    {236, u"Both Zandor Reader and Zandor OrvantaPDF have this configuration tool, Please go to \u201CInterface\u201D "
-          u"to choose the product Reader or Orvanta firstly. "},
+    {236,
+     u"Both Zandor Reader and Zandor OrvantaPDF have this configuration tool, Please go to \u201CInterface\u201D "
+     u"to choose the product Reader or Orvanta firstly. "},
     {246, u"The format of xml is error."},
     {239, u"The rolling time of advertisement is not between 1 and 60000s."},
     {159, u"Check this button to disable automatically updates"},

@@ -21,9 +21,12 @@ constexpr int kGroupTitlePadding = 16;
 
 QString ShownText(QWidget* widget) {
   QString text;
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) text = button->text();
-  else if (auto* label = qobject_cast<QLabel*>(widget)) text = label->text();
-  else if (auto* group = qobject_cast<QGroupBox*>(widget)) text = group->title();
+  if (auto* button = qobject_cast<QAbstractButton*>(widget))
+    text = button->text();
+  else if (auto* label = qobject_cast<QLabel*>(widget))
+    text = label->text();
+  else if (auto* group = qobject_cast<QGroupBox*>(widget))
+    text = group->title();
   text.replace("&&", QString(QChar(0x1)));
   text.remove('&');
   text.replace(QChar(0x1), "&");

@@ -19,17 +19,28 @@ std::string Utf8(std::u16string_view text) {
 
 const char* KindName(ControlKind kind) {
   switch (kind) {
-    case ControlKind::Static: return "Static";
-    case ControlKind::Icon: return "Icon";
-    case ControlKind::GroupBox: return "GroupBox";
-    case ControlKind::PushButton: return "PushButton";
-    case ControlKind::CheckBox: return "CheckBox";
-    case ControlKind::RadioButton: return "RadioButton";
-    case ControlKind::Edit: return "Edit";
-    case ControlKind::ComboBox: return "ComboBox";
-    case ControlKind::ListBox: return "ListBox";
-    case ControlKind::TreeView: return "TreeView";
-    case ControlKind::TabControl: return "TabControl";
+    case ControlKind::Static:
+      return "Static";
+    case ControlKind::Icon:
+      return "Icon";
+    case ControlKind::GroupBox:
+      return "GroupBox";
+    case ControlKind::PushButton:
+      return "PushButton";
+    case ControlKind::CheckBox:
+      return "CheckBox";
+    case ControlKind::RadioButton:
+      return "RadioButton";
+    case ControlKind::Edit:
+      return "Edit";
+    case ControlKind::ComboBox:
+      return "ComboBox";
+    case ControlKind::ListBox:
+      return "ListBox";
+    case ControlKind::TreeView:
+      return "TreeView";
+    case ControlKind::TabControl:
+      return "TabControl";
   }
   return "Unknown";
 }
@@ -40,11 +51,19 @@ nlohmann::json DumpDialog(const cadmira::resources::DialogTemplateData& data) {
   nlohmann::json controls = nlohmann::json::array();
   for (const auto& [control, widget] : TemplateWidgets(dialog, data)) {
     const QRect r = widget->geometry();
-    controls.push_back({{"id", control->id}, {"kind", KindName(control->kind)}, {"text", Utf8(control->text)},
-                        {"left", r.x()}, {"top", r.y()}, {"width", r.width()}, {"height", r.height()}});
+    controls.push_back({{"id", control->id},
+                        {"kind", KindName(control->kind)},
+                        {"text", Utf8(control->text)},
+                        {"left", r.x()},
+                        {"top", r.y()},
+                        {"width", r.width()},
+                        {"height", r.height()}});
   }
-  return {{"id", data.id}, {"caption", Utf8(data.caption)}, {"width", dialog.width()},
-          {"height", dialog.height()}, {"controls", controls}};
+  return {{"id", data.id},
+          {"caption", Utf8(data.caption)},
+          {"width", dialog.width()},
+          {"height", dialog.height()},
+          {"controls", controls}};
 }
 
 }  // namespace

@@ -101,7 +101,8 @@ void SaveOptionPages(const QString& folder, const Record& record) {
       const int key = static_cast<int>(list->ItemData(index));
       const cadmira::pages::PreferencePageRow* row = cadmira::pages::FindPreferencePageRow(key);
       if (row == nullptr) continue;
-      const QString path = QStringLiteral("%1/option-%2-%3.png").arg(folder).arg(product == 1 ? "reader" : "orvanta").arg(key);
+      const QString path =
+          QStringLiteral("%1/option-%2-%3.png").arg(folder).arg(product == 1 ? "reader" : "orvanta").arg(key);
       record(Save(*preferences.OptionPage(row->pageId), path), path);
     }
   }

@@ -11,7 +11,8 @@ constexpr int kStatusBarItems[] = {202, 206, 207, 208};
 constexpr OptionPageLabel kAboutLabels[] = {{1011, 183}, {1054, 184}, {1055, 185}, {1005, 186}};
 constexpr OptionPageLabel kAdvertiseLabels[] = {{1056, 209}, {1046, 210}, {1057, 211}};
 constexpr OptionPageLabel kCheckAppLabels[] = {{1046, 270}};
-constexpr OptionPageLabel kCheckLabels[] = {{1053, 190}, {1047, 191}, {1010, 187}, {1048, 192}, {1049, 193}, {1052, 200}};
+constexpr OptionPageLabel kCheckLabels[] = {{1053, 190}, {1047, 191}, {1010, 187},
+                                            {1048, 192}, {1049, 193}, {1052, 200}};
 constexpr OptionPageLabel kLanguageLabels[] = {{1045, 188}, {1060, 189}};
 constexpr OptionPageLabel kLinkLabels[] = {{1067, 199}, {1005, 186}};
 constexpr OptionPageLabel kProgramNameLabels[] = {{1064, 196}};

@@ -90,7 +90,8 @@ std::vector<const PreferencePageRow*> ListedPreferenceRows(int product) {
 }
 
 const PreferencePageRow* FindPreferencePageRow(int key) {
-  const auto found = std::find_if(std::begin(kRows), std::end(kRows), [key](const auto& row) { return row.key == key; });
+  const auto found =
+      std::find_if(std::begin(kRows), std::end(kRows), [key](const auto& row) { return row.key == key; });
   return found == std::end(kRows) ? nullptr : found;
 }
 

@@ -18,8 +18,8 @@ struct PreferencePageRow {
   int orvantaTextId;
   int readerDescriptionId;
   int orvantaDescriptionId;
-  int pageId;                                    // the option page that shows it
-  std::span<const int> checkBoxes;               // the page's boxes of this row; empty: the whole page
+  int pageId;                                     // the option page that shows it
+  std::span<const int> checkBoxes;                // the page's boxes of this row; empty: the whole page
   std::span<const std::u16string_view> settings;  // the catalogue keys the page edits
 };
 

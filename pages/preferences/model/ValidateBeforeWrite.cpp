@@ -8,9 +8,7 @@ namespace cadmira::pages {
 namespace {
 
 // The C library's white space, and the no-break and ideographic spaces an input method may type.
-bool IsWhiteSpace(char16_t c) {
-  return c == u' ' || (c >= u'\t' && c <= u'\r') || c == u'\u00A0' || c == u'\u3000';
-}
+bool IsWhiteSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r') || c == u'\u00A0' || c == u'\u3000'; }
 
 }  // namespace
 

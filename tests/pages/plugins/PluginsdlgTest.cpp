@@ -78,9 +78,9 @@ class PluginsPageTest : public ::testing::Test {
   void ExpectAdded() { ExpectNotice(QStringLiteral("The plugin is inserted in the list successfully.")); }
   void ExpectDuplicate() { ExpectNotice(QStringLiteral("The plugin has already exist in the list.")); }
   void ExpectDeleteQuestion(const QString& caption, MessageAnswer answer) {
-    host.ExpectMessageBox(QStringLiteral("Are you sure to delete the highlighted plugin from the list--") + caption +
-                              QLatin1Char('?'),
-                          QStringLiteral("Plugin Delete"), MessageIcon::Question, MessageButtons::YesNo, answer);
+    host.ExpectMessageBox(
+        QStringLiteral("Are you sure to delete the highlighted plugin from the list--") + caption + QLatin1Char('?'),
+        QStringLiteral("Plugin Delete"), MessageIcon::Question, MessageButtons::YesNo, answer);
   }
 
   static void Store(const QString& section, const QString& name, const QString& file) {
@@ -104,7 +104,8 @@ TEST_F(PluginsPageTest, InitialisationLabelsThePageAndListsDefaultsThenStoredPlu
   EXPECT_EQ(page->item<QGroupBox>(1026)->title(), QStringLiteral("Description"));
   EXPECT_EQ(page->item<QGroupBox>(1078)->title(), QStringLiteral("Plugin Edit"));
   EXPECT_EQ(page->item<QLabel>(1077)->text(), QStringLiteral("Plugin Path:"));
-  EXPECT_TRUE(page->item<QPlainTextEdit>(1025)->toPlainText().contains(QStringLiteral("(..\\Zandor OrvantaPDF\\plugins)")));
+  EXPECT_TRUE(
+      page->item<QPlainTextEdit>(1025)->toPlainText().contains(QStringLiteral("(..\\Zandor OrvantaPDF\\plugins)")));
   EXPECT_FALSE(page->item<QPushButton>(CPluginsdlg::kAddButton)->isEnabled());
 
   framework::TreeView* tree = page->PluginTree();
@@ -148,8 +149,8 @@ TEST_F(PluginsPageTest, TheReaderListsItsSignaturePluginTwiceAndWritesItForEachC
   EXPECT_EQ(Written(*page, false), u"DigitalSignature.zpi;DigitalSignature.zpi;");
   tree->SetChecked(Row(*page, 7), false);
   tree->SetChecked(Row(*page, 8), false);
-  const XmlTreePtr root =
-      Parse("<Reader><Profstore><Plugins><Plugin UnloadPluginArray=\"digitalsignature.ZPI;\"/></Plugins></Profstore></Reader>");
+  const XmlTreePtr root = Parse(
+      "<Reader><Profstore><Plugins><Plugin UnloadPluginArray=\"digitalsignature.ZPI;\"/></Plugins></Profstore></Reader>");
   page->ApplyPluginSection(root.get());
   EXPECT_TRUE(tree->Checked(Row(*page, 7)) && tree->Checked(Row(*page, 8)));
 }
@@ -333,8 +334,8 @@ TEST_F(PluginsPageTest, DeletingTheLastAddedPluginLeavesNoSectionBehind) {
 }
 
 TEST_F(PluginsPageTest, OddNamesAndLongFileNamesComeBackExactly) {
-  const QString longFile = QString(300, QLatin1Char('x')) + QStringLiteral("长") + QString(700, QLatin1Char('y')) +
-                           QStringLiteral(".zpi");
+  const QString longFile =
+      QString(300, QLatin1Char('x')) + QStringLiteral("长") + QString(700, QLatin1Char('y')) + QStringLiteral(".zpi");
   const QList<std::pair<QString, QString>> stored = {
       {QStringLiteral("a/b\\c"), QStringLiteral("slashes.zpi")},
       {QStringLiteral("插件 = %25 [x]"), QStringLiteral("中文 名.zpi")},

@@ -56,7 +56,8 @@ void SetControl(CPreferencedlg& page, const PreferenceBinding& binding, int stat
       break;
     case ControlKind::Edit:
       ASSERT_NE(qobject_cast<QLineEdit*>(control), nullptr);
-      qobject_cast<QLineEdit*>(control)->setText(state == 0 ? QString() : QStringLiteral("C:\\Zandor\\\u6587 %1").arg(state));
+      qobject_cast<QLineEdit*>(control)->setText(state == 0 ? QString()
+                                                            : QStringLiteral("C:\\Zandor\\\u6587 %1").arg(state));
       break;
     case ControlKind::None:
       break;

@@ -134,8 +134,8 @@ TEST_F(PageTest, TabGoesFromTheVersionToTheFindRowAndThenTheList) {
   const std::vector<QWidget*> chain = page.FocusChain();
   ASSERT_GE(chain.size(), 4u);
   const std::vector<QWidget*> first(chain.begin(), chain.begin() + 4);
-  EXPECT_EQ(first, (std::vector<QWidget*>{page.VersionEdit(), page.FindEdit(), page.ChangedOnlyBox(),
-                                          page.SettingList()}));
+  EXPECT_EQ(first,
+            (std::vector<QWidget*>{page.VersionEdit(), page.FindEdit(), page.ChangedOnlyBox(), page.SettingList()}));
 }
 
 }  // namespace

@@ -68,8 +68,7 @@ TEST_F(PageTest, CombosListTheirItemsInOrderStartingAtDefault) {
     EXPECT_TRUE(combo->isEditable());
   }
   const auto* status = preferences.OptionPage(178)->item<framework::ComboBox>(1069);
-  EXPECT_EQ(Items(status),
-            (QStringList{"Default", "Auto-hide status bar", "Show status bar", "Hide status bar"}));
+  EXPECT_EQ(Items(status), (QStringList{"Default", "Auto-hide status bar", "Show status bar", "Hide status bar"}));
   EXPECT_EQ(status->CurSel(), 0);
 }
 

@@ -88,7 +88,8 @@ TEST_F(PageTest, TheEditorHasTheAppendRowInsteadOfTheAdvertisement) {
   EXPECT_FALSE(rows.contains(QStringLiteral("Advertisement")));
   EXPECT_EQ(rows.indexOf(QStringLiteral("Insert Printed PDF into Pre-Generated PDF")),
             rows.indexOf(QStringLiteral("Forbid Default Checking")) + 1);
-  EXPECT_EQ(orvanta.item<QLabel>(CPreferencedlg::kVersionLabel)->text(), QStringLiteral("Version of Zandor OrvantaPDF:"));
+  EXPECT_EQ(orvanta.item<QLabel>(CPreferencedlg::kVersionLabel)->text(),
+            QStringLiteral("Version of Zandor OrvantaPDF:"));
   EXPECT_EQ(Description(orvanta), DescriptionText(241));
 }
 
@@ -96,11 +97,27 @@ TEST_F(PageTest, TheChineseInterfaceSortsItsOwnTextsByPinyinAndOpensOnAbout) {
   CPreferencedlg& reader = Open(kReader, kChinese);
   const QStringList rows = Rows(reader);
   // Chinese collation puts Han before Latin letters.
-  EXPECT_EQ(rows, (QStringList{"安全警告", "安全阅读模式", "共享导致此次崩溃的 PDF 文件",
-                               "关于 Zandor Reader", "广告", "禁止检查默认查看器", "禁止自动更新", "默认 PDF 查看器",
-                               "默认 Tessadoc 服务器", "起始页", "筛选注释", "设置用户手册链接",
-                               "锁定 Web 浏览器中的阅读模式", "通知消息", "需要连接互联网的功能", "应用程序语言",
-                               "用户体验改进计划", "主程序名称", "状态栏", "RMS 设置", "Tessadoc"}));
+  EXPECT_EQ(rows, (QStringList{"安全警告",
+                               "安全阅读模式",
+                               "共享导致此次崩溃的 PDF 文件",
+                               "关于 Zandor Reader",
+                               "广告",
+                               "禁止检查默认查看器",
+                               "禁止自动更新",
+                               "默认 PDF 查看器",
+                               "默认 Tessadoc 服务器",
+                               "起始页",
+                               "筛选注释",
+                               "设置用户手册链接",
+                               "锁定 Web 浏览器中的阅读模式",
+                               "通知消息",
+                               "需要连接互联网的功能",
+                               "应用程序语言",
+                               "用户体验改进计划",
+                               "主程序名称",
+                               "状态栏",
+                               "RMS 设置",
+                               "Tessadoc"}));
   // The row that is picked is the page that is shown.
   EXPECT_EQ(reader.SettingList()->currentItem()->text(), QStringLiteral("关于 Zandor Reader"));
   EXPECT_EQ(ShownPages(reader), std::vector<int>{151});
@@ -177,8 +194,8 @@ TEST_F(PageTest, ValidationReadsWhatTheUserTyped) {
     int message;  // 0: accepted
   };
   const Case cases[] = {
-      {"", "", 235},      {" \t ", "10", 235}, {"1.0", "", 0},       {"1.0", "10", 0},
-      {"1.0", "60000", 0}, {"1.0", "12abc", 0}, {"1.0", "0", 239},    {"1.0", "60001", 239},
+      {"", "", 235},       {" \t ", "10", 235}, {"1.0", "", 0},    {"1.0", "10", 0},
+      {"1.0", "60000", 0}, {"1.0", "12abc", 0}, {"1.0", "0", 239}, {"1.0", "60001", 239},
       {"1.0", "-5", 239},  {"1.0", "abc", 239}, {"1.0", " ", 239},
   };
   for (const int product : {kReader, kOrvanta}) {

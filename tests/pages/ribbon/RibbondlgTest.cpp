@@ -82,7 +82,8 @@ class RibbondlgTest : public ::testing::Test {
     document::CWriteContext context;
     EXPECT_TRUE(document::BuildDocument(context, document::kOrvantaProduct));
     if (statusBarHidden) {
-      document::HideRibbonPath(context, {u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_StatusBar"});
+      document::HideRibbonPath(context,
+                               {u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_StatusBar"});
     }
     page->WriteRibbonSection(context);
     const std::vector<unsigned char> bytes = context.m_spXmlDoc->Serialize();
@@ -164,7 +165,8 @@ TEST_F(RibbondlgTest, AClickOnACheckBoxCarriesTheCheckDownAndUp) {
   EXPECT_TRUE(tree->Checked(statusBar));
   Click(view);
   EXPECT_TRUE(tree->Checked(view));
-  EXPECT_EQ(Checked().size(), static_cast<std::size_t>(page->Tree().SubtreeEnd(page->NodeOf(view)) - page->NodeOf(view)));
+  EXPECT_EQ(Checked().size(),
+            static_cast<std::size_t>(page->Tree().SubtreeEnd(page->NodeOf(view)) - page->NodeOf(view)));
   // A click below the last item removes the highlight.
   tree->collapseAll();
   const QRect last = tree->visualItemRect(tree->topLevelItem(tree->topLevelItemCount() - 1));

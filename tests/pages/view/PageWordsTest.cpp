@@ -14,10 +14,10 @@
 namespace cadmira::pages {
 namespace {
 
-using resources::kChineseLangId;
-using resources::kEnglishLangId;
 using document::kOrvantaProduct;
 using document::kReaderProduct;
+using resources::kChineseLangId;
+using resources::kEnglishLangId;
 
 const ShownSetting& SettingNamed(const PageView& view, std::string_view name) {
   for (const ShownSetting& setting : view.settings) {
@@ -54,8 +54,8 @@ TEST(PageWords, RowsLabelsAndValuesAreThoseOfThePages) {
     std::u16string_view rowZh, labelZh, valueZh;
   };
   const Row rows[] = {
-      {kReaderProduct, "StartPage", 172, 1052, true, 0, u"", u"Start Page", u"Hide Start Page", u"checked",
-       u"起始页", u"隐藏起始页", u"已选中"},
+      {kReaderProduct, "StartPage", 172, 1052, true, 0, u"", u"Start Page", u"Hide Start Page", u"checked", u"起始页",
+       u"隐藏起始页", u"已选中"},
       {kReaderProduct, "StatusBar", 178, 1069, false, 3, u"", u"Status Bar", u"Status Bar", u"Hide status bar",
        u"状态栏", u"状态栏", u"隐藏状态栏"},
       {kOrvantaProduct, "RMSSetting.EncryptMetadata", 170, 1034, false, 2, u"", u"RMS Setting", u"Encrypt metadata",
@@ -65,8 +65,8 @@ TEST(PageWords, RowsLabelsAndValuesAreThoseOfThePages) {
       {kReaderProduct, "MainFrameName", 175, 1073, false, 0, u"", u"Main Program Name", u"Program Name:", u"(empty)",
        u"主程序名称", u"程序名称：", u"（空）"},
       {kReaderProduct, "ReadmodeInBrowser", 256, 1110, false, 1, u"", u"Lock Read Mode in web browsers",
-       u"Lock Read Mode in web browsers:", u"Disabled", u"锁定 Web 浏览器中的阅读模式", u"锁定 Web 浏览器中的阅读模式：",
-       u"禁用"},
+       u"Lock Read Mode in web browsers:", u"Disabled", u"锁定 Web 浏览器中的阅读模式",
+       u"锁定 Web 浏览器中的阅读模式：", u"禁用"},
       {kReaderProduct, "CheckApp.CheckAppSignature", 252, 1046, false, 0, u"", u"Security Warning",
        u"Disable Security Warning", u"not checked", u"安全警告", u"禁用安全警告", u"未选中"},
   };

@@ -19,16 +19,11 @@ TEST(PreferenceFilterTest, ARowIsListedWhenOneOfItsTextsHoldsTheFindText) {
     bool listedChinese;
   };
   const Case cases[] = {
-      {u"", false, false, true, true},
-      {u"STATUS", false, false, true, false},
-      {u"auto-HIDE", false, false, true, false},
-      {u"\u72B6\u6001", false, false, false, true},
-      {u"\u680F", false, false, false, true},
-      {u"nothing like it", false, false, false, false},
-      {u"", true, false, false, false},
-      {u"", true, true, true, true},
-      {u"status", true, true, true, false},
-      {u"status", true, false, false, false},
+      {u"", false, false, true, true},           {u"STATUS", false, false, true, false},
+      {u"auto-HIDE", false, false, true, false}, {u"\u72B6\u6001", false, false, false, true},
+      {u"\u680F", false, false, false, true},    {u"nothing like it", false, false, false, false},
+      {u"", true, false, false, false},          {u"", true, true, true, true},
+      {u"status", true, true, true, false},      {u"status", true, false, false, false},
   };
   for (const Case& c : cases) {
     const PreferenceFilter filter{c.text, c.changedOnly};

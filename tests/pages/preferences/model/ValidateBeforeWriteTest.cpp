@@ -35,10 +35,23 @@ TEST(ValidateBeforeWriteTest, TheRollingTimeMustStartWithSecondsFromOneTo60000) 
     bool accepted;
   };
   const Case cases[] = {
-      {u"", true},         {u"10", true},      {u"1", true},        {u"60000", true},   {u"12abc", true},
-      {u"  +7", true},     {u"0", false},      {u"60001", false},   {u"-5", false},     {u"abc", false},
-      {u" ", false},       {u"-", false},      {u"a12", false},     {u"060000", true},  {u"4294967306", false},
-      {u"99999999999999999999", false},        {u"-4294967295", false},
+      {u"", true},
+      {u"10", true},
+      {u"1", true},
+      {u"60000", true},
+      {u"12abc", true},
+      {u"  +7", true},
+      {u"0", false},
+      {u"60001", false},
+      {u"-5", false},
+      {u"abc", false},
+      {u" ", false},
+      {u"-", false},
+      {u"a12", false},
+      {u"060000", true},
+      {u"4294967306", false},
+      {u"99999999999999999999", false},
+      {u"-4294967295", false},
   };
   for (const Case& c : cases) {
     const std::u16string text(c.text);

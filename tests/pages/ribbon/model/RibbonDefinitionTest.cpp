@@ -84,7 +84,8 @@ TEST(RibbonDefinitions, HoldTheElementsTheProgramRefersTo) {
       const XmlTreePtr definition = LoadRibbonDefinition(product, langid);
       CRibbonTree tree;
       tree.Fill(definition.get(), langid);
-      const Node touch = tree.FindPath(std::vector<std::u16string>{u"", u"File_Main_InputMode", u"File_Main_InputMode_Touch"});
+      const Node touch =
+          tree.FindPath(std::vector<std::u16string>{u"", u"File_Main_InputMode", u"File_Main_InputMode_Touch"});
       ASSERT_NE(touch, CRibbonTree::kNoNode);
       EXPECT_NE(tree.NextSibling(touch), CRibbonTree::kNoNode);
       EXPECT_NE(tree.FindPath(std::vector<std::u16string>{u"Ribbon_Category_View", u"View_Panel_ViewSetting",

@@ -61,8 +61,8 @@ TEST_F(RibbonMarksTest, ABranchWithSomeTickedItemsBelowIsPartlyChecked) {
   const Node view = At({u"Ribbon_Category_View"});
   const Node setting = At({u"Ribbon_Category_View", u"View_Panel_ViewSetting"});
   const Node navigation = At({u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_Navigation"});
-  const Node layers = At({u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_Navigation",
-                          u"View_Setting_Layers"});
+  const Node layers =
+      At({u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_Navigation", u"View_Setting_Layers"});
   const Node zoom = At({u"Ribbon_Category_View", u"View_Panel_Zoom"});
 
   std::vector<CheckMark> marks = CheckMarks(tree);
@@ -116,10 +116,10 @@ TEST_F(RibbonMarksTest, AFilterShowsTheMatchesWithTheirAncestors) {
 
 TEST_F(RibbonMarksTest, ChecksMadeUnderAFilterAreRealChecksWithTheUsualPropagation) {
   const std::vector<bool> shown = ShownByFilter(tree, u"Layers");
-  const Node layers = At({u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_Navigation",
-                          u"View_Setting_Layers"});
-  const Node bookmarks = At({u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_Navigation",
-                             u"View_Setting_Bookmarks"});
+  const Node layers =
+      At({u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_Navigation", u"View_Setting_Layers"});
+  const Node bookmarks =
+      At({u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_Navigation", u"View_Setting_Bookmarks"});
   const Node navigation = tree.Parent(layers);
   ASSERT_TRUE(shown[navigation]);
   ASSERT_FALSE(shown[bookmarks]);
@@ -139,8 +139,8 @@ TEST(RibbonFilterTest, FindsInTheLargestDefinition) {
   CRibbonTree tree;
   tree.Fill(definition.get(), kChineseLangId);
   const std::vector<bool> shown = ShownByFilter(tree, u"statusbar");
-  const Node statusBar = tree.FindPath(std::vector<std::u16string>{u"Ribbon_Category_View", u"View_Panel_ViewSetting",
-                                                                   u"View_Setting_StatusBar"});
+  const Node statusBar = tree.FindPath(
+      std::vector<std::u16string>{u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_StatusBar"});
   ASSERT_NE(statusBar, CRibbonTree::kNoNode);
   EXPECT_TRUE(shown[statusBar]);
   EXPECT_TRUE(shown[tree.Parent(statusBar)]);

@@ -82,7 +82,8 @@ class RibbonTreeTest : public ::testing::Test {
     document::CWriteContext context;
     EXPECT_TRUE(document::BuildDocument(context, document::kReaderProduct));
     if (statusBarHidden) {
-      document::HideRibbonPath(context, {u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_StatusBar"});
+      document::HideRibbonPath(context,
+                               {u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_StatusBar"});
     }
     tree.WriteRibbonSection(context);
     const std::vector<unsigned char> bytes = context.m_spXmlDoc->Serialize();
@@ -99,12 +100,26 @@ TEST_F(RibbonTreeTest, FillKeepsEveryRecordButShowsOnlyTitledElements) {
   for (const RibbonItem& record : tree.Records()) recorded.push_back(record.Name);
   // The separator, the upgrade control and the untitled category keep a record; what lies below
   // the last two is never visited.
-  const std::vector<std::u16string> expectedRecords = {
-      u"", u"File_Main_Save", u"TabElements_Separator1", u"File_Main_InputMode", u"File_Main_InputMode_Touch",
-      u"File_Main_InputMode_Mouse", u"File_Main_InputMode_Pen", u"File_Main_Upgrade", u"Ribbon_Category_View",
-      u"View_Panel_ViewSetting", u"View_Setting_StatusBar", u"View_Setting_Navigation", u"View_Setting_Bookmarks",
-      u"View_Setting_Layers", u"View_Panel_Zoom", u"View_Zoom_In", u"Ribbon_Category_Format",
-      u"Format_Panel_Setting", u"Format_Setting_Annotation", u"Ribbon_Category_Untitled"};
+  const std::vector<std::u16string> expectedRecords = {u"",
+                                                       u"File_Main_Save",
+                                                       u"TabElements_Separator1",
+                                                       u"File_Main_InputMode",
+                                                       u"File_Main_InputMode_Touch",
+                                                       u"File_Main_InputMode_Mouse",
+                                                       u"File_Main_InputMode_Pen",
+                                                       u"File_Main_Upgrade",
+                                                       u"Ribbon_Category_View",
+                                                       u"View_Panel_ViewSetting",
+                                                       u"View_Setting_StatusBar",
+                                                       u"View_Setting_Navigation",
+                                                       u"View_Setting_Bookmarks",
+                                                       u"View_Setting_Layers",
+                                                       u"View_Panel_Zoom",
+                                                       u"View_Zoom_In",
+                                                       u"Ribbon_Category_Format",
+                                                       u"Format_Panel_Setting",
+                                                       u"Format_Setting_Annotation",
+                                                       u"Ribbon_Category_Untitled"};
   EXPECT_EQ(recorded, expectedRecords);
 
   std::vector<std::u16string> shown;
@@ -113,9 +128,9 @@ TEST_F(RibbonTreeTest, FillKeepsEveryRecordButShowsOnlyTitledElements) {
                     tree.Record(node).Title);
   }
   const std::vector<std::u16string> expectedShown = {
-      u"TabElements", u" Save", u" Input Mode", u"  Touch", u"  Mouse", u"  Pen", u"View & Zoom", u" View Setting",
-      u"  Status Bar", u"  Navigation", u"   Bookmarks", u"   Layers", u" Zoom", u"  Zoom In", u"Format",
-      u" Setting", u"  Annotation"};
+      u"TabElements", u" Save",         u" Input Mode",  u"  Touch",      u"  Mouse",      u"  Pen",
+      u"View & Zoom", u" View Setting", u"  Status Bar", u"  Navigation", u"   Bookmarks", u"   Layers",
+      u" Zoom",       u"  Zoom In",     u"Format",       u" Setting",     u"  Annotation"};
   EXPECT_EQ(shown, expectedShown);
   for (Node node = 0; node < tree.NodeCount(); ++node) EXPECT_FALSE(tree.Checked(node) || tree.Expanded(node));
 }
@@ -149,9 +164,9 @@ TEST_F(RibbonTreeTest, ACheckGoesDownToEveryDescendantAndUpWhereAllChildrenAre) 
   tree.PropagateCheck(At({u"Ribbon_Category_View", u"View_Panel_Zoom", u"View_Zoom_In"}), true);
   EXPECT_TRUE(tree.Checked(At({u"Ribbon_Category_View"})));
   // Unchecking one sub-item unchecks its control, panel and category, and nothing else.
-  tree.PropagateCheck(At({u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_Navigation",
-                          u"View_Setting_Layers"}),
-                      false);
+  tree.PropagateCheck(
+      At({u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_Navigation", u"View_Setting_Layers"}),
+      false);
   EXPECT_EQ(CheckedNames(), (std::vector<std::u16string>{u"View_Setting_StatusBar", u"View_Setting_Bookmarks",
                                                          u"View_Panel_Zoom", u"View_Zoom_In"}));
   tree.ClearRibbonChecks();
@@ -285,8 +300,8 @@ TEST_F(RibbonTreeTest, ALoadedSectionChecksItsItemsAndOpensTheirBranches) {
   tree.ApplyRibbonSection(root.get());
   EXPECT_EQ(CheckedNames(), (std::vector<std::u16string>{u"File_Main_InputMode_Pen", u"View_Setting_Layers",
                                                          u"View_Panel_Zoom", u"View_Zoom_In"}));
-  const Node layers = At({u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_Navigation",
-                          u"View_Setting_Layers"});
+  const Node layers =
+      At({u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_Navigation", u"View_Setting_Layers"});
   for (Node ancestor = tree.Parent(layers); ancestor != CRibbonTree::kNoNode; ancestor = tree.Parent(ancestor)) {
     EXPECT_TRUE(tree.Expanded(ancestor));
   }
@@ -317,8 +332,9 @@ TEST(RibbonTreeApply, OnlyTheFirstSiblingOfAName) {
 TEST_F(RibbonTreeTest, DocumentsWithoutARibbonSectionChangeNothing) {
   tree.CheckPath(std::vector<std::u16string>{u"Ribbon_Category_Format"}, true);
   const std::vector<std::u16string> before = CheckedNames();
-  for (const char* text : {"<Reader/>", "<Reader><Profstore><Preferences/><Plugins/></Profstore></Reader>",
-                           "<Reader><Profstore><RibbonUI><Category Name=\"x\" Visible=\"0\"/></RibbonUI></Profstore></Reader>"}) {
+  for (const char* text :
+       {"<Reader/>", "<Reader><Profstore><Preferences/><Plugins/></Profstore></Reader>",
+        "<Reader><Profstore><RibbonUI><Category Name=\"x\" Visible=\"0\"/></RibbonUI></Profstore></Reader>"}) {
     tree.ApplyRibbonSection(Parse(text).get());
     EXPECT_EQ(CheckedNames(), before) << text;
   }
