@@ -92,6 +92,13 @@ bool WrittenAlongside(const RibbonPath& path, const std::vector<RibbonPath>& pat
   return false;
 }
 
+// The controls the writer hides alongside others have no elements below them on the ribbon page.
+bool BelowWrittenAlongside(const RibbonPath& path) {
+  if (path.size() != 4) return false;
+  const RibbonPath statusBar{u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_StatusBar"};
+  return cadmira::AsciiEqualNoCase(path[2], u"Format_Setting_AnnotLabel") || SameNames(path, statusBar, 3);
+}
+
 // The ribbon page holds each element once, as a check box in a tree of at most four levels: a
 // checked element hides its subtree, and an element without a name is never written itself.
 std::vector<RibbonPath> TickedRibbon(const CXML_TreeElement* root, const MapPageControls& controls) {
@@ -100,7 +107,7 @@ std::vector<RibbonPath> TickedRibbon(const CXML_TreeElement* root, const MapPage
                          [&](std::span<const std::u16string> path) { hidden.emplace_back(path.begin(), path.end()); });
   std::vector<RibbonPath> ticked;
   for (const RibbonPath& path : hidden) {
-    if (path.empty() || path.size() > 4 || path.back().empty()) continue;
+    if (path.empty() || path.size() > 4 || path.back().empty() || BelowWrittenAlongside(path)) continue;
     if (path[0].empty() && path.size() != 2 && path.size() != 3) continue;
     if (Contains(ticked, path) || WrittenAlongside(path, hidden, controls)) continue;
     const bool underAnother = std::any_of(hidden.begin(), hidden.end(), [&](const RibbonPath& other) {
