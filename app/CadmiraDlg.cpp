@@ -88,7 +88,7 @@ void CCadmiraDlg::OnInitDialog() {
     version->setText(VersionBoxText(QString::fromLatin1(resources::kFileVersion)));
   }
 
-  m_document.m_nProduct = resources::ProductNumber(framework::StoredProduct());
+  m_document.m_nProduct = framework::StoredProduct();
   setWindowTitle(LoadUiString(framework::StoredProduct() == resources::Product::Reader
                                   ? resources::kReaderWindowTitle
                                   : resources::kOrvantaWindowTitle));

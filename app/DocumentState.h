@@ -4,6 +4,7 @@
 
 #include "document/Reader_XmlManager.h"
 #include "document/WriteContext.h"
+#include "resources/Product.h"
 
 namespace cadmira::app {
 
@@ -16,7 +17,7 @@ struct CDocumentState {
   // The DOM document of the last write (m_spXmlDoc) and the ribbon writer's cache.
   document::CWriteContext m_writeContext;
   // 1 Reader, anything else Orvanta; read again from the settings by every write.
-  int m_nProduct = 0;
+  resources::Product m_nProduct = resources::Product::Orvanta;
   // Set by every accepted load: the page applies the loaded tree again on its next tab click.
   bool m_bRibbonPending = false;
   bool m_bPluginsPending = false;

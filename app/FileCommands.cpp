@@ -51,9 +51,6 @@ framework::FileDialogRequest ExportRequest() {
   return request;
 }
 
-// The product the writer uses, as the document layer numbers it.
-int StoredProduct() { return resources::ProductNumber(framework::StoredProduct()); }
-
 }  // namespace
 
 CFileCommands::CFileCommands(framework::Dialog& window, CDocumentState& state, document::IDocumentPages& pages)
@@ -142,7 +139,7 @@ bool CFileCommands::ExportCommand() {
 bool CFileCommands::SaveCommand() {
   if (!ValidateBeforeWrite()) return false;
   if (m_state.m_strFilePath.isEmpty()) {
-    m_state.m_nProduct = StoredProduct();
+    m_state.m_nProduct = framework::StoredProduct();
     return false;
   }
   const document::WriteResult result = WriteTo(m_state.m_strFilePath);
@@ -166,7 +163,7 @@ void CFileCommands::ReportWrite(const document::WriteResult& result, int success
 document::WriteResult CFileCommands::WriteTo(const QString& path) {
   // A product changed in the interface dialog governs the next file written, and the product
   // check of later loads, without a restart.
-  m_state.m_nProduct = StoredProduct();
+  m_state.m_nProduct = framework::StoredProduct();
   const document::WriteResult result =
       document::WriteDocument(m_state.m_writeContext, m_state.m_nProduct, m_pages, FileSystemPath(path));
   if (result.outcome == document::WriteResult::Outcome::DocumentNotCreated) {

@@ -63,10 +63,7 @@ QString FromUtf8(const std::string& text) {
 
 }  // namespace
 
-int CReportCommands::Product() const {
-  return m_window.Document().m_nProduct == document::kReaderProduct ? document::kReaderProduct
-                                                                    : document::kOrvantaProduct;
-}
+resources::Product CReportCommands::Product() const { return m_window.Document().m_nProduct; }
 
 pages::PageView CReportCommands::CurrentView() const {
   return pages::ViewOf(Product(), m_window.PreferencesPage(), m_window.PluginsPage().Model(),

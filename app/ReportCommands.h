@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "pages/view/PageView.h"
+#include "resources/Product.h"
 
 namespace cadmira::app {
 
@@ -19,7 +20,7 @@ class CReportCommands {
   void SaveReport();
 
  private:
-  int Product() const;
+  resources::Product Product() const;
   pages::PageView CurrentView() const;
   void Notice(int stringId, const QString& caption);
 

@@ -26,7 +26,7 @@ std::optional<std::vector<unsigned char>> CUnsavedChanges::WrittenNow() const {
 
 void CUnsavedChanges::TakeBaseline() {
   // The product of the last write: a product changed in the interface dialog since is no edit.
-  m_product = m_state.m_nProduct == document::kReaderProduct ? document::kReaderProduct : document::kOrvantaProduct;
+  m_product = m_state.m_nProduct;
   m_baseline = WrittenNow();
   ShowInTitle();
 }

@@ -6,6 +6,7 @@
 
 #include "app/DocumentState.h"
 #include "document/DocumentPages.h"
+#include "resources/Product.h"
 
 namespace cadmira::framework {
 class Dialog;
@@ -55,7 +56,7 @@ class CUnsavedChanges {
   framework::Dialog& m_window;
   const CDocumentState& m_state;
   const document::IDocumentPages& m_pages;
-  int m_product = 0;
+  resources::Product m_product = resources::Product::Orvanta;
   std::optional<std::vector<unsigned char>> m_baseline;
   bool m_titleMarked = false;
   int m_holds = 0;

@@ -44,7 +44,7 @@ std::string OurWrite(const std::vector<std::u16string>& plugins, const std::vect
   MapPageControls controls;
   controls.SetText(kPreferencesDialog, kVersionEdit, u"1.0");
   CWriteContext context;
-  FillDocument(context, kReaderProduct, controls, plugins, ribbon);
+  FillDocument(context, cadmira::resources::Product::Reader, controls, plugins, ribbon);
   const std::vector<unsigned char> bytes = context.m_spXmlDoc->Serialize();
   return std::string(bytes.begin(), bytes.end());
 }

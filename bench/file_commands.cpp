@@ -31,7 +31,7 @@ using cadmira::app::CCadmiraDlg;
 namespace document = cadmira::document;
 namespace framework = cadmira::framework;
 
-constexpr int kOrvanta = 0;
+constexpr cadmira::resources::Product kOrvanta = cadmira::resources::Product::Orvanta;
 
 struct Files {
   QTemporaryDir folder;

@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr int kOrvanta = 0;
+constexpr cadmira::resources::Product kOrvanta = cadmira::resources::Product::Orvanta;
 constexpr int kCheckPage = 172;
 constexpr int kStartPageBox = 1052;
 
@@ -127,7 +127,8 @@ int main(int argc, char** argv) {
   bench::BenchApplication application(argc, argv);
   cadmira::framework::WriteProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"),
                                       cadmira::pages::kChineseLangId);
-  cadmira::framework::WriteProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), kOrvanta);
+  cadmira::framework::WriteProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"),
+                                      cadmira::resources::ProductNumber(kOrvanta));
   cadmira::framework::ScriptedHost host;
   benchmark::Initialize(&argc, argv);
   ShareReporter reporter;

@@ -32,7 +32,7 @@ namespace {
 using cadmira::pages::CRibbonTree;
 using cadmira::pages::kChineseLangId;
 
-constexpr int kOrvanta = 0;
+constexpr cadmira::resources::Product kOrvanta = cadmira::resources::Product::Orvanta;
 
 CRibbonTree AllChecked() {
   const XmlTreePtr definition = cadmira::pages::LoadRibbonDefinition(kOrvanta, kChineseLangId);

@@ -12,7 +12,7 @@ CLI::Option* CCliCommand::AddProductOption(CLI::App& command) {
       ->check(CLI::IsMember({"reader", "orvanta"}));
 }
 
-std::optional<int> CCliCommand::ChosenProduct() const {
+std::optional<resources::Product> CCliCommand::ChosenProduct() const {
   if (m_strProduct.empty()) return std::nullopt;
   return pages::ProductFromWord(m_strProduct);
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/CliStreams.h"
+#include "resources/Product.h"
 
 namespace CLI {
 class App;
@@ -25,7 +26,7 @@ class CCliCommand {
   // --product reader|orvanta, spelled and explained alike on every command that takes it.
   CLI::Option* AddProductOption(CLI::App& command);
   // The product --product named; empty when it was not given.
-  std::optional<int> ChosenProduct() const;
+  std::optional<resources::Product> ChosenProduct() const;
 
   // --json, with the promise every JSON output keeps.
   void AddJsonFlag(CLI::App& command);

@@ -31,8 +31,8 @@ void WriteJsonFinding(CJsonWriter& json, const Finding& finding) {
 
 }  // namespace
 
-std::size_t LintConfigFile(const document::ConfigFile& file, std::optional<int> product, const FindingSink& sink,
-                           bool truncated) {
+std::size_t LintConfigFile(const document::ConfigFile& file, std::optional<resources::Product> product,
+                           const FindingSink& sink, bool truncated) {
   if (!file.Root()) {
     sink({"unparsable", English(document::kXmlFormatError) + " (neither as plain nor as sealed XML)", "/"});
     return 1;
@@ -83,7 +83,7 @@ int CLintCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& strea
     if (file.form == document::FileForm::Sealed) document::SealBuffer(plain.data(), plain.size());
     truncated = document::EndsBeforeRootCloses(std::move(plain));
   }
-  const std::optional<int> product = ChosenProduct();
+  const std::optional<resources::Product> product = ChosenProduct();
   std::size_t found = 0;
   if (JsonWanted()) {
     CJsonWriter json(streams.out);

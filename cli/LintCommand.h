@@ -6,6 +6,7 @@
 #include "cli/InputCommand.h"
 #include "cli/Finding.h"
 #include "document/ReadConfigFile.h"
+#include "resources/Product.h"
 
 namespace cadmira::cli {
 
@@ -22,7 +23,7 @@ class CLintCommand final : public CInputCommand {
 // Reports the findings of a file as Import reads it to `sink`; `product` empty takes the file's
 // own; `truncated` says that the file ends before its root element is closed. Returns how many
 // there were.
-std::size_t LintConfigFile(const document::ConfigFile& file, std::optional<int> product, const FindingSink& sink,
-                           bool truncated = false);
+std::size_t LintConfigFile(const document::ConfigFile& file, std::optional<resources::Product> product,
+                           const FindingSink& sink, bool truncated = false);
 
 }  // namespace cadmira::cli

@@ -27,8 +27,8 @@ Result<std::string> StringAt(const Json& value, const std::string& what) {
   return value.get<std::string>();
 }
 
-Result<int> ProductOf(const Json& manifest, std::optional<int> given) {
-  std::optional<int> named;
+Result<resources::Product> ProductOf(const Json& manifest, std::optional<resources::Product> given) {
+  std::optional<resources::Product> named;
   if (manifest.contains("product")) {
     const Result<std::string> word = StringAt(manifest["product"], "\"product\"");
     if (!word) return word.error();
@@ -74,14 +74,15 @@ Status ApplyList(const Json& manifest, const char* key, Apply apply) {
 
 }  // namespace
 
-Result<std::unique_ptr<pages::CModelPages>> PagesFromManifest(std::string_view text, std::optional<int> product) {
+Result<std::unique_ptr<pages::CModelPages>> PagesFromManifest(std::string_view text,
+                                                              std::optional<resources::Product> product) {
   const Json document = Json::parse(text, nullptr, false);
   if (document.is_discarded()) return Error{"the manifest is not JSON"};
   // Taken by reference: copying a hostile, deeply nested value would recurse.
   const Json& manifest = document.is_object() && document.contains("pages") ? document["pages"] : document;
   if (!manifest.is_object()) return Error{"the manifest is not a JSON object"};
   if (Status keys = CheckKeys(manifest); !keys) return keys.error();
-  const Result<int> chosen = ProductOf(manifest, product);
+  const Result<resources::Product> chosen = ProductOf(manifest, product);
   if (!chosen) return chosen.error();
 
   auto pages = std::make_unique<pages::CModelPages>(chosen.value());

@@ -7,6 +7,7 @@
 
 #include "base/Result.h"
 #include "pages/view/ModelPages.h"
+#include "resources/Product.h"
 
 namespace cadmira::cli {
 
@@ -14,6 +15,7 @@ namespace cadmira::cli {
 // ("product", "version", "settings", "hiddenPlugins", "hiddenRibbon"), every one optional, or a
 // whole `show --json` output, whose "pages" is taken. The product comes from the manifest or
 // from `product`, which must agree. Anything the pages do not have is refused.
-Result<std::unique_ptr<pages::CModelPages>> PagesFromManifest(std::string_view text, std::optional<int> product);
+Result<std::unique_ptr<pages::CModelPages>> PagesFromManifest(std::string_view text,
+                                                              std::optional<resources::Product> product);
 
 }  // namespace cadmira::cli

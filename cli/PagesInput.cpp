@@ -18,8 +18,8 @@ PagesInput Refused(int exitCode, std::string message) {
 
 }  // namespace
 
-PagesInput LoadPagesInput(const std::string& path, Result<document::ConfigFile> read, std::optional<int> product,
-                          int langid) {
+PagesInput LoadPagesInput(const std::string& path, Result<document::ConfigFile> read,
+                          std::optional<resources::Product> product, int langid) {
   if (!read) return Refused(kExitUsage, read.error().message);
   document::ConfigFile file = std::move(read).value();
   if (!file.Root()) return Refused(kExitBadInput, path + ": " + English(document::kXmlFormatError));

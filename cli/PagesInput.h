@@ -8,6 +8,7 @@
 #include "pages/view/ModelPages.h"
 #include "document/ReadConfigFile.h"
 #include "resources/LanguageIds.h"
+#include "resources/Product.h"
 
 namespace cadmira::cli {
 
@@ -22,7 +23,7 @@ struct PagesInput {
 // Loads the file read from `path` into fresh pages; refuses one that could not be read (exit 2),
 // does not parse, has a root of neither product or, when `product` is given, of the other one
 // (exit 1). The pages have the ribbon and plug-in captions of `langid`.
-PagesInput LoadPagesInput(const std::string& path, Result<document::ConfigFile> read, std::optional<int> product,
-                          int langid = resources::kEnglishLangId);
+PagesInput LoadPagesInput(const std::string& path, Result<document::ConfigFile> read,
+                          std::optional<resources::Product> product, int langid = resources::kEnglishLangId);
 
 }  // namespace cadmira::cli

@@ -170,7 +170,7 @@ CLI::App* CSettingsCommand::Register(CLI::App& app) {
 }
 
 int CSettingsCommand::Run(CliStreams& streams) {
-  const int product = ChosenProduct().value_or(document::kReaderProduct);
+  const resources::Product product = ChosenProduct().value_or(resources::Product::Reader);
   if (m_bPlugins || m_bRibbon) {
     const pages::CModelPages pages(product);
     if (m_bPlugins) WritePluginNames(pages, streams.out);

@@ -36,7 +36,7 @@ struct ShowReport {
 
   bool sealed = false;
   std::string root;
-  std::optional<int> product;
+  std::optional<resources::Product> product;
   std::u16string version;
   std::vector<Element> preferences;
   std::optional<std::u16string> unloadPluginArray;

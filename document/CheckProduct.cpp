@@ -5,11 +5,11 @@
 
 namespace cadmira::document {
 
-int CheckProduct(const CXML_TreeElement* root, int product) {
-  const std::optional<int> named = ProductOfRootTag(TagName(root).View());
+int CheckProduct(const CXML_TreeElement* root, resources::Product product) {
+  const std::optional<resources::Product> named = ProductOfRootTag(TagName(root).View());
   if (!named) return kNotAConfigurationFile;
-  const bool currentIsReader = product == kReaderProduct;
-  if (*named == kReaderProduct) return currentIsReader ? 0 : kWrongProductReaderFile;
+  const bool currentIsReader = product == resources::Product::Reader;
+  if (*named == resources::Product::Reader) return currentIsReader ? 0 : kWrongProductReaderFile;
   return currentIsReader ? kWrongProductOrvantaFile : 0;
 }
 

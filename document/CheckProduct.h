@@ -1,6 +1,7 @@
 #pragma once
 
 #include "resources/ResourceIds.h"
+#include "resources/Product.h"
 
 struct CXML_TreeElement;
 
@@ -14,6 +15,6 @@ using resources::kWrongProductReaderFile;
 // 0 when the root names the current product (ignoring case, without namespace prefix), else
 // the string id of the rejection message, which the caller shows. A file never switches the
 // product: the user chooses it in the interface dialog.
-int CheckProduct(const CXML_TreeElement* root, int product);
+int CheckProduct(const CXML_TreeElement* root, resources::Product product);
 
 }  // namespace cadmira::document

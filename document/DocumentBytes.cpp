@@ -6,7 +6,7 @@
 
 namespace cadmira::document {
 
-std::optional<std::vector<unsigned char>> DocumentBytes(int product, const IDocumentPages& pages) {
+std::optional<std::vector<unsigned char>> DocumentBytes(resources::Product product, const IDocumentPages& pages) {
   CWriteContext context;
   try {
     FillDocument(context, product, pages);

@@ -17,7 +17,7 @@ CDomElement AppendNew(CDomDocument& document, CDomElement parent, std::u16string
 
 // The version box text goes to the root found again by its tag; a missing root or attribute
 // leaves the value as the skeleton made it.
-void WriteVersion(CDomDocument& document, int product, const std::u16string& version) {
+void WriteVersion(CDomDocument& document, resources::Product product, const std::u16string& version) {
   CDomElement root = document.FindByTag(ProductOf(product).rootTag);
   if (!root) return;
   if (CDomAttribute attribute = document.AttributeNode(root, u"version"))
@@ -25,7 +25,8 @@ void WriteVersion(CDomDocument& document, int product, const std::u16string& ver
 }
 
 // The skeleton, the preference values and the root's version: what every build starts with.
-CDomDocument& FillPreferencesAndVersion(CWriteContext& context, int product, const IPageControls& controls) {
+CDomDocument& FillPreferencesAndVersion(CWriteContext& context, resources::Product product,
+                                        const IPageControls& controls) {
   if (!BuildDocument(context, product)) throw CDomError(kE_POINTER, "the document could not be created");
   CDomDocument& document = *context.m_spXmlDoc;
   FillPreferenceSection(context, controls);
@@ -35,7 +36,7 @@ CDomDocument& FillPreferencesAndVersion(CWriteContext& context, int product, con
 
 }  // namespace
 
-bool BuildDocument(CWriteContext& context, int product) {
+bool BuildDocument(CWriteContext& context, resources::Product product) {
   context.m_spXmlDoc.reset();
   context.m_ribbonRecord.Clear();
   context.m_spXmlDoc = CDomDocument::Create();
@@ -61,7 +62,7 @@ bool BuildDocument(CWriteContext& context, int product) {
   return true;
 }
 
-void FillDocument(CWriteContext& context, int product, const IPageControls& controls,
+void FillDocument(CWriteContext& context, resources::Product product, const IPageControls& controls,
                   std::span<const std::u16string> hiddenPlugins, std::span<const RibbonPath> hiddenRibbon) {
   CDomDocument& document = FillPreferencesAndVersion(context, product, controls);
   const bool disableTessadoc = controls.Checked(kTessadocDialog, kDisableTessadocCheck);
@@ -69,7 +70,7 @@ void FillDocument(CWriteContext& context, int product, const IPageControls& cont
   for (const RibbonPath& path : hiddenRibbon) HideRibbonPath(context, path);
 }
 
-void FillDocument(CWriteContext& context, int product, const IDocumentPages& pages) {
+void FillDocument(CWriteContext& context, resources::Product product, const IDocumentPages& pages) {
   CDomDocument& document = FillPreferencesAndVersion(context, product, pages.Controls());
   pages.WritePluginSection(document);
   pages.WriteRibbonSection(context);

@@ -5,7 +5,7 @@
 
 namespace cadmira::document {
 
-LoadedDocument LoadDocument(const std::string& path, ReadForms forms, int product) {
+LoadedDocument LoadDocument(const std::string& path, ReadForms forms, resources::Product product) {
   Result<ConfigFile> file = ReadConfigFile(path, forms, FileKinds::RegularOnly);
   LoadedDocument loaded;
   if (!file || file.value().Root() == nullptr) {

@@ -5,6 +5,7 @@
 #include "document/DocumentPages.h"
 #include "document/ReadConfigFile.h"
 #include "document/Reader_XmlManager.h"
+#include "resources/Product.h"
 
 namespace cadmira::document {
 
@@ -18,7 +19,7 @@ struct LoadedDocument {
 // gives no tree, so that nothing of it can reach the pages or the document state. A file that
 // cannot be read is refused as one that does not parse, and so is anything but a regular file:
 // the window must not wait on a FIFO or read a device that never ends.
-LoadedDocument LoadDocument(const std::string& path, ReadForms forms, int product);
+LoadedDocument LoadDocument(const std::string& path, ReadForms forms, resources::Product product);
 
 // Fills the pages from an accepted tree: the preferences and the version box, then the ribbon,
 // then the plug-ins.

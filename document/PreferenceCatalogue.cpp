@@ -143,12 +143,12 @@ std::span<const PreferenceRow> PreferenceCatalogue() {
   return rows;
 }
 
-bool RowAppliesTo(const PreferenceRow& row, int product) {
+bool RowAppliesTo(const PreferenceRow& row, resources::Product product) {
   switch (row.scope) {
     case ProductScope::ReaderOnly:
-      return product == kReaderProduct;
+      return product == resources::Product::Reader;
     case ProductScope::OrvantaOnly:
-      return product != kReaderProduct;
+      return product != resources::Product::Reader;
     case ProductScope::Both:
       break;
   }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "resources/ResourceIds.h"
+#include "resources/Product.h"
 
 namespace cadmira::document {
 
@@ -46,7 +47,7 @@ struct PreferenceRow {
 // fifth place are listed, each with its product.
 std::span<const PreferenceRow> PreferenceCatalogue();
 
-bool RowAppliesTo(const PreferenceRow& row, int product);
+bool RowAppliesTo(const PreferenceRow& row, resources::Product product);
 
 // The row of a key, ignoring case; null for an unknown key.
 const PreferenceRow* FindPreferenceRow(std::u16string_view key);

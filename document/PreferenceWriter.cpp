@@ -18,7 +18,7 @@ void SetExisting(CDomDocument& document, CDomElement element, std::u16string_vie
 
 }  // namespace
 
-void WritePreferenceSection(CDomDocument& document, CDomElement preferences, int product) {
+void WritePreferenceSection(CDomDocument& document, CDomElement preferences, resources::Product product) {
   for (const PreferenceRow& row : PreferenceCatalogue()) {
     if (!RowAppliesTo(row, product)) continue;
     CDomElement element = document.CreateElement(u"Preference");

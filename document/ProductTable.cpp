@@ -5,16 +5,18 @@
 namespace cadmira::document {
 namespace {
 
-constexpr ProductInfo kReader{kReaderProduct, u"ZandorReader", u"Enterprise"};
-constexpr ProductInfo kOrvanta{kOrvantaProduct, u"ZandorOrvantaPDF", u"BIZ"};
+constexpr ProductInfo kReader{resources::Product::Reader, u"ZandorReader", u"Enterprise"};
+constexpr ProductInfo kOrvanta{resources::Product::Orvanta, u"ZandorOrvantaPDF", u"BIZ"};
 
 }  // namespace
 
-const ProductInfo& ProductOf(int product) { return product == kReaderProduct ? kReader : kOrvanta; }
+const ProductInfo& ProductOf(resources::Product product) {
+  return product == resources::Product::Reader ? kReader : kOrvanta;
+}
 
-std::optional<int> ProductOfRootTag(std::string_view tag) {
-  if (AsciiEqualNoCase(tag, "ZandorReader")) return kReaderProduct;
-  if (AsciiEqualNoCase(tag, "ZandorOrvantaPDF")) return kOrvantaProduct;
+std::optional<resources::Product> ProductOfRootTag(std::string_view tag) {
+  if (AsciiEqualNoCase(tag, "ZandorReader")) return resources::Product::Reader;
+  if (AsciiEqualNoCase(tag, "ZandorOrvantaPDF")) return resources::Product::Orvanta;
   return std::nullopt;
 }
 

@@ -10,7 +10,7 @@
 namespace cadmira::document {
 namespace {
 
-std::optional<int> ProductOfTree(const CXML_TreeElement* root) {
+std::optional<resources::Product> ProductOfTree(const CXML_TreeElement* root) {
   if (!root) return std::nullopt;
   return ProductOfRootTag(TagName(root).View());
 }
@@ -25,7 +25,7 @@ ConfigFile Parse(const std::vector<unsigned char>& bytes, FileForm form) {
 
 }  // namespace
 
-std::optional<int> ProductOfPlainBytes(std::span<const unsigned char> bytes) {
+std::optional<resources::Product> ProductOfPlainBytes(std::span<const unsigned char> bytes) {
   const CReader_XmlManager tree(CReader_XmlManager::LoadConfigBytes(bytes));
   return ProductOfTree(tree.Root());
 }

@@ -10,6 +10,7 @@
 #include "document/ReadWholeFile.h"
 #include "document/Reader_XmlManager.h"
 #include "resources/ResourceIds.h"
+#include "resources/Product.h"
 
 namespace cadmira::document {
 
@@ -23,7 +24,7 @@ using resources::kXmlFormatError;
 struct ConfigFile {
   CReader_XmlManager tree;  // empty when no accepted form parsed
   FileForm form = FileForm::Plain;
-  std::optional<int> product;  // 1 Reader, 0 Orvanta, empty when the root names neither
+  std::optional<resources::Product> product;  // empty when the root names neither
 
   CXML_TreeElement* Root() const { return tree.Root(); }
 };
@@ -36,7 +37,7 @@ ConfigFile ReadConfigBytes(std::vector<unsigned char> bytes, ReadForms forms);
 
 // The product whose plain configuration file the bytes are; empty when they do not parse or
 // their root names neither product.
-std::optional<int> ProductOfPlainBytes(std::span<const unsigned char> bytes);
+std::optional<resources::Product> ProductOfPlainBytes(std::span<const unsigned char> bytes);
 
 // Whether plain bytes end before their root element is closed, as a file cut short does. The
 // reader closes whatever is open at the end of data, so the tree alone cannot tell: with one

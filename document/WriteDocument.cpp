@@ -8,7 +8,8 @@
 
 namespace cadmira::document {
 
-Result<std::vector<unsigned char>> BuildFileBytes(CWriteContext& context, int product, const IDocumentPages& pages) {
+Result<std::vector<unsigned char>> BuildFileBytes(CWriteContext& context, resources::Product product,
+                                                  const IDocumentPages& pages) {
   try {
     FillDocument(context, product, pages);
   } catch (const CDomError& error) {
@@ -17,7 +18,8 @@ Result<std::vector<unsigned char>> BuildFileBytes(CWriteContext& context, int pr
   return SerializeDocument(context.m_spXmlDoc.get());
 }
 
-WriteResult WriteDocument(CWriteContext& context, int product, const IDocumentPages& pages, const std::string& path) {
+WriteResult WriteDocument(CWriteContext& context, resources::Product product, const IDocumentPages& pages,
+                          const std::string& path) {
   Result<std::vector<unsigned char>> plain = Error{};
   try {
     plain = BuildFileBytes(context, product, pages);

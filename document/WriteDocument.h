@@ -7,6 +7,7 @@
 #include "document/DocumentPages.h"
 #include "document/WriteContext.h"
 #include "resources/ResourceIds.h"
+#include "resources/Product.h"
 
 namespace cadmira::document {
 
@@ -37,11 +38,13 @@ struct WriteResult {
 // plain bytes of every file the window and cadmira-cli write from pages. A DOM failure is an
 // error (the context holds no document when none could be created); running out of memory
 // raises std::bad_alloc.
-Result<std::vector<unsigned char>> BuildFileBytes(CWriteContext& context, int product, const IDocumentPages& pages);
+Result<std::vector<unsigned char>> BuildFileBytes(CWriteContext& context, resources::Product product,
+                                                  const IDocumentPages& pages);
 
 // Builds the file's bytes as BuildFileBytes does and writes them sealed to `path`. The target
 // is replaced whole or not at all; a document that cannot be built writes nothing. The pages' validation is the
 // caller's, as Export asks before its file dialog.
-WriteResult WriteDocument(CWriteContext& context, int product, const IDocumentPages& pages, const std::string& path);
+WriteResult WriteDocument(CWriteContext& context, resources::Product product, const IDocumentPages& pages,
+                          const std::string& path);
 
 }  // namespace cadmira::document

@@ -20,7 +20,8 @@ void ReadSections(const std::vector<unsigned char>& bytes) {
   const XmlTreePtr tree(ParseDocument(bytes.data(), bytes.size()));
   if (!tree) return;
   const CXML_TreeElement* root = tree.get();
-  for (const int product : {0, 1}) {
+  for (const cadmira::resources::Product product :
+       {cadmira::resources::Product::Orvanta, cadmira::resources::Product::Reader}) {
     const int rejection = cadmira::document::CheckProduct(root, product);
     if (rejection != 0 && rejection != cadmira::document::kWrongProductReaderFile &&
         rejection != cadmira::document::kWrongProductOrvantaFile &&

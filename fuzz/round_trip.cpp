@@ -127,7 +127,7 @@ Pages Apply(const CXML_TreeElement* root) {
 }
 
 // Null when the pages hold text that a file cannot carry: the writer refuses it.
-std::optional<std::vector<unsigned char>> Write(const Pages& pages, int product) {
+std::optional<std::vector<unsigned char>> Write(const Pages& pages, cadmira::resources::Product product) {
   CWriteContext context;
   try {
     FillDocument(context, product, pages.controls, pages.plugins, pages.ribbon);
@@ -137,7 +137,7 @@ std::optional<std::vector<unsigned char>> Write(const Pages& pages, int product)
   }
 }
 
-void CompareWrittenControls(const Pages& first, const Pages& second, int product) {
+void CompareWrittenControls(const Pages& first, const Pages& second, cadmira::resources::Product product) {
   const auto& a = first.controls;
   const auto& b = second.controls;
   if (a.Text(kPreferencesDialog, kVersionEdit) != b.Text(kPreferencesDialog, kVersionEdit)) Fail("version");
@@ -172,7 +172,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const ConfigFile file = ReadConfigBytes(std::vector<unsigned char>(data, data + size), ReadForms::PlainThenSealed);
   // The window applies only a file of a product; it writes for the product chosen.
   if (!file.product) return 0;
-  const int product = *file.product;
+  const cadmira::resources::Product product = *file.product;
   const Pages first = Apply(file.Root());
   const std::optional<std::vector<unsigned char>> written = Write(first, product);
   if (!written) return 0;

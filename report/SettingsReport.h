@@ -6,6 +6,7 @@
 
 #include "pages/view/PageView.h"
 #include "report/ReportDocument.h"
+#include "resources/Product.h"
 
 namespace cadmira::pages {
 class CPageWords;
@@ -38,7 +39,7 @@ struct ReportedBranch {
 // What the pages show after loading a file, as a reviewer reads it.
 struct SettingsReport {
   ReportSubject subject;
-  int product = 0;
+  resources::Product product = resources::Product::Orvanta;
   std::u16string version;
   std::vector<ReportedSetting> settings;
   std::vector<ReportedBranch> ribbon;

@@ -137,7 +137,7 @@ QWidget* StockWidget(const ControlTemplate& control, QWidget* parent, int dialog
   return new QWidget(parent);
 }
 
-constexpr int kOrvanta = 0;
+constexpr cadmira::resources::Product kOrvanta = cadmira::resources::Product::Orvanta;
 int g_langid = cadmira::resources::kEnglishLangId;
 
 template <class Widget>

@@ -53,7 +53,7 @@ QLabel* CPluginsdlg::HiddenCountLabel() const { return item<QLabel>(kHiddenCount
 
 void CPluginsdlg::OnInitDialog() {
   localization::RelabelDialog(this, kDialogId);
-  const int product = resources::ProductNumber(framework::StoredProduct());
+  const resources::Product product = framework::StoredProduct();
   const int language = framework::StoredLanguage();
   SetTexts(product);
   const std::u16string_view section = AddedPluginSection(product);
@@ -97,7 +97,7 @@ void CPluginsdlg::ShowHiddenCount() {
   }
 }
 
-void CPluginsdlg::SetTexts(int product) {
+void CPluginsdlg::SetTexts(resources::Product product) {
   SetLabel(*this, 1029, 148);
   SetLabel(*this, kAddButton, 150);
   SetLabel(*this, kDeleteButton, 224);
@@ -105,8 +105,8 @@ void CPluginsdlg::SetTexts(int product) {
   SetLabel(*this, 1078, 282);
   SetLabel(*this, 1077, 220);
   SetLabel(*this, kBrowseButton, 186);
-  const int description = product == document::kReaderProduct ? resources::kReaderPluginsDescription
-                                                              : resources::kOrvantaPluginsDescription;
+  const int description = product == resources::Product::Reader ? resources::kReaderPluginsDescription
+                                                                : resources::kOrvantaPluginsDescription;
   if (auto* edit = item<QPlainTextEdit>(1025)) edit->setPlainText(LoadUiString(description));
 }
 

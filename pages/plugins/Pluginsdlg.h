@@ -6,6 +6,7 @@
 #include "pages/plugins/ProfilePluginStore.h"
 #include "pages/plugins/model/PluginListModel.h"
 #include "resources/ResourceIds.h"
+#include "resources/Product.h"
 
 struct CXML_TreeElement;
 class QLabel;
@@ -78,7 +79,7 @@ class CPluginsdlg : public framework::PageDialog, private IPluginListObserver {
   void OnInitDialog() override;
 
  private:
-  void SetTexts(int product);
+  void SetTexts(resources::Product product);
   void ConnectControls();
   void OnTreeItemChanged(QTreeWidgetItem* item);
   void SetUpFind();

@@ -73,7 +73,7 @@ QCheckBox* CPreferencedlg::ChangedOnlyBox() const { return item<QCheckBox>(kChan
 
 void CPreferencedlg::OnInitDialog() {
   localization::RelabelDialog(this, kDialogId);
-  m_nProduct = resources::ProductNumber(framework::StoredProduct());
+  m_nProduct = framework::StoredProduct();
   if (QWidget* label = item(kVersionLabel))
     localization::SetWindowText(label, LoadUiString(VersionLabelId(m_nProduct)));
   if (auto* description = item<QPlainTextEdit>(kDescriptionEdit)) {

@@ -29,6 +29,7 @@
 #include "pages/preferences/TDOCServerDlg.h"
 #include "pages/preferences/TDOC_PREFERENCE.h"
 #include "resources/ResourceIds.h"
+#include "resources/Product.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -69,7 +70,7 @@ class CPreferencedlg : public framework::PageDialog, public document::IPageContr
   // them, in the order the page adds its rows.
   const std::vector<int>& ChangedKeys() const { return m_changedKeys; }
   // The product the page was set up for: 1 Reader, 0 Orvanta.
-  int Product() const { return m_nProduct; }
+  resources::Product Product() const { return m_nProduct; }
 
   // The option page of that dialog id, built the first time it is needed; null for none.
   COptionPage* OptionPage(int dialogId);
@@ -114,7 +115,7 @@ class CPreferencedlg : public framework::PageDialog, public document::IPageContr
   // The control of a page, built with its page; the version box for the page's own id.
   QWidget* Control(int dialogId, int controlId) const;
 
-  int m_nProduct = 0;
+  resources::Product m_nProduct = resources::Product::Orvanta;
   QRect m_rcPage;
   CAboutZandordlg m_aboutPage;
   CRMSdlg m_rmsPage;

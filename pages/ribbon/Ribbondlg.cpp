@@ -66,7 +66,7 @@ void CRibbondlg::OnInitDialog() {
   if (auto* description = item<QPlainTextEdit>(resources::kRibbonDescriptionEdit)) {
     description->setPlainText(LoadUiString(resources::kRibbonDescription));
   }
-  FillTree(resources::ProductNumber(framework::StoredProduct()), framework::StoredLanguage());
+  FillTree(framework::StoredProduct(), framework::StoredLanguage());
   SetUpFind();
   ShowMarks();
 }
@@ -150,11 +150,11 @@ void CRibbondlg::ChecksDone() {
   emit ChecksChanged();
 }
 
-void CRibbondlg::FillTree(int verid, int langid) {
+void CRibbondlg::FillTree(resources::Product product, int langid) {
   framework::TreeView* tree = RibbonTree();
   if (tree == nullptr) return;
   tree->SetCheckStateTexts(localization::CheckStateTexts());
-  const XmlTreePtr definition = LoadRibbonDefinition(verid, langid);
+  const XmlTreePtr definition = LoadRibbonDefinition(product, langid);
   m_tree.Fill(definition.get(), langid);
   m_items.assign(static_cast<std::size_t>(m_tree.NodeCount()), nullptr);
   AddChildren(CRibbonTree::kNoNode);

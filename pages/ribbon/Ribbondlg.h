@@ -5,6 +5,7 @@
 #include "framework/PageDialog.h"
 #include "pages/ribbon/model/RibbonTree.h"
 #include "pages/ribbon/model/RibbonTreeObserver.h"
+#include "resources/Product.h"
 #include "resources/ResourceIds.h"
 
 struct CXML_TreeElement;
@@ -58,7 +59,7 @@ class CRibbondlg : public framework::PageDialog, private IRibbonTreeObserver {
   void OnInitDialog() override;
 
  private:
-  void FillTree(int verid, int langid);
+  void FillTree(resources::Product product, int langid);
   void AddChildren(CRibbonTree::Node parent);
   void OnTreeClicked(const QPoint& point);
   void OnItemChanged(QTreeWidgetItem* item);

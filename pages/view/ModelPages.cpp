@@ -20,14 +20,14 @@ bool EndsWithZpi(std::u16string_view name) {
 
 }  // namespace
 
-CModelPages::CModelPages(int product, int langid) : m_product(product) {
+CModelPages::CModelPages(resources::Product product, int langid) : m_product(product) {
   m_controls.SetText(document::kPreferencesDialog, document::kVersionEdit, FreshVersionText());
   const XmlTreePtr definition = LoadRibbonDefinition(product, langid);
   m_ribbon.Fill(definition.get(), langid);
   m_plugins.Fill(product, langid, nullptr);
 }
 
-CModelPages::CModelPages(int product, int langid, const std::vector<PluginItem>& workstationPlugins)
+CModelPages::CModelPages(resources::Product product, int langid, const std::vector<PluginItem>& workstationPlugins)
     : CModelPages(product, langid) {
   for (const PluginItem& plugin : workstationPlugins) m_plugins.AppendAdded(plugin);
 }
@@ -94,7 +94,7 @@ PageView ViewOfPages(const CModelPages& pages) {
   return ViewOf(pages.Product(), pages.Controls(), pages.Plugins(), pages.Ribbon());
 }
 
-PageView ViewOfLoadedTree(const CXML_TreeElement* root, int product, int langid) {
+PageView ViewOfLoadedTree(const CXML_TreeElement* root, resources::Product product, int langid) {
   CModelPages pages(product, langid);
   document::ApplyDocument(root, pages);
   return ViewOfPages(pages);

@@ -10,6 +10,7 @@
 #include "pages/plugins/model/PluginListModel.h"
 #include "pages/ribbon/model/RibbonTree.h"
 #include "pages/view/PageView.h"
+#include "resources/Product.h"
 
 namespace cadmira::pages {
 
@@ -21,12 +22,12 @@ class CVocabulary;
 // loaded file hides that the list lacks becomes a row, so that a write keeps it.
 class CModelPages final : public document::IDocumentPages {
  public:
-  explicit CModelPages(int product, int langid = resources::kEnglishLangId);
+  explicit CModelPages(resources::Product product, int langid = resources::kEnglishLangId);
   // The pages as a workstation's window has them: its added plug-ins listed after the default
   // ones.
-  CModelPages(int product, int langid, const std::vector<PluginItem>& workstationPlugins);
+  CModelPages(resources::Product product, int langid, const std::vector<PluginItem>& workstationPlugins);
 
-  int Product() const { return m_product; }
+  resources::Product Product() const { return m_product; }
   const CRibbonTree& Ribbon() const { return m_ribbon; }
   const CPluginListModel& Plugins() const { return m_plugins; }
 
@@ -52,7 +53,7 @@ class CModelPages final : public document::IDocumentPages {
  private:
   void AddPluginIfMissing(std::u16string_view fileName);
 
-  int m_product;
+  resources::Product m_product;
   document::MapPageControls m_controls;
   CRibbonTree m_ribbon;
   CPluginListModel m_plugins;
@@ -62,6 +63,7 @@ class CModelPages final : public document::IDocumentPages {
 PageView ViewOfPages(const CModelPages& pages);
 // What fresh pages of the product, in the interface language, show after loading the tree, as
 // Import applies it.
-PageView ViewOfLoadedTree(const CXML_TreeElement* root, int product, int langid = resources::kEnglishLangId);
+PageView ViewOfLoadedTree(const CXML_TreeElement* root, resources::Product product,
+                          int langid = resources::kEnglishLangId);
 
 }  // namespace cadmira::pages

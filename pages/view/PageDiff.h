@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "pages/view/PageView.h"
+#include "resources/Product.h"
 
 namespace cadmira::pages {
 
@@ -22,7 +23,7 @@ struct PageDiff {
     std::vector<Item> onlyB;
   };
 
-  std::optional<std::pair<int, int>> product;
+  std::optional<std::pair<resources::Product, resources::Product>> product;
   std::optional<std::pair<std::u16string, std::u16string>> version;
   std::vector<Setting> settings;
   Lists<ShownPlugin> hiddenPlugins;

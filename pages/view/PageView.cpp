@@ -38,7 +38,7 @@ std::vector<std::u16string> TitlesOf(const CRibbonTree& ribbon, const document::
 
 }  // namespace
 
-PageView ViewOf(int product, const document::IPageControls& controls, const CPluginListModel& plugins,
+PageView ViewOf(resources::Product product, const document::IPageControls& controls, const CPluginListModel& plugins,
                 const CRibbonTree& ribbon) {
   PageView view;
   view.product = product;
@@ -57,7 +57,7 @@ PageView ViewOf(int product, const document::IPageControls& controls, const CPlu
   return view;
 }
 
-PageView UntouchedView(int product) {
+PageView UntouchedView(resources::Product product) {
   document::MapPageControls controls;
   controls.SetText(document::kPreferencesDialog, document::kVersionEdit, FreshVersionText());
   return ViewOf(product, controls, CPluginListModel(), CRibbonTree());

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "pages/view/Vocabulary.h"
+#include "resources/Product.h"
 
 namespace cadmira::document {
 class IPageControls;
@@ -47,7 +48,7 @@ struct ShownRibbonElement {
 // catalogue order, the hidden plug-ins in list order and the hidden ribbon elements in tree
 // order (a hidden item stands for everything below it).
 struct PageView {
-  int product = 0;
+  resources::Product product = resources::Product::Orvanta;
   std::u16string version;
   std::vector<ShownSetting> settings;
   std::vector<ShownPlugin> hiddenPlugins;
@@ -57,12 +58,12 @@ struct PageView {
 };
 
 // The view of any pages: the window's as well as the command line's.
-PageView ViewOf(int product, const document::IPageControls& controls, const CPluginListModel& plugins,
+PageView ViewOf(resources::Product product, const document::IPageControls& controls, const CPluginListModel& plugins,
                 const CRibbonTree& ribbon);
 
 // What untouched pages of the product show: every control at its start, nothing hidden, the
 // version box as the window fills it at start.
-PageView UntouchedView(int product);
+PageView UntouchedView(resources::Product product);
 
 // The version box at start: the program's file version cut before its last ".".
 std::u16string FreshVersionText();

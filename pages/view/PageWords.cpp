@@ -35,7 +35,8 @@ std::u16string Trimmed(std::u16string text) {
 
 }  // namespace
 
-CPageWords::CPageWords(int product, const localization::CUiStrings& strings) : m_product(product), m_strings(strings) {}
+CPageWords::CPageWords(resources::Product product, const localization::CUiStrings& strings)
+    : m_product(product), m_strings(strings) {}
 
 std::u16string CPageWords::Text(int id) const { return m_strings.Text(id); }
 
@@ -83,8 +84,8 @@ std::u16string CPageWords::Value(const ShownSetting& setting) const {
   return setting.value.empty() ? Text(resources::kEmptyText) : setting.value;
 }
 
-std::u16string CPageWords::ProductName(int product) const {
-  return Text(product == document::kReaderProduct ? resources::kReaderWord : resources::kOrvantaWord);
+std::u16string CPageWords::ProductName(resources::Product product) const {
+  return Text(product == resources::Product::Reader ? resources::kReaderWord : resources::kOrvantaWord);
 }
 
 std::u16string TitlePath(const std::vector<std::u16string>& titles) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "pages/view/PageView.h"
+#include "resources/Product.h"
 
 namespace cadmira::localization {
 class CUiStrings;
@@ -14,7 +15,7 @@ namespace cadmira::pages {
 // Preferences page, its label on the option page and its value as the control shows it.
 class CPageWords {
  public:
-  CPageWords(int product, const localization::CUiStrings& strings);
+  CPageWords(resources::Product product, const localization::CUiStrings& strings);
 
   const localization::CUiStrings& Strings() const { return m_strings; }
   std::u16string Text(int id) const;
@@ -26,12 +27,12 @@ class CPageWords {
   // "checked"/"not checked", the combo item's text, or the text ("(empty)" for none).
   std::u16string Value(const ShownSetting& setting) const;
   // The product as the interface change dialog names it.
-  std::u16string ProductName(int product) const;
+  std::u16string ProductName(resources::Product product) const;
 
  private:
   std::u16string ControlText(int dialogId, int controlId) const;
 
-  int m_product;
+  resources::Product m_product;
   const localization::CUiStrings& m_strings;
 };
 

@@ -5,20 +5,22 @@
 
 namespace cadmira::pages {
 
-std::string_view ProductWord(int product) { return product == document::kReaderProduct ? "reader" : "orvanta"; }
+std::string_view ProductWord(resources::Product product) {
+  return product == resources::Product::Reader ? "reader" : "orvanta";
+}
 
-std::optional<int> ProductFromWord(std::string_view word) {
-  if (AsciiEqualNoCase(word, "reader")) return document::kReaderProduct;
-  if (AsciiEqualNoCase(word, "orvanta")) return document::kOrvantaProduct;
+std::optional<resources::Product> ProductFromWord(std::string_view word) {
+  if (AsciiEqualNoCase(word, "reader")) return resources::Product::Reader;
+  if (AsciiEqualNoCase(word, "orvanta")) return resources::Product::Orvanta;
   return std::nullopt;
 }
 
-std::string ProductName(int product) {
-  return product == document::kReaderProduct ? "Zandor Reader" : "Zandor OrvantaPDF";
+std::string ProductName(resources::Product product) {
+  return product == resources::Product::Reader ? "Zandor Reader" : "Zandor OrvantaPDF";
 }
 
-int OtherProduct(int product) {
-  return product == document::kReaderProduct ? document::kOrvantaProduct : document::kReaderProduct;
+resources::Product OtherProduct(resources::Product product) {
+  return product == resources::Product::Reader ? resources::Product::Orvanta : resources::Product::Reader;
 }
 
 }  // namespace cadmira::pages

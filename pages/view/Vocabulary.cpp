@@ -73,7 +73,7 @@ std::string ListOfValues(ValueKind kind) {
 
 }  // namespace
 
-CVocabulary::CVocabulary(int product) : m_product(product) {
+CVocabulary::CVocabulary(resources::Product product) : m_product(product) {
   for (const PreferenceRow& row : document::PreferenceCatalogue()) {
     AppendNames(row, document::RowAppliesTo(row, product) ? m_names : m_otherProductNames);
   }

@@ -8,6 +8,7 @@
 #include "base/Result.h"
 #include "document/PageControls.h"
 #include "document/PreferenceCatalogue.h"
+#include "resources/Product.h"
 
 namespace cadmira::pages {
 
@@ -28,9 +29,9 @@ struct SettingName {
 // Names and listed values compare ignoring case.
 class CVocabulary {
  public:
-  explicit CVocabulary(int product);
+  explicit CVocabulary(resources::Product product);
 
-  int Product() const { return m_product; }
+  resources::Product Product() const { return m_product; }
   // Catalogue order, controls in the order their attributes are written.
   std::span<const SettingName> Names() const { return m_names; }
 
@@ -55,7 +56,7 @@ class CVocabulary {
   static Status SetValue(const SettingName& setting, std::string_view value, document::IPageControls& controls);
 
  private:
-  int m_product;
+  resources::Product m_product;
   std::vector<SettingName> m_names;
   std::vector<SettingName> m_otherProductNames;
 };

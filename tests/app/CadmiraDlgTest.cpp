@@ -66,7 +66,7 @@ TEST_F(CadmiraDlgTest, TheTitleNamesTheStoredProduct) {
   framework::WriteProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), 1);
   auto reader = OpenWindow();
   EXPECT_EQ(reader->windowTitle(), QStringLiteral("Cadmira-Zandor Reader"));
-  EXPECT_EQ(reader->Document().m_nProduct, 1);
+  EXPECT_EQ(reader->Document().m_nProduct, resources::Product::Reader);
   framework::WriteProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), 7);
   EXPECT_EQ(OpenWindow()->windowTitle(), QStringLiteral("Cadmira-Zandor OrvantaPDF"));
 }

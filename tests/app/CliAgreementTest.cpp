@@ -25,7 +25,7 @@ int RunTool(std::vector<std::string> args) {
   return run.status;
 }
 
-pages::PageView WindowView(CCadmiraDlg& window, int product) {
+pages::PageView WindowView(CCadmiraDlg& window, resources::Product product) {
   return pages::ViewOf(product, window.PreferencesPage(), window.PluginsPage().Model(), window.RibbonPage().Tree());
 }
 
@@ -74,7 +74,7 @@ TEST(CliAgreement, AFileTheToolWroteShowsTheSameStateInTheEditor) {
     EXPECT_TRUE(host.ScriptUsedUp());
 
     const pages::PageView tool = ToolView(path);
-    const pages::PageView editor = WindowView(window, row.verid);
+    const pages::PageView editor = WindowView(window, resources::ProductFromNumber(row.verid));
     EXPECT_EQ(editor.version, tool.version) << row.product;
     EXPECT_EQ(editor.settings, tool.settings) << row.product;
     EXPECT_EQ(editor.hiddenPlugins, tool.hiddenPlugins) << row.product;

@@ -259,7 +259,7 @@ TEST_F(EndToEndTest, AProductChosenInTheInterfaceDialogWithoutRestartGovernsSave
   Result<document::ConfigFile> saved =
       document::ReadConfigFile(QFile::encodeName(path).toStdString(), document::ReadForms::PlainThenSealed);
   ASSERT_TRUE(saved.ok());
-  EXPECT_EQ(saved.value().product, std::optional<int>(1));
+  EXPECT_EQ(saved.value().product, std::optional(resources::Product::Reader));
 
   m_host.AnswerFileDialog(Write(QStringLiteral("orvanta.xml"), Example("orvanta-profstore.xml")));
   ExpectNotice(QString::fromUtf8("Both Zandor Reader and Zandor OrvantaPDF have this configuration tool, Please go "

@@ -66,12 +66,13 @@ TEST_F(ReportCommandsTest, TheWindowAndTheToolShowTheSamePagesForEachExampleInEa
     for (const int langid : {resources::kEnglishLangId, resources::kChineseLangId}) {
       Open(verid, langid);
       Import(kExamples + QLatin1String(name));
-      const pages::PageView window = pages::ViewOf(verid, m_window->PreferencesPage(), m_window->PluginsPage().Model(),
-                                                   m_window->RibbonPage().Tree());
+      const pages::PageView window = pages::ViewOf(resources::ProductFromNumber(verid), m_window->PreferencesPage(),
+                                                   m_window->PluginsPage().Model(), m_window->RibbonPage().Tree());
       const Result<document::ConfigFile> file = document::ReadConfigFile(
           (kExamples + QLatin1String(name)).toStdString(), document::ReadForms::PlainThenSealed);
       ASSERT_TRUE(file.ok());
-      pages::CModelPages model(verid, langid, m_window->PluginsPage().Model().AddedPlugins());
+      pages::CModelPages model(resources::ProductFromNumber(verid), langid,
+                               m_window->PluginsPage().Model().AddedPlugins());
       document::ApplyDocument(file.value().Root(), model);
       const pages::PageView tool = pages::ViewOfPages(model);
       EXPECT_EQ(window, tool) << name << ' ' << langid;

@@ -12,7 +12,7 @@ namespace {
 TEST(CheckProduct, AcceptsOnlyTheCurrentProductsRoot) {
   struct Case {
     const char* xml;
-    int product;
+    int productNumber;  // as the setting holds it
     int expected;
   };
   const Case cases[] = {
@@ -25,9 +25,10 @@ TEST(CheckProduct, AcceptsOnlyTheCurrentProductsRoot) {
     const std::string xml = c.xml;
     const XmlTreePtr tree(ParseDocument(reinterpret_cast<const unsigned char*>(xml.data()), xml.size()));
     ASSERT_TRUE(tree) << xml;
-    EXPECT_EQ(CheckProduct(tree.get(), c.product), c.expected) << xml << " with product " << c.product;
+    EXPECT_EQ(CheckProduct(tree.get(), resources::ProductFromNumber(c.productNumber)), c.expected)
+        << xml << " with product " << c.productNumber;
   }
-  EXPECT_EQ(CheckProduct(nullptr, 1), 238);
+  EXPECT_EQ(CheckProduct(nullptr, resources::Product::Reader), 238);
 }
 
 }  // namespace

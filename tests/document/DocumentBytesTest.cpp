@@ -10,27 +10,27 @@ namespace {
 
 TEST(DocumentBytesTest, FollowEveryPageAndComeBackWhenAnEditIsUndone) {
   FakeDocumentPages pages;
-  const auto untouched = DocumentBytes(kReaderProduct, pages);
+  const auto untouched = DocumentBytes(resources::Product::Reader, pages);
   ASSERT_TRUE(untouched);
-  EXPECT_EQ(DocumentBytes(kReaderProduct, pages), untouched);
-  EXPECT_NE(DocumentBytes(kOrvantaProduct, pages), untouched);
+  EXPECT_EQ(DocumentBytes(resources::Product::Reader, pages), untouched);
+  EXPECT_NE(DocumentBytes(resources::Product::Orvanta, pages), untouched);
 
   pages.controls.SetText(kPreferencesDialog, kVersionEdit, u"12.0");
-  EXPECT_NE(DocumentBytes(kReaderProduct, pages), untouched);
+  EXPECT_NE(DocumentBytes(resources::Product::Reader, pages), untouched);
   pages.controls.SetText(kPreferencesDialog, kVersionEdit, u"");
-  EXPECT_EQ(DocumentBytes(kReaderProduct, pages), untouched);
+  EXPECT_EQ(DocumentBytes(resources::Product::Reader, pages), untouched);
 
   pages.hiddenPlugins = {u"Stamps.zpi"};
-  EXPECT_NE(DocumentBytes(kReaderProduct, pages), untouched);
+  EXPECT_NE(DocumentBytes(resources::Product::Reader, pages), untouched);
   pages.hiddenPlugins.clear();
   pages.hiddenRibbon = {{u"Ribbon_Category_View"}};
-  EXPECT_NE(DocumentBytes(kReaderProduct, pages), untouched);
+  EXPECT_NE(DocumentBytes(resources::Product::Reader, pages), untouched);
   pages.hiddenRibbon.clear();
   // The Tessadoc box also writes its plug-ins.
   pages.controls.SetChecked(kTessadocDialog, kDisableTessadocCheck, true);
-  EXPECT_NE(DocumentBytes(kReaderProduct, pages), untouched);
+  EXPECT_NE(DocumentBytes(resources::Product::Reader, pages), untouched);
   pages.controls.SetChecked(kTessadocDialog, kDisableTessadocCheck, false);
-  EXPECT_EQ(DocumentBytes(kReaderProduct, pages), untouched);
+  EXPECT_EQ(DocumentBytes(resources::Product::Reader, pages), untouched);
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ TEST_F(DocumentSequence, OnlyAFileOfTheCurrentProductInAnAcceptedFormGivesATree)
     std::string bytes;
     bool sealed;
     ReadForms forms;
-    int product;
+    int productNumber;  // as the setting holds it
     int refusal;
   };
   const Case cases[] = {
@@ -64,11 +64,14 @@ TEST_F(DocumentSequence, OnlyAFileOfTheCurrentProductInAnAcceptedFormGivesATree)
       {"empty", "", false, ReadForms::PlainThenSealed, 1, kXmlFormatError},
   };
   for (const Case& c : cases) {
-    const LoadedDocument loaded = LoadDocument(Write("file.xml", c.bytes, c.sealed), c.forms, c.product);
+    const LoadedDocument loaded =
+        LoadDocument(Write("file.xml", c.bytes, c.sealed), c.forms, resources::ProductFromNumber(c.productNumber));
     EXPECT_EQ(loaded.refusal, c.refusal) << c.name;
     EXPECT_EQ(loaded.tree.Root() != nullptr, c.refusal == 0) << c.name;
   }
-  EXPECT_EQ(LoadDocument((m_folder / "missing.xml").string(), ReadForms::PlainThenSealed, 1).refusal, kXmlFormatError);
+  EXPECT_EQ(
+      LoadDocument((m_folder / "missing.xml").string(), ReadForms::PlainThenSealed, resources::Product::Reader).refusal,
+      kXmlFormatError);
 }
 
 #ifndef _WIN32  // FIFOs and /dev exist on POSIX systems only.
@@ -85,18 +88,20 @@ TEST_F(DocumentSequence, AnythingButARegularFileIsRefusedWithoutBeingRead) {
   const std::string huge = Write("huge.xml", kReaderFile);
   fs::resize_file(huge, kLargestReadable + 1);
   for (const std::string& path : {fifo, device, folder, huge}) {
-    EXPECT_EQ(LoadDocument(path, ReadForms::PlainThenSealed, 1).refusal, kXmlFormatError) << path;
-    EXPECT_EQ(LoadDocument(path, ReadForms::PlainOnly, 1).refusal, kXmlFormatError) << path;
+    EXPECT_EQ(LoadDocument(path, ReadForms::PlainThenSealed, resources::Product::Reader).refusal, kXmlFormatError)
+        << path;
+    EXPECT_EQ(LoadDocument(path, ReadForms::PlainOnly, resources::Product::Reader).refusal, kXmlFormatError) << path;
   }
   // A link to a regular file is that file.
   const std::string link = (m_folder / "link.xml").string();
   fs::create_symlink(Write("reader.xml", kReaderFile), link);
-  EXPECT_EQ(LoadDocument(link, ReadForms::PlainOnly, 1).refusal, 0);
+  EXPECT_EQ(LoadDocument(link, ReadForms::PlainOnly, resources::Product::Reader).refusal, 0);
 }
 #endif
 
 TEST_F(DocumentSequence, ApplyingFillsThePreferencesThenTheRibbonThenThePlugins) {
-  const LoadedDocument loaded = LoadDocument(Write("reader.xml", kReaderFile), ReadForms::PlainOnly, 1);
+  const LoadedDocument loaded =
+      LoadDocument(Write("reader.xml", kReaderFile), ReadForms::PlainOnly, resources::Product::Reader);
   ASSERT_NE(loaded.tree.Root(), nullptr);
   FakeDocumentPages pages;
   ApplyDocument(loaded.tree.Root(), pages);
@@ -107,13 +112,14 @@ TEST_F(DocumentSequence, ApplyingFillsThePreferencesThenTheRibbonThenThePlugins)
 }
 
 TEST_F(DocumentSequence, AWrittenFileIsTheSealedDocumentAndReadsBackAsThePagesWere) {
-  const LoadedDocument loaded = LoadDocument(Write("reader.xml", kReaderFile), ReadForms::PlainOnly, 1);
+  const LoadedDocument loaded =
+      LoadDocument(Write("reader.xml", kReaderFile), ReadForms::PlainOnly, resources::Product::Reader);
   ASSERT_NE(loaded.tree.Root(), nullptr);
   FakeDocumentPages pages;
   ApplyDocument(loaded.tree.Root(), pages);
   const std::string target = (m_folder / "written.xml").string();
   CWriteContext context;
-  const WriteResult result = WriteDocument(context, 1, pages, target);
+  const WriteResult result = WriteDocument(context, resources::Product::Reader, pages, target);
   ASSERT_TRUE(result.Written()) << result.detail;
 
   std::vector<unsigned char> expected = context.m_spXmlDoc->Serialize();
@@ -121,7 +127,7 @@ TEST_F(DocumentSequence, AWrittenFileIsTheSealedDocumentAndReadsBackAsThePagesWe
   EXPECT_EQ(Read(target), std::string(expected.begin(), expected.end()));
 
   FakeDocumentPages reloaded;
-  const LoadedDocument back = LoadDocument(target, ReadForms::PlainThenSealed, 1);
+  const LoadedDocument back = LoadDocument(target, ReadForms::PlainThenSealed, resources::Product::Reader);
   ASSERT_NE(back.tree.Root(), nullptr);
   ApplyDocument(back.tree.Root(), reloaded);
   EXPECT_EQ(reloaded.controls.Text(kPreferencesDialog, kVersionEdit), u"10.1");
@@ -139,18 +145,18 @@ TEST_F(DocumentSequence, AFailedBuildOrWriteLeavesTheTargetAsItWas) {
   const std::string existing = Write("existing.xml", "old bytes");
   FailingRibbonPages failing;
   CWriteContext context;
-  WriteResult result = WriteDocument(context, 0, failing, existing);
+  WriteResult result = WriteDocument(context, resources::Product::Orvanta, failing, existing);
   EXPECT_EQ(result.outcome, WriteResult::Outcome::NotBuilt);
   EXPECT_EQ(Read(existing), "old bytes");
 
   FakeDocumentPages pages;
   const std::string missingFolder = (m_folder / "missing" / "new.xml").string();
-  result = WriteDocument(context, 0, pages, missingFolder);
+  result = WriteDocument(context, resources::Product::Orvanta, pages, missingFolder);
   EXPECT_EQ(result.outcome, WriteResult::Outcome::NotWritten);
   EXPECT_FALSE(fs::exists(m_folder / "missing"));
 
   ASSERT_EQ(chmod(existing.c_str(), 0444), 0);
-  result = WriteDocument(context, 0, pages, existing);
+  result = WriteDocument(context, resources::Product::Orvanta, pages, existing);
   EXPECT_EQ(result.outcome, WriteResult::Outcome::NotWritten);
   EXPECT_FALSE(result.detail.empty());
   EXPECT_EQ(Read(existing), "old bytes");

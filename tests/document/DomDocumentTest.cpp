@@ -97,7 +97,7 @@ TEST(DomDocument, EveryFailedAllocationRaisesTheOutOfMemoryCode) {
   for (int allowed = 0; !completed && allowed < 10000; ++allowed) {
     FailingAllocator::remaining = -1;
     CWriteContext context;
-    ASSERT_TRUE(BuildDocument(context, kReaderProduct));
+    ASSERT_TRUE(BuildDocument(context, resources::Product::Reader));
     CDomDocument& document = *context.m_spXmlDoc;
     FailingAllocator::remaining = allowed;
     try {

@@ -13,7 +13,7 @@ namespace {
 // The RibbonUI section after hiding `paths` one after the other in a fresh document.
 std::string RibbonAfter(const std::vector<RibbonPath>& paths) {
   CWriteContext context;
-  EXPECT_TRUE(BuildDocument(context, kReaderProduct));
+  EXPECT_TRUE(BuildDocument(context, resources::Product::Reader));
   for (const RibbonPath& path : paths) HideRibbonPath(context, path);
   const std::vector<unsigned char> bytes = context.m_spXmlDoc->Serialize();
   const std::string xml(bytes.begin(), bytes.end());

@@ -52,12 +52,12 @@ TEST_F(ReadConfigFile_, ReadsEachFormItAccepts) {
   ConfigFile file = Read(plain, ReadForms::PlainOnly);
   ASSERT_TRUE(file.Root());
   EXPECT_EQ(file.form, FileForm::Plain);
-  EXPECT_EQ(file.product, kReaderProduct);
+  EXPECT_EQ(file.product, resources::Product::Reader);
 
   file = Read(sealed, ReadForms::PlainThenSealed);
   ASSERT_TRUE(file.Root());
   EXPECT_EQ(file.form, FileForm::Sealed);
-  EXPECT_EQ(file.product, kReaderProduct);
+  EXPECT_EQ(file.product, resources::Product::Reader);
 
   // Dropped files and the start file are read plain only.
   EXPECT_FALSE(Read(sealed, ReadForms::PlainOnly).Root());
@@ -67,7 +67,7 @@ TEST_F(ReadConfigFile_, APlainRootOfNeitherProductStillComesBack) {
   const std::string path = Write("other.xml", "<zandororvantapdf/>");
   ConfigFile file = Read(path, ReadForms::PlainThenSealed);
   ASSERT_TRUE(file.Root());
-  EXPECT_EQ(file.product, kOrvantaProduct) << "root names compare ignoring case";
+  EXPECT_EQ(file.product, resources::Product::Orvanta) << "root names compare ignoring case";
 
   file = Read(Write("foreign.xml", "<Settings><Profstore/></Settings>"), ReadForms::PlainThenSealed);
   ASSERT_TRUE(file.Root());
@@ -113,7 +113,7 @@ TEST_F(ReadConfigFile_, ATruncatedFileReadsWhatItHas) {
   const std::string whole = "<ZandorReader version=\"3\"><Profstore><Preferences><Preference Text=\"StartPage\"";
   ConfigFile file = Read(Write("cut.xml", whole), ReadForms::PlainThenSealed);
   ASSERT_TRUE(file.Root());
-  EXPECT_EQ(file.product, kReaderProduct);
+  EXPECT_EQ(file.product, resources::Product::Reader);
 }
 
 // Files as the window writes them, each a little different, like a set an administrator keeps.
@@ -133,7 +133,7 @@ std::vector<std::vector<unsigned char>> RealisticFiles(int count) {
     std::vector<RibbonPath> ribbon;
     if (i % 6 == 1) ribbon.push_back({u"Ribbon_Category_Home", u"Home_Panel_Tools", u"Home_Tools_Hand"});
     CWriteContext context;
-    FillDocument(context, i % 2, controls, plugins, ribbon);
+    FillDocument(context, resources::ProductFromNumber(i % 2), controls, plugins, ribbon);
     files.push_back(context.m_spXmlDoc->Serialize());
   }
   return files;
@@ -143,7 +143,7 @@ TEST_F(ReadConfigFile_, SealedFilesThatAlsoParseAsTheyAreAreStillRecognised) {
   int parsedAsTheyAre = 0;
   int index = 0;
   for (std::vector<unsigned char> bytes : RealisticFiles(600)) {
-    const int product = index++ % 2;
+    const resources::Product product = resources::ProductFromNumber(index++ % 2);
     SealBuffer(bytes.data(), bytes.size());
     if (XmlTreePtr(ParseDocument(bytes.data(), bytes.size()))) ++parsedAsTheyAre;
     const std::string path = Write("sealed.xml", std::string(bytes.begin(), bytes.end()));
@@ -161,7 +161,7 @@ TEST_F(ReadConfigFile_, AWrittenFileReadsBackSealed) {
   CWriteContext context;
   MapPageControls controls;
   controls.SetText(kPreferencesDialog, kVersionEdit, u"9.0");
-  FillDocument(context, kOrvantaProduct, controls, {}, {});
+  FillDocument(context, resources::Product::Orvanta, controls, {}, {});
   const std::string path = (m_folder / "profstore.xml").string();
   ASSERT_TRUE(WriteDocumentFile(context.m_spXmlDoc.get(), path).ok());
 
@@ -173,7 +173,7 @@ TEST_F(ReadConfigFile_, AWrittenFileReadsBackSealed) {
 
   const ConfigFile file = Read(path, ReadForms::PlainThenSealed);
   EXPECT_EQ(file.form, FileForm::Sealed);
-  EXPECT_EQ(file.product, kOrvantaProduct);
+  EXPECT_EQ(file.product, resources::Product::Orvanta);
   EXPECT_FALSE(Read(path, ReadForms::PlainOnly).product);
 }
 
@@ -181,7 +181,7 @@ TEST_F(ReadConfigFile_, AFailedSealedWriteReportsAndKeepsTheOldFile) {
   const std::string path = Write("keep.xml", "old");
   fs::permissions(path, fs::perms::owner_read);
   CWriteContext context;
-  ASSERT_TRUE(BuildDocument(context, kReaderProduct));
+  ASSERT_TRUE(BuildDocument(context, resources::Product::Reader));
   EXPECT_FALSE(WriteDocumentFile(context.m_spXmlDoc.get(), path).ok());
   EXPECT_FALSE(WriteDocumentFile(nullptr, (m_folder / "new.xml").string()).ok());
   EXPECT_FALSE(fs::exists(m_folder / "new.xml"));

@@ -96,7 +96,7 @@ TEST(RoundTrip, AWrittenDocumentRestoresThePagesPluginsAndRibbon) {
                                        {u"Ribbon_Category_Edit", u"Edit_Panel_Text"},
                                        {u"Ribbon_Category_Edit", u"Edit_Panel_Font", u"Edit_Font_Style", u"Bold"}};
   CWriteContext context;
-  FillDocument(context, kReaderProduct, written, plugins, ribbon);
+  FillDocument(context, resources::Product::Reader, written, plugins, ribbon);
   const XmlTreePtr tree = Parse(context.m_spXmlDoc->Serialize());
   ASSERT_TRUE(tree);
 

@@ -16,6 +16,7 @@
 #include "framework/TreeView.h"
 #include "localization/Relabel.h"
 #include "pages/preferences/model/PreferencePageRows.h"
+#include "pages/view/ProductWords.h"
 #include "resources/DialogTemplate.h"
 #include "framework/StoredSettings.h"
 
@@ -85,8 +86,9 @@ bool SaveDialog(int id, const QString& path) {
 template <class Record>
 void SaveOptionPages(const QString& folder, const Record& record) {
   const cadmira::resources::Product stored = cadmira::framework::StoredProduct();
-  for (const int product : {1, 0}) {
-    cadmira::framework::StoreProduct(cadmira::resources::ProductFromNumber(product));
+  for (const cadmira::resources::Product product :
+       {cadmira::resources::Product::Reader, cadmira::resources::Product::Orvanta}) {
+    cadmira::framework::StoreProduct(product);
     QWidget frame;
     cadmira::pages::CPreferencedlg preferences;
     if (!preferences.Create(&frame)) {
@@ -101,8 +103,10 @@ void SaveOptionPages(const QString& folder, const Record& record) {
       const int key = static_cast<int>(list->ItemData(index));
       const cadmira::pages::PreferencePageRow* row = cadmira::pages::FindPreferencePageRow(key);
       if (row == nullptr) continue;
-      const QString path =
-          QStringLiteral("%1/option-%2-%3.png").arg(folder).arg(product == 1 ? "reader" : "orvanta").arg(key);
+      const QString path = QStringLiteral("%1/option-%2-%3.png")
+                               .arg(folder)
+                               .arg(QString::fromLatin1(cadmira::pages::ProductWord(product)))
+                               .arg(key);
       record(Save(*preferences.OptionPage(row->pageId), path), path);
     }
   }

@@ -15,8 +15,8 @@ std::u16string Attribute(const CXML_TreeElement* element, std::string_view name)
 
 }  // namespace
 
-int DefaultPluginResource(int product, int language) {
-  const bool reader = product == document::kReaderProduct;
+int DefaultPluginResource(resources::Product product, int language) {
+  const bool reader = product == resources::Product::Reader;
   if (language == kEnglishLangId) return reader ? 246 : 244;
   if (language == kChineseLangId) return reader ? 248 : 245;
   return 0;
@@ -38,8 +38,8 @@ std::vector<PluginItem> ReadDefaultPlugins(int resourceId) {
   return DefaultPluginsOf(manager.Root());
 }
 
-std::u16string_view AddedPluginSection(int product) {
-  return product == document::kReaderProduct ? u"AddReaderPlugins" : u"AddOrvantaPlugins";
+std::u16string_view AddedPluginSection(resources::Product product) {
+  return product == resources::Product::Reader ? u"AddReaderPlugins" : u"AddOrvantaPlugins";
 }
 
 }  // namespace cadmira::pages

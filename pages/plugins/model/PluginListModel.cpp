@@ -9,7 +9,7 @@
 #include "pages/plugins/model/PluginFileName.h"
 
 namespace cadmira::pages {
-void CPluginListModel::Fill(int product, int language, IAddedPluginStore* store) {
+void CPluginListModel::Fill(resources::Product product, int language, IAddedPluginStore* store) {
   for (PluginItem& plugin : ReadDefaultPlugins(DefaultPluginResource(product, language))) {
     AppendDefault(std::move(plugin));
   }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "pages/plugins/model/PluginItem.h"
+#include "resources/Product.h"
 
 struct CXML_TreeElement;
 
@@ -53,7 +54,7 @@ class CPluginListModel {
 
   // Lists the default plug-ins of the product in the interface language, then every plug-in the
   // store keeps; later additions go to the store at once. A null store keeps nothing.
-  void Fill(int product, int language, IAddedPluginStore* store);
+  void Fill(resources::Product product, int language, IAddedPluginStore* store);
   // A default plug-in: listed, and never deleted.
   void AppendDefault(PluginItem plugin);
   // A plug-in added before, wherever it is known from: listed and kept with the added ones, but

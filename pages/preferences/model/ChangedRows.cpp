@@ -5,7 +5,7 @@
 
 namespace cadmira::pages {
 
-bool RowChanged(const PreferencePageRow& row, int product, const document::IPageControls& controls,
+bool RowChanged(const PreferencePageRow& row, resources::Product product, const document::IPageControls& controls,
                 const document::IPageControls& untouched) {
   for (const std::u16string_view key : row.settings) {
     const document::PreferenceRow* setting = document::FindPreferenceRow(key);
@@ -15,7 +15,7 @@ bool RowChanged(const PreferencePageRow& row, int product, const document::IPage
   return false;
 }
 
-std::vector<int> ChangedRowKeys(int product, const document::IPageControls& controls,
+std::vector<int> ChangedRowKeys(resources::Product product, const document::IPageControls& controls,
                                 const document::IPageControls& untouched) {
   std::vector<int> keys;
   for (const PreferencePageRow* row : ListedPreferenceRows(product)) {

@@ -75,13 +75,13 @@ constexpr int kCreationOrder[] = {151, 170, 256, 259, 260, 262, 257, 258, 171,
 // The key the check-box page is filed under; its other rows reach it through their boxes.
 constexpr int kCheckPageKey = 12;
 
-bool IsReader(int product) { return product == document::kReaderProduct; }
+bool IsReader(resources::Product product) { return product == resources::Product::Reader; }
 
 }  // namespace
 
 std::span<const PreferencePageRow> PreferencePageRows() { return kRows; }
 
-std::vector<const PreferencePageRow*> ListedPreferenceRows(int product) {
+std::vector<const PreferencePageRow*> ListedPreferenceRows(resources::Product product) {
   std::vector<const PreferencePageRow*> rows;
   for (const PreferencePageRow& row : kRows) {
     if (RowListedFor(row, product)) rows.push_back(&row);
@@ -113,7 +113,7 @@ const PreferencePageRow* FindRowOfControl(int dialogId, int controlId) {
   return nullptr;
 }
 
-bool RowListedFor(const PreferencePageRow& row, int product) {
+bool RowListedFor(const PreferencePageRow& row, resources::Product product) {
   switch (row.scope) {
     case ProductScope::ReaderOnly:
       return IsReader(product);
@@ -125,17 +125,17 @@ bool RowListedFor(const PreferencePageRow& row, int product) {
   return true;
 }
 
-int RowTextId(const PreferencePageRow& row, int product) {
+int RowTextId(const PreferencePageRow& row, resources::Product product) {
   return IsReader(product) ? row.readerTextId : row.orvantaTextId;
 }
 
-int RowDescriptionId(const PreferencePageRow& row, int product) {
+int RowDescriptionId(const PreferencePageRow& row, resources::Product product) {
   return IsReader(product) ? row.readerDescriptionId : row.orvantaDescriptionId;
 }
 
-int InitialDescriptionId(int product) { return IsReader(product) ? 154 : 241; }
+int InitialDescriptionId(resources::Product product) { return IsReader(product) ? 154 : 241; }
 
-int VersionLabelId(int product) { return IsReader(product) ? 144 : 217; }
+int VersionLabelId(resources::Product product) { return IsReader(product) ? 144 : 217; }
 
 std::span<const int> OptionPageCreationOrder() { return kCreationOrder; }
 

@@ -6,6 +6,7 @@
 
 #include "document/PreferenceCatalogue.h"
 #include "resources/ResourceIds.h"
+#include "resources/Product.h"
 
 namespace cadmira::pages {
 
@@ -27,7 +28,7 @@ struct PreferencePageRow {
 std::span<const PreferencePageRow> PreferencePageRows();
 
 // The rows the product lists, in that order.
-std::vector<const PreferencePageRow*> ListedPreferenceRows(int product);
+std::vector<const PreferencePageRow*> ListedPreferenceRows(resources::Product product);
 
 // The row of a key, null for none.
 const PreferencePageRow* FindPreferencePageRow(int key);
@@ -39,14 +40,14 @@ const PreferencePageRow* FindRowOfSetting(std::u16string_view settingKey);
 // its box; null for a control no row shows.
 const PreferencePageRow* FindRowOfControl(int dialogId, int controlId);
 
-bool RowListedFor(const PreferencePageRow& row, int product);
-int RowTextId(const PreferencePageRow& row, int product);
-int RowDescriptionId(const PreferencePageRow& row, int product);
+bool RowListedFor(const PreferencePageRow& row, resources::Product product);
+int RowTextId(const PreferencePageRow& row, resources::Product product);
+int RowDescriptionId(const PreferencePageRow& row, resources::Product product);
 
 // The description the page shows before any row is picked.
-int InitialDescriptionId(int product);
+int InitialDescriptionId(resources::Product product);
 // The version label above the list.
-int VersionLabelId(int product);
+int VersionLabelId(resources::Product product);
 
 // The option pages in the order the Preferences page creates them.
 std::span<const int> OptionPageCreationOrder();

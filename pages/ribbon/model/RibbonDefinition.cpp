@@ -4,15 +4,15 @@
 
 namespace cadmira::pages {
 
-int RibbonDefinitionId(int verid, int langid) {
+int RibbonDefinitionId(resources::Product product, int langid) {
   const bool chinese = langid == kChineseLangId;
-  if (verid == 1) return chinese ? 241 : 233;
+  if (product == resources::Product::Reader) return chinese ? 241 : 233;
   return chinese ? 240 : 232;
 }
 
-XmlTreePtr LoadRibbonDefinition(int verid, int langid) {
+XmlTreePtr LoadRibbonDefinition(resources::Product product, int langid) {
   document::CReader_XmlManager manager;
-  return XmlTreePtr(manager.LoadConfigResource(RibbonDefinitionId(verid, langid)));
+  return XmlTreePtr(manager.LoadConfigResource(RibbonDefinitionId(product, langid)));
 }
 
 }  // namespace cadmira::pages

@@ -130,7 +130,7 @@ TEST_F(PluginsPageTest, TheReaderInChineseListsItsChineseDefaultsAndItsOwnStored
 
 std::u16string Written(const CPluginsdlg& page, bool disableTessadoc) {
   document::CWriteContext context;
-  EXPECT_TRUE(document::BuildDocument(context, 1));
+  EXPECT_TRUE(document::BuildDocument(context, resources::Product::Reader));
   page.WritePluginSection(*context.m_spXmlDoc, disableTessadoc);
   document::CDomDocument& dom = *context.m_spXmlDoc;
   return dom.AttributeValue(dom.AttributeNode(dom.FirstChild(dom.FindByTag(u"Plugins")), u"UnloadPluginArray"));

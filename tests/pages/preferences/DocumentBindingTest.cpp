@@ -69,7 +69,7 @@ int StateCount(const PreferenceBinding& binding) {
 }
 
 TEST_F(PageTest, EveryControlWritesItsValues) {
-  for (const int product : {kReader, kOrvanta}) {
+  for (const resources::Product product : {kReader, kOrvanta}) {
     for (const PreferenceRow& row : document::PreferenceCatalogue()) {
       if (!document::RowAppliesTo(row, product)) continue;
       for (const PreferenceBinding& binding : row.bindings) {

@@ -211,7 +211,7 @@ class ClosingWindow : public QDialog {
 };
 
 TEST_F(PageTest, EnterAndEscapeNeverCloseTheWindowFromAnyPage) {
-  framework::WriteProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), kReader);
+  framework::StoreProduct(kReader);
   ClosingWindow owner;
   CPreferencedlg preferences;
   ASSERT_TRUE(preferences.Create(&owner));

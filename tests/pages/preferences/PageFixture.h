@@ -10,9 +10,11 @@
 #include "framework/ListBox.h"
 #include "framework/ProfileStore.h"
 #include "framework/ScriptedHost.h"
+#include "framework/StoredSettings.h"
 #include "localization/LanguageFile.h"
 #include "pages/preferences/Preferencedlg.h"
 #include "tests/framework/TempProfile.h"
+#include "resources/Product.h"
 
 #include <ostream>
 
@@ -24,8 +26,8 @@ inline void PrintTo(const QStringList& texts, std::ostream* out) {
 
 namespace cadmira::pages {
 
-inline constexpr int kReader = 1;
-inline constexpr int kOrvanta = 0;
+inline constexpr resources::Product kReader = resources::Product::Reader;
+inline constexpr resources::Product kOrvanta = resources::Product::Orvanta;
 inline constexpr int kEnglish = 49001;
 inline constexpr int kChinese = 49007;
 
@@ -54,8 +56,8 @@ class PageTest : public ::testing::Test {
     localization::LoadLanguageFile(kEnglish);
   }
 
-  CPreferencedlg& Open(int product, int langid = kEnglish) {
-    framework::WriteProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"), product);
+  CPreferencedlg& Open(resources::Product product, int langid = kEnglish) {
+    framework::StoreProduct(product);
     framework::WriteProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"), langid);
     localization::LoadLanguageFile(langid);
     page.reset();

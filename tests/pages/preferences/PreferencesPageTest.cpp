@@ -125,7 +125,7 @@ TEST_F(PageTest, TheChineseInterfaceSortsItsOwnTextsByPinyinAndOpensOnAbout) {
 }
 
 TEST_F(PageTest, EveryRowShowsItsPageItsBoxesAndItsDescription) {
-  for (const int product : {kReader, kOrvanta}) {
+  for (const resources::Product product : {kReader, kOrvanta}) {
     CPreferencedlg& preferences = Open(product);
     framework::ListBox* list = preferences.SettingList();
     for (int index = list->count() - 1; index >= 0; --index) {
@@ -198,7 +198,7 @@ TEST_F(PageTest, ValidationReadsWhatTheUserTyped) {
       {"1.0", "60000", 0}, {"1.0", "12abc", 0}, {"1.0", "0", 239}, {"1.0", "60001", 239},
       {"1.0", "-5", 239},  {"1.0", "abc", 239}, {"1.0", " ", 239},
   };
-  for (const int product : {kReader, kOrvanta}) {
+  for (const resources::Product product : {kReader, kOrvanta}) {
     // The editor lists no Advertisement row, yet a loaded rolling time is still checked.
     CPreferencedlg& preferences = Open(product);
     auto* rollingTime = preferences.OptionPage(171)->item<QLineEdit>(1072);

@@ -80,7 +80,7 @@ class RibbondlgTest : public ::testing::Test {
   // The RibbonUI section the page writes, after the status-bar preference's own path when asked.
   std::string Written(bool statusBarHidden = false) const {
     document::CWriteContext context;
-    EXPECT_TRUE(document::BuildDocument(context, document::kOrvantaProduct));
+    EXPECT_TRUE(document::BuildDocument(context, resources::Product::Orvanta));
     if (statusBarHidden) {
       document::HideRibbonPath(context,
                                {u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_StatusBar"});

@@ -14,10 +14,10 @@
 namespace cadmira::pages {
 namespace {
 
-using document::kOrvantaProduct;
-using document::kReaderProduct;
 using resources::kChineseLangId;
 using resources::kEnglishLangId;
+using resources::Product::Orvanta;
+using resources::Product::Reader;
 
 const ShownSetting& SettingNamed(const PageView& view, std::string_view name) {
   for (const ShownSetting& setting : view.settings) {
@@ -44,7 +44,7 @@ TEST(UiStrings, ChineseComesFromTheLanguageFileAndFallsBackToEnglish) {
 // What the pages show for one control set to one state, in both languages.
 TEST(PageWords, RowsLabelsAndValuesAreThoseOfThePages) {
   struct Row {
-    int product;
+    resources::Product product;
     std::string_view name;
     int dialog, control;
     bool checked;
@@ -54,20 +54,20 @@ TEST(PageWords, RowsLabelsAndValuesAreThoseOfThePages) {
     std::u16string_view rowZh, labelZh, valueZh;
   };
   const Row rows[] = {
-      {kReaderProduct, "StartPage", 172, 1052, true, 0, u"", u"Start Page", u"Hide Start Page", u"checked", u"起始页",
-       u"隐藏起始页", u"已选中"},
-      {kReaderProduct, "StatusBar", 178, 1069, false, 3, u"", u"Status Bar", u"Status Bar", u"Hide status bar",
-       u"状态栏", u"状态栏", u"隐藏状态栏"},
-      {kOrvantaProduct, "RMSSetting.EncryptMetadata", 170, 1034, false, 2, u"", u"RMS Setting", u"Encrypt metadata",
-       u"Enabled", u"RMS 设置", u"加密元数据", u"启用"},
-      {kReaderProduct, "TDOCServer", 261, 1117, false, 0, u"https://x/", u"Default Tessadoc Server", u"Server URL:",
-       u"https://x/", u"默认 Tessadoc 服务器", u"服务器 URL：", u"https://x/"},
-      {kReaderProduct, "MainFrameName", 175, 1073, false, 0, u"", u"Main Program Name", u"Program Name:", u"(empty)",
-       u"主程序名称", u"程序名称：", u"（空）"},
-      {kReaderProduct, "ReadmodeInBrowser", 256, 1110, false, 1, u"", u"Lock Read Mode in web browsers",
+      {resources::Product::Reader, "StartPage", 172, 1052, true, 0, u"", u"Start Page", u"Hide Start Page", u"checked",
+       u"起始页", u"隐藏起始页", u"已选中"},
+      {resources::Product::Reader, "StatusBar", 178, 1069, false, 3, u"", u"Status Bar", u"Status Bar",
+       u"Hide status bar", u"状态栏", u"状态栏", u"隐藏状态栏"},
+      {resources::Product::Orvanta, "RMSSetting.EncryptMetadata", 170, 1034, false, 2, u"", u"RMS Setting",
+       u"Encrypt metadata", u"Enabled", u"RMS 设置", u"加密元数据", u"启用"},
+      {resources::Product::Reader, "TDOCServer", 261, 1117, false, 0, u"https://x/", u"Default Tessadoc Server",
+       u"Server URL:", u"https://x/", u"默认 Tessadoc 服务器", u"服务器 URL：", u"https://x/"},
+      {resources::Product::Reader, "MainFrameName", 175, 1073, false, 0, u"", u"Main Program Name", u"Program Name:",
+       u"(empty)", u"主程序名称", u"程序名称：", u"（空）"},
+      {resources::Product::Reader, "ReadmodeInBrowser", 256, 1110, false, 1, u"", u"Lock Read Mode in web browsers",
        u"Lock Read Mode in web browsers:", u"Disabled", u"锁定 Web 浏览器中的阅读模式",
        u"锁定 Web 浏览器中的阅读模式：", u"禁用"},
-      {kReaderProduct, "CheckApp.CheckAppSignature", 252, 1046, false, 0, u"", u"Security Warning",
+      {resources::Product::Reader, "CheckApp.CheckAppSignature", 252, 1046, false, 0, u"", u"Security Warning",
        u"Disable Security Warning", u"not checked", u"安全警告", u"禁用安全警告", u"未选中"},
   };
   const localization::CUiStrings english(kEnglishLangId);
@@ -93,7 +93,7 @@ TEST(PageWords, RowsLabelsAndValuesAreThoseOfThePages) {
 TEST(PageWords, EveryControlOfEitherProductHasARowAndALabelInBothLanguages) {
   for (const int langid : {kEnglishLangId, kChineseLangId}) {
     const localization::CUiStrings strings(langid);
-    for (const int product : {kReaderProduct, kOrvantaProduct}) {
+    for (const resources::Product product : {resources::Product::Reader, resources::Product::Orvanta}) {
       const CPageWords words(product, strings);
       for (const ShownSetting& setting : UntouchedView(product).settings) {
         EXPECT_FALSE(words.RowText(*setting.binding).empty()) << setting.name << ' ' << langid;
@@ -105,7 +105,7 @@ TEST(PageWords, EveryControlOfEitherProductHasARowAndALabelInBothLanguages) {
 }
 
 TEST(PageView, UntouchedPagesHideNothingAndShowEveryControlAtItsStart) {
-  const PageView view = UntouchedView(kReaderProduct);
+  const PageView view = UntouchedView(resources::Product::Reader);
   EXPECT_EQ(view.version, FreshVersionText());
   EXPECT_TRUE(view.hiddenPlugins.empty());
   EXPECT_TRUE(view.hiddenRibbon.empty());

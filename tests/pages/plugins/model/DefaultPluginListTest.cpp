@@ -12,17 +12,17 @@ namespace cadmira::pages {
 namespace {
 
 TEST(DefaultPluginListTest, TheListFollowsProductAndLanguage) {
-  EXPECT_EQ(DefaultPluginResource(1, 49001), 246);
-  EXPECT_EQ(DefaultPluginResource(1, 49007), 248);
-  EXPECT_EQ(DefaultPluginResource(0, 49001), 244);
-  EXPECT_EQ(DefaultPluginResource(0, 49007), 245);
-  EXPECT_EQ(DefaultPluginResource(7, 49007), 245);  // every other product is the editor
-  EXPECT_EQ(DefaultPluginResource(1, 49002), 0);
-  EXPECT_EQ(DefaultPluginResource(0, 0), 0);
+  EXPECT_EQ(DefaultPluginResource(resources::Product::Reader, 49001), 246);
+  EXPECT_EQ(DefaultPluginResource(resources::Product::Reader, 49007), 248);
+  EXPECT_EQ(DefaultPluginResource(resources::Product::Orvanta, 49001), 244);
+  EXPECT_EQ(DefaultPluginResource(resources::Product::Orvanta, 49007), 245);
+  EXPECT_EQ(DefaultPluginResource(resources::ProductFromNumber(7), 49007), 245);  // every other product is the editor
+  EXPECT_EQ(DefaultPluginResource(resources::Product::Reader, 49002), 0);
+  EXPECT_EQ(DefaultPluginResource(resources::Product::Orvanta, 0), 0);
   EXPECT_TRUE(ReadDefaultPlugins(0).empty());
-  EXPECT_EQ(AddedPluginSection(1), u"AddReaderPlugins");
-  EXPECT_EQ(AddedPluginSection(0), u"AddOrvantaPlugins");
-  EXPECT_EQ(AddedPluginSection(-3), u"AddOrvantaPlugins");
+  EXPECT_EQ(AddedPluginSection(resources::Product::Reader), u"AddReaderPlugins");
+  EXPECT_EQ(AddedPluginSection(resources::Product::Orvanta), u"AddOrvantaPlugins");
+  EXPECT_EQ(AddedPluginSection(resources::ProductFromNumber(-3)), u"AddOrvantaPlugins");
 }
 
 bool Lists(const std::vector<PluginItem>& plugins, std::u16string_view fileName) {

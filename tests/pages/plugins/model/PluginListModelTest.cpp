@@ -41,7 +41,7 @@ class PluginListModelTest : public ::testing::Test {
     model.AppendDefault({u"Alpha", u"A.zpi"});
     model.AppendDefault({u"Beta", u"B.zpi"});
     model.AppendDefault({u"Alpha twice", u"A.zpi"});
-    model.Fill(1, 0, &store);  // a language without a default list: the stored plug-ins only
+    model.Fill(resources::Product::Reader, 0, &store);  // a language without a default list: the stored plug-ins only
   }
 
   std::vector<std::u16string> Files() const {
@@ -70,13 +70,13 @@ TEST_F(PluginListModelTest, FillingForAProductListsItsDefaultsBeforeTheStoredOne
   MemoryPluginStore kept;
   kept.kept = {{u"Mine", u"Mine.zpi"}};
   CPluginListModel reader;
-  reader.Fill(1, 49001, &kept);
+  reader.Fill(resources::Product::Reader, 49001, &kept);
   ASSERT_EQ(reader.Count(), 32u);
   EXPECT_EQ(reader.Item(31).PIPath, u"Mine.zpi");
   EXPECT_TRUE(reader.IsInitialized(30));
   EXPECT_FALSE(reader.IsInitialized(31));
   CPluginListModel chinese;
-  chinese.Fill(0, 49007, nullptr);
+  chinese.Fill(resources::Product::Orvanta, 49007, nullptr);
   EXPECT_EQ(chinese.Count(), 45u);
 }
 
@@ -205,7 +205,7 @@ TEST_F(PluginListModelTest, CheckingByFileNameReachesEveryRowOfThatFile) {
 
 std::u16string WrittenValue(const CPluginListModel& model, bool disableTessadoc) {
   document::CWriteContext context;
-  EXPECT_TRUE(document::BuildDocument(context, 1));
+  EXPECT_TRUE(document::BuildDocument(context, resources::Product::Reader));
   model.WritePluginSection(*context.m_spXmlDoc, disableTessadoc);
   document::CDomDocument& dom = *context.m_spXmlDoc;
   return dom.AttributeValue(dom.AttributeNode(dom.FirstChild(dom.FindByTag(u"Plugins")), u"UnloadPluginArray"));

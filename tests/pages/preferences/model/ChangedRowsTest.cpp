@@ -20,8 +20,8 @@ using document::ControlKind;
 using document::MapPageControls;
 using document::MappingRule;
 
-constexpr int kReader = document::kReaderProduct;
-constexpr int kOrvanta = document::kOrvantaProduct;
+constexpr resources::Product kReader = resources::Product::Reader;
+constexpr resources::Product kOrvanta = resources::Product::Orvanta;
 
 // Puts the binding's control in a state other than a fresh page's; false for a binding no
 // control can change.
@@ -51,7 +51,7 @@ void Undo(const document::PreferenceBinding& binding, MapPageControls& controls)
 
 TEST(ChangedRowsTest, EveryEditableSettingMarksItsOwnRowAloneUntilItIsUndone) {
   const MapPageControls untouched;
-  for (const int product : {kReader, kOrvanta}) {
+  for (const resources::Product product : {kReader, kOrvanta}) {
     int edited = 0;
     for (const PreferencePageRow* row : ListedPreferenceRows(product)) {
       for (const std::u16string_view key : row->settings) {
@@ -61,15 +61,15 @@ TEST(ChangedRowsTest, EveryEditableSettingMarksItsOwnRowAloneUntilItIsUndone) {
           MapPageControls controls;
           if (!Edit(binding, controls)) continue;
           ++edited;
-          const std::string where = "product " + std::to_string(product) + ", row " + std::to_string(row->key) +
-                                    ", control " + std::to_string(binding.controlId);
+          const std::string where = "product " + std::to_string(resources::ProductNumber(product)) + ", row " +
+                                    std::to_string(row->key) + ", control " + std::to_string(binding.controlId);
           EXPECT_EQ(ChangedRowKeys(product, controls, untouched), std::vector<int>{row->key}) << where;
           Undo(binding, controls);
           EXPECT_TRUE(ChangedRowKeys(product, controls, untouched).empty()) << where;
         }
       }
     }
-    EXPECT_GE(edited, 30) << product;
+    EXPECT_GE(edited, 30) << resources::ProductNumber(product);
   }
 }
 
@@ -95,7 +95,7 @@ TEST(ChangedRowsTest, AValueWrittenAsTheUntouchedPageWritesItIsNoChange) {
 
 // The keys whose Preference element a write from the controls fills otherwise than a write from
 // an untouched page: the reference the marks are checked against after a load.
-std::set<std::u16string> KeysWrittenOtherwise(int product, const MapPageControls& controls) {
+std::set<std::u16string> KeysWrittenOtherwise(resources::Product product, const MapPageControls& controls) {
   auto attributes = [product](const MapPageControls& from) {
     document::CWriteContext context;
     document::FillDocument(context, product, from, {}, {});
@@ -119,10 +119,10 @@ std::set<std::u16string> KeysWrittenOtherwise(int product, const MapPageControls
 }
 
 TEST(ChangedRowsTest, AfterALoadTheMarkedRowsAreThoseWhoseSettingsTheFileSets) {
-  const std::pair<const char*, int> files[] = {{"reader-profstore.xml", kReader},
-                                               {"orvanta-profstore.xml", kOrvanta},
-                                               {"reader-profstore.sealed.xml", kReader},
-                                               {"orvanta-profstore.sealed.xml", kOrvanta}};
+  const std::pair<const char*, resources::Product> files[] = {{"reader-profstore.xml", kReader},
+                                                              {"orvanta-profstore.xml", kOrvanta},
+                                                              {"reader-profstore.sealed.xml", kReader},
+                                                              {"orvanta-profstore.sealed.xml", kOrvanta}};
   for (const auto& [name, product] : files) {
     const std::string path = std::string(CADMIRA_SOURCE_DIR) + "/examples/" + name;
     const auto file = document::ReadConfigFile(path, document::ReadForms::PlainThenSealed);

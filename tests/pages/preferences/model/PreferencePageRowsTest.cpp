@@ -12,10 +12,10 @@
 namespace cadmira::pages {
 namespace {
 
-constexpr int kReader = document::kReaderProduct;
-constexpr int kOrvanta = 0;
+constexpr resources::Product kReader = resources::Product::Reader;
+constexpr resources::Product kOrvanta = resources::Product::Orvanta;
 
-std::vector<int> Keys(int product) {
+std::vector<int> Keys(resources::Product product) {
   std::vector<int> keys;
   for (const PreferencePageRow* row : ListedPreferenceRows(product)) keys.push_back(row->key);
   return keys;
@@ -27,7 +27,7 @@ TEST(PreferencePageRowsTest, EachProductListsItsRowsInAddingOrder) {
   EXPECT_EQ(Keys(kOrvanta),
             (std::vector<int>{0, 3, 4, 5, 6, 7, 2, 18, 19, 9, 16, 17, 22, 10, 11, 12, 13, 14, 23, 15, 24}));
   // Any product value but Reader's is the editor.
-  EXPECT_EQ(Keys(7), Keys(kOrvanta));
+  EXPECT_EQ(Keys(resources::ProductFromNumber(7)), Keys(kOrvanta));
 }
 
 TEST(PreferencePageRowsTest, TextsAndDescriptionsFollowTheProduct) {
@@ -43,7 +43,7 @@ TEST(PreferencePageRowsTest, TextsAndDescriptionsFollowTheProduct) {
   EXPECT_EQ(FindPreferencePageRow(8), nullptr);
   // Every text the page shows is in the string table.
   for (const PreferencePageRow& row : PreferencePageRows()) {
-    for (int product : {kReader, kOrvanta}) {
+    for (resources::Product product : {kReader, kOrvanta}) {
       EXPECT_FALSE(resources::EnglishString(RowTextId(row, product)).empty()) << row.key;
       EXPECT_FALSE(resources::EnglishString(RowDescriptionId(row, product)).empty()) << row.key;
     }

@@ -18,8 +18,8 @@ namespace {
 
 using Node = CRibbonTree::Node;
 
-constexpr int kReader = 1;
-constexpr int kOrvanta = 0;
+constexpr resources::Product kReader = resources::Product::Reader;
+constexpr resources::Product kOrvanta = resources::Product::Orvanta;
 
 // Every element of a definition by its path of tags and Names, with its Title.
 std::map<std::string, std::u16string> Elements(const CXML_TreeElement* definition) {
@@ -44,12 +44,12 @@ TEST(RibbonDefinitions, AreChosenByProductAndLanguage) {
   EXPECT_EQ(RibbonDefinitionId(kReader, kEnglishLangId), 233);
   EXPECT_EQ(RibbonDefinitionId(kReader, 1033), 233);
   EXPECT_EQ(RibbonDefinitionId(kOrvanta, kChineseLangId), 240);
-  EXPECT_EQ(RibbonDefinitionId(7, kChineseLangId), 240);
-  EXPECT_EQ(RibbonDefinitionId(-1, 0), 232);
+  EXPECT_EQ(RibbonDefinitionId(resources::ProductFromNumber(7), kChineseLangId), 240);
+  EXPECT_EQ(RibbonDefinitionId(resources::ProductFromNumber(-1), 0), 232);
 }
 
 TEST(RibbonDefinitions, BothLanguagesNameTheSameElementsAndTitleEachOne) {
-  for (int product : {kReader, kOrvanta}) {
+  for (resources::Product product : {kReader, kOrvanta}) {
     const XmlTreePtr english = LoadRibbonDefinition(product, kEnglishLangId);
     const XmlTreePtr chinese = LoadRibbonDefinition(product, kChineseLangId);
     ASSERT_NE(english, nullptr);
@@ -64,7 +64,7 @@ TEST(RibbonDefinitions, BothLanguagesNameTheSameElementsAndTitleEachOne) {
       if (title != chineseElements.at(path)) ++translated;
     }
     // Product and format names (PDF/A, OneDrive) and the upgrade offer stay as they are.
-    EXPECT_GT(translated, static_cast<int>(englishElements.size()) * 9 / 10) << product;
+    EXPECT_GT(translated, static_cast<int>(englishElements.size()) * 9 / 10) << resources::ProductNumber(product);
   }
 }
 
@@ -79,7 +79,7 @@ TEST(RibbonDefinitions, TheChineseFilesStartWithAByteOrderMark) {
 }
 
 TEST(RibbonDefinitions, HoldTheElementsTheProgramRefersTo) {
-  for (int product : {kReader, kOrvanta}) {
+  for (resources::Product product : {kReader, kOrvanta}) {
     for (int langid : {kEnglishLangId, kChineseLangId}) {
       const XmlTreePtr definition = LoadRibbonDefinition(product, langid);
       CRibbonTree tree;
@@ -115,7 +115,7 @@ TEST(RibbonDefinitions, HoldTheElementsTheProgramRefersTo) {
 
 // Everything checked: only the tops are written, and a load of that file checks it all again.
 TEST(RibbonDefinitions, EverythingCheckedSurvivesAWriteAndARead) {
-  for (int product : {kReader, kOrvanta}) {
+  for (resources::Product product : {kReader, kOrvanta}) {
     const XmlTreePtr definition = LoadRibbonDefinition(product, kEnglishLangId);
     CRibbonTree written;
     written.Fill(definition.get(), kEnglishLangId);

@@ -134,7 +134,7 @@ TEST_F(RibbonMarksTest, ChecksMadeUnderAFilterAreRealChecksWithTheUsualPropagati
 }
 
 TEST(RibbonFilterTest, FindsInTheLargestDefinition) {
-  const XmlTreePtr definition = LoadRibbonDefinition(0, kChineseLangId);
+  const XmlTreePtr definition = LoadRibbonDefinition(resources::Product::Orvanta, kChineseLangId);
   ASSERT_NE(definition, nullptr);
   CRibbonTree tree;
   tree.Fill(definition.get(), kChineseLangId);

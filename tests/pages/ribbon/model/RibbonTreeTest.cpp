@@ -80,7 +80,7 @@ class RibbonTreeTest : public ::testing::Test {
   // preference's own path hidden first when asked.
   std::string WrittenSection(bool statusBarHidden = false) const {
     document::CWriteContext context;
-    EXPECT_TRUE(document::BuildDocument(context, document::kReaderProduct));
+    EXPECT_TRUE(document::BuildDocument(context, resources::Product::Reader));
     if (statusBarHidden) {
       document::HideRibbonPath(context,
                                {u"Ribbon_Category_View", u"View_Panel_ViewSetting", u"View_Setting_StatusBar"});
