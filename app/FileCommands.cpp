@@ -1,9 +1,9 @@
 #include "app/FileCommands.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 
+#include "app/ConfigFileDialogs.h"
 #include "app/UnsavedChanges.h"
 #include "document/LoadDocument.h"
 #include "document/WriteDocument.h"
@@ -26,31 +26,6 @@ using resources::kNotice;
 using resources::kProgramTitle;
 using resources::kSaveSucceed;
 
-const QString kXmlFilter = QStringLiteral("XML (*.xml)|*.xml||");
-
-std::string FileSystemPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-framework::FileDialogRequest ImportRequest() {
-  framework::FileDialogRequest request;
-  request.mode = framework::FileDialogRequest::Mode::Open;
-  request.filter = kXmlFilter;
-  request.readOnlyBoxHidden = true;
-  return request;
-}
-
-framework::FileDialogRequest ExportRequest() {
-  framework::FileDialogRequest request;
-  request.mode = framework::FileDialogRequest::Mode::Save;
-  request.filter = kXmlFilter;
-  request.defaultExtension = QStringLiteral("xml");
-  request.initialName = QStringLiteral("profstore");
-  request.readOnlyBoxChecked = true;
-  request.overwritePrompt = true;
-  request.pathMustExist = true;
-  request.fileMustExist = true;
-  return request;
-}
-
 }  // namespace
 
 CFileCommands::CFileCommands(framework::Dialog& window, CDocumentState& state, document::IDocumentPages& pages)
@@ -71,7 +46,7 @@ void CFileCommands::TakeBaseline() {
 
 void CFileCommands::ImportCommand() {
   if (!MayLoseChanges()) return;
-  const std::optional<QString> path = framework::CurrentHost().FileDialog(&m_window, ImportRequest());
+  const std::optional<QString> path = framework::CurrentHost().FileDialog(&m_window, OpenConfigFileRequest());
   if (path) OpenConfigFile(*path, LoadVariant::Import);
 }
 
@@ -128,7 +103,7 @@ bool CFileCommands::ValidateBeforeWrite() {
 
 bool CFileCommands::ExportCommand() {
   if (!ValidateBeforeWrite()) return false;
-  const std::optional<QString> path = framework::CurrentHost().FileDialog(&m_window, ExportRequest());
+  const std::optional<QString> path = framework::CurrentHost().FileDialog(&m_window, ExportConfigFileRequest());
   if (!path) return false;
   // The current file stays: Save keeps writing to the loaded one.
   const document::WriteResult result = WriteTo(*path);

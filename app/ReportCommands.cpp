@@ -3,11 +3,11 @@
 #include <ctime>
 #include <sstream>
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "app/CadmiraDlg.h"
 #include "app/CompareDlg.h"
+#include "app/ConfigFileDialogs.h"
 #include "app/ReportPdf.h"
 #include "base/ReplaceFileAtomically.h"
 #include "document/LoadDocument.h"
@@ -24,27 +24,18 @@
 #include "report/ReportWriter.h"
 #include "report/SettingsReport.h"
 #include "resources/ReportStrings.h"
+#include "resources/ResourceIds.h"
 
 namespace cadmira::app {
 namespace {
 
 using localization::LoadUiString;
 
-constexpr int kNotice = 126;
-const QString kXmlFilter = QStringLiteral("XML (*.xml)|*.xml||");
+using resources::kNotice;
+
 const QString kReportFilter = QStringLiteral("HTML (*.html)|*.html|PDF (*.pdf)|*.pdf||");
 // Used when the interface language names no face of its own.
 const QString kLatinFace = QStringLiteral("DejaVu Sans");
-
-std::string FileSystemPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-framework::FileDialogRequest CompareRequest() {
-  framework::FileDialogRequest request;
-  request.mode = framework::FileDialogRequest::Mode::Open;
-  request.filter = kXmlFilter;
-  request.readOnlyBoxHidden = true;
-  return request;
-}
 
 framework::FileDialogRequest SaveReportRequest() {
   framework::FileDialogRequest request;
@@ -76,7 +67,7 @@ void CReportCommands::Notice(int stringId, const QString& caption) {
 }
 
 void CReportCommands::CompareWithFile() {
-  const std::optional<QString> path = framework::CurrentHost().FileDialog(&m_window, CompareRequest());
+  const std::optional<QString> path = framework::CurrentHost().FileDialog(&m_window, OpenConfigFileRequest());
   if (!path) return;
   const document::LoadedDocument loaded =
       document::LoadDocument(FileSystemPath(*path), document::ReadForms::PlainThenSealed, Product());

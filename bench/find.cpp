@@ -7,14 +7,13 @@
 #include <QApplication>
 #include <QLineEdit>
 
-#include <cstdio>
-#include <map>
 #include <string>
 
 #include "app/CadmiraDlg.h"
 #include "bench/support/BenchApplication.h"
+#include "bench/support/WindowShares.h"
 #include "document/MapPageControls.h"
-#include "framework/ProfileStore.h"
+#include "framework/StoredSettings.h"
 #include "framework/ScriptedHost.h"
 #include "pages/preferences/model/ChangedRows.h"
 #include "pages/ribbon/model/RibbonDefinition.h"
@@ -25,15 +24,7 @@ constexpr cadmira::resources::Product kOrvanta = cadmira::resources::Product::Or
 constexpr int kCheckPage = 172;
 constexpr int kStartPageBox = 1052;
 
-void MainWindow(benchmark::State& state) {
-  for (auto _ : state) {
-    cadmira::app::CCadmiraDlg window;
-    window.Create();
-    QApplication::processEvents();
-    benchmark::DoNotOptimize(window.isVisible());
-  }
-}
-BENCHMARK(MainWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(bench::MainWindow)->Name("MainWindow")->Unit(benchmark::kMillisecond);
 
 // Typing goes back and forth between two texts a letter apart, each one keystroke; the second
 // shows one item, the first a few.
@@ -97,41 +88,15 @@ void ChangedMarksOnly(benchmark::State& state) {
 }
 BENCHMARK(ChangedMarksOnly)->Unit(benchmark::kMicrosecond);
 
-class ShareReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) m_times[run.benchmark_name()] = run.GetAdjustedCPUTime() * Scale(run);
-    ConsoleReporter::ReportRuns(runs);
-  }
-  void PrintShares() const {
-    const auto window = m_times.find("MainWindow");
-    if (window == m_times.end() || window->second <= 0) return;
-    for (const auto& [name, time] : m_times) {
-      if (name != "MainWindow") {
-        std::printf("%s: %.3f ms CPU, %.2f%% of the main window's start-up\n", name.c_str(), time,
-                    100.0 * time / window->second);
-      }
-    }
-  }
-
- private:
-  // Every time in milliseconds.
-  static double Scale(const Run& run) { return run.time_unit == benchmark::kMicrosecond ? 0.001 : 1.0; }
-
-  std::map<std::string, double> m_times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
   bench::BenchApplication application(argc, argv);
-  cadmira::framework::WriteProfileInt(QStringLiteral("Languages"), QStringLiteral("langid"),
-                                      cadmira::pages::kChineseLangId);
-  cadmira::framework::WriteProfileInt(QStringLiteral("Versions"), QStringLiteral("verid"),
-                                      cadmira::resources::ProductNumber(kOrvanta));
+  cadmira::framework::StoreLanguage(cadmira::pages::kChineseLangId);
+  cadmira::framework::StoreProduct(kOrvanta);
   cadmira::framework::ScriptedHost host;
   benchmark::Initialize(&argc, argv);
-  ShareReporter reporter;
+  bench::ShareReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.PrintShares();
   benchmark::Shutdown();

@@ -9,13 +9,13 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
-#include <cstdio>
-#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/CadmiraDlg.h"
 #include "bench/support/BenchApplication.h"
+#include "bench/support/WindowShares.h"
 #include "document/DocumentWriter.h"
 #include "framework/PageDialog.h"
 #include "framework/StoredSettings.h"
@@ -49,15 +49,7 @@ bool NewDocument(cadmira::document::CWriteContext& context, benchmark::State& st
   return false;
 }
 
-void MainWindow(benchmark::State& state) {
-  for (auto _ : state) {
-    cadmira::app::CCadmiraDlg window;
-    window.Create();
-    QApplication::processEvents();
-    benchmark::DoNotOptimize(window.isVisible());
-  }
-}
-BENCHMARK(MainWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(bench::MainWindow)->Name("MainWindow")->Unit(benchmark::kMillisecond);
 
 void FillModel(benchmark::State& state) {
   for (auto _ : state) {
@@ -158,34 +150,6 @@ void ApplyEveryLeaf(benchmark::State& state) {
 }
 BENCHMARK(ApplyEveryLeaf)->Unit(benchmark::kMillisecond);
 
-// Prints each run as usual, then each ribbon step as a share of the main window's start-up, in CPU
-// time, which other work on a busy machine disturbs less.
-class ShareReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) m_times[run.benchmark_name()] = run.GetAdjustedCPUTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  void PrintShares() const {
-    const auto window = m_times.find("MainWindow");
-    if (window == m_times.end() || window->second <= 0) return;
-    const auto page = m_times.find("FillPage");
-    const auto empty = m_times.find("EmptyPage");
-    if (page != m_times.end() && empty != m_times.end()) {
-      std::printf("filling the page's tree: %.3f ms CPU, %.1f%% of the main window's start-up\n",
-                  page->second - empty->second, 100.0 * (page->second - empty->second) / window->second);
-    }
-    for (const auto& [name, time] : m_times) {
-      if (name != "MainWindow")
-        std::printf("%s: %.3f ms CPU, %.1f%% of the main window's start-up\n", name.c_str(), time,
-                    100.0 * time / window->second);
-    }
-  }
-
- private:
-  std::map<std::string, double> m_times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -193,8 +157,11 @@ int main(int argc, char** argv) {
   cadmira::framework::StoreLanguage(kChineseLangId);
   cadmira::framework::ScriptedHost host;
   benchmark::Initialize(&argc, argv);
-  ShareReporter reporter;
+  bench::ShareReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
+  const std::optional<double> page = reporter.Milliseconds("FillPage");
+  const std::optional<double> empty = reporter.Milliseconds("EmptyPage");
+  if (page && empty) reporter.PrintShare("filling the page's tree", *page - *empty);
   reporter.PrintShares();
   benchmark::Shutdown();
   return 0;

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <utility>
 
+#include "cli/English.h"
 #include "cli/ExitCode.h"
 #include "cli/InputFile.h"
 
@@ -30,6 +31,19 @@ Result<document::ConfigFile> CInputCommand::ReadConfig(std::vector<unsigned char
   document::ConfigFile file = document::ReadConfigBytes(std::move(bytes), document::ReadForms::PlainThenSealed);
   if (!file.Root() && MemoryRanOut()) return Error{kOutOfMemory};
   return file;
+}
+
+CInputCommand::ConfigTree CInputCommand::ReadConfigTree(std::vector<unsigned char> bytes, CliStreams& streams) const {
+  Result<document::ConfigFile> read = ReadConfig(std::move(bytes));
+  if (!read) {
+    streams.err << read.error().message << '\n';
+    return {std::nullopt, kExitUsage};
+  }
+  if (!read.value().Root()) {
+    streams.err << English(document::kXmlFormatError) << '\n';
+    return {std::nullopt, kExitBadInput};
+  }
+  return {std::move(read).value(), 0};
 }
 
 }  // namespace cadmira::cli

@@ -33,6 +33,14 @@ class CInputCommand : public CCliCommand {
   // bytes that do not parse give a file without a tree.
   Result<document::ConfigFile> ReadConfig(std::vector<unsigned char> bytes) const;
 
+  struct ConfigTree {
+    std::optional<document::ConfigFile> file;
+    int refusal = 0;  // the exit status when there is no file
+  };
+  // ReadConfig for a command that needs a tree: when there is none, the reason is said on the
+  // error stream and the file is empty.
+  ConfigTree ReadConfigTree(std::vector<unsigned char> bytes, CliStreams& streams) const;
+
  private:
   std::string m_strInput;
   std::optional<COutOfMemoryWatch> m_memory;

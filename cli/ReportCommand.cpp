@@ -72,16 +72,9 @@ CLI::App* CReportCommand::Register(CLI::App& app) {
 }
 
 int CReportCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& streams) {
-  const Result<document::ConfigFile> read = ReadConfig(std::move(bytes));
-  if (!read) {
-    streams.err << read.error().message << '\n';
-    return kExitUsage;
-  }
-  const document::ConfigFile& file = read.value();
-  if (!file.Root()) {
-    streams.err << English(document::kXmlFormatError) << '\n';
-    return kExitBadInput;
-  }
+  const ConfigTree input = ReadConfigTree(std::move(bytes), streams);
+  if (!input.file) return input.refusal;
+  const document::ConfigFile& file = *input.file;
   if (!file.product) {
     streams.err << English(document::kNotAConfigurationFile) << '\n';
     return kExitBadInput;

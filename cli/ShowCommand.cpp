@@ -178,16 +178,9 @@ CLI::App* CShowCommand::Register(CLI::App& app) {
 }
 
 int CShowCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& streams) {
-  const Result<document::ConfigFile> read = ReadConfig(std::move(bytes));
-  if (!read) {
-    streams.err << read.error().message << '\n';
-    return kExitUsage;
-  }
-  const document::ConfigFile& file = read.value();
-  if (!file.Root()) {
-    streams.err << English(document::kXmlFormatError) << '\n';
-    return kExitBadInput;
-  }
+  const ConfigTree input = ReadConfigTree(std::move(bytes), streams);
+  if (!input.file) return input.refusal;
+  const document::ConfigFile& file = *input.file;
   const ShowReport report = MakeShowReport(file);
   if (JsonWanted()) {
     WriteShowJson(report, streams.out);

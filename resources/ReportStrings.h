@@ -2,9 +2,8 @@
 
 namespace cadmira::resources {
 
-// The strings of the settings report, the differences and the window's Compare and Save Report.
-inline constexpr int kChecked = 400;
-inline constexpr int kNotChecked = 401;
+// The strings of the settings report, the differences and the window's Compare and Save Report;
+// a check box's state is said with kCheckedText and kNotCheckedText.
 inline constexpr int kEmptyText = 402;
 inline constexpr int kReportTitle = 403;
 inline constexpr int kReportFile = 404;

@@ -342,8 +342,6 @@ constexpr StringEntry kEnglishStrings[] = {
     {344, u"Save the changes to %1?"},
     {345, u"the new file"},
     {346, u"changed"},
-    {400, u"checked"},
-    {401, u"not checked"},
     {402, u"(empty)"},
     {403, u"Configuration Report"},
     {404, u"File"},

@@ -68,7 +68,7 @@ std::u16string CPageWords::Label(const document::PreferenceBinding& binding) con
 std::u16string CPageWords::Value(const ShownSetting& setting) const {
   switch (setting.kind) {
     case ValueKind::Check:
-      return Text(setting.state == 1 ? resources::kChecked : resources::kNotChecked);
+      return Text(setting.state == 1 ? resources::kCheckedText : resources::kNotCheckedText);
     case ValueKind::ThreeWay:
     case ValueKind::StatusBar:
       for (const OptionPageCombo& combo : TextsOfOptionPage(setting.binding->dialogId).combos) {

@@ -17,26 +17,12 @@
 #include "localization/UiString.h"
 #include "tests/app/TestFiles.h"
 #include "tests/framework/TempProfile.h"
+#include "tests/support/PosixWriteFaults.h"
 
 namespace cadmira::app {
 namespace {
 
 using localization::LoadUiString;
-
-ssize_t DiskFull(int, const void*, size_t) {
-  errno = ENOSPC;
-  return -1;
-}
-
-int RenameFails(const char*, const char*) {
-  errno = EIO;
-  return -1;
-}
-
-int FolderRefuses(const char*, int, mode_t) {
-  errno = EACCES;
-  return -1;
-}
 
 struct Fault {
   const char* name;
@@ -47,11 +33,11 @@ struct Fault {
 };
 
 const Fault kFaults[] = {
-    {"disk full", [](ReplaceSystemCalls& calls) { calls.write = &DiskFull; },
+    {"disk full", [](ReplaceSystemCalls& calls) { calls.write = &write_faults::DiskFull; },
      QStringLiteral("Cannot write %1: No space left on device"), QString::fromUtf8("Cannot write %1: 设备上没有空间")},
-    {"final rename", [](ReplaceSystemCalls& calls) { calls.rename = &RenameFails; },
+    {"final rename", [](ReplaceSystemCalls& calls) { calls.rename = &write_faults::RenameFails; },
      QStringLiteral("Cannot replace %1: Input/output error"), QString::fromUtf8("Cannot replace %1: 输入/输出错误")},
-    {"unwritable folder", [](ReplaceSystemCalls& calls) { calls.openFile = &FolderRefuses; },
+    {"unwritable folder", [](ReplaceSystemCalls& calls) { calls.openFile = &write_faults::FolderRefuses; },
      QStringLiteral("cannot write %1: Permission denied"), QString::fromUtf8("cannot write %1: 权限不够")},
 };
 

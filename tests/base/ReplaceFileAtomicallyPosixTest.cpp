@@ -1,4 +1,5 @@
 #include "base/ReplaceFileAtomically.h"
+#include "tests/support/PosixWriteFaults.h"
 #include "tests/support/TempFolder.h"
 
 #include <dirent.h>
@@ -133,21 +134,6 @@ TEST_F(ReplaceFileAtomically_, AFolderThatCannotBeSyncedStillCountsAsWritten) {
   EXPECT_EQ(Entries(), std::vector<std::string>{"profstore.xml"});
 }
 
-ssize_t DiskFull(int, const void*, size_t) {
-  errno = ENOSPC;
-  return -1;
-}
-
-int RenameFails(const char*, const char*) {
-  errno = EIO;
-  return -1;
-}
-
-int FolderRefuses(const char*, int, mode_t) {
-  errno = EACCES;
-  return -1;
-}
-
 // Each fault, put in for every write at once, fails the write with the system's number and
 // leaves the old file and nothing else.
 TEST_F(ReplaceFileAtomically_, FaultsPutInForEveryWriteFailItWithTheSystemsReason) {
@@ -158,11 +144,11 @@ TEST_F(ReplaceFileAtomically_, FaultsPutInForEveryWriteFailItWithTheSystemsReaso
     std::string message;
   };
   const Fault faults[] = {
-      {"disk full", [](ReplaceSystemCalls& calls) { calls.write = &DiskFull; }, ENOSPC,
+      {"disk full", [](ReplaceSystemCalls& calls) { calls.write = &write_faults::DiskFull; }, ENOSPC,
        "Cannot write " + PathOf("profstore.xml") + ": No space left on device"},
-      {"final rename", [](ReplaceSystemCalls& calls) { calls.rename = &RenameFails; }, EIO,
+      {"final rename", [](ReplaceSystemCalls& calls) { calls.rename = &write_faults::RenameFails; }, EIO,
        "Cannot replace " + PathOf("profstore.xml") + ": Input/output error"},
-      {"unwritable folder", [](ReplaceSystemCalls& calls) { calls.openFile = &FolderRefuses; }, EACCES,
+      {"unwritable folder", [](ReplaceSystemCalls& calls) { calls.openFile = &write_faults::FolderRefuses; }, EACCES,
        "cannot write " + PathOf("profstore.xml") + ": Permission denied"},
   };
   WriteFile(PathOf("profstore.xml"), "old");
