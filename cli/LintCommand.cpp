@@ -52,13 +52,23 @@ std::size_t LintConfigFile(const document::ConfigFile& file, std::optional<resou
   }
   std::size_t found = 0;
   if (truncated) {
-    sink({"truncated", "the file ends before its root element is closed, so the editor reads only what comes before",
-          rootPath});
+    sink(TruncationFinding(file));
     ++found;
   }
   const pages::CVocabulary vocabulary(*file.product);
   const pages::CModelPages pages(*file.product);
   return found + CLinter(root, vocabulary, pages).Run(sink);
+}
+
+bool EndsBeforeRootCloses(const document::ConfigFile& file, std::vector<unsigned char> input) {
+  if (!file.Root()) return false;
+  if (file.form == document::FileForm::Sealed) document::SealBuffer(input.data(), input.size());
+  return document::EndsBeforeRootCloses(std::move(input));
+}
+
+Finding TruncationFinding(const document::ConfigFile& file) {
+  return {"truncated", "the file ends before its root element is closed, so the editor reads only what comes before",
+          '/' + std::string(TagName(file.Root(), true).View())};
 }
 
 CLI::App* CLintCommand::Register(CLI::App& app) {
@@ -71,18 +81,14 @@ CLI::App* CLintCommand::Register(CLI::App& app) {
 }
 
 int CLintCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& streams) {
-  std::vector<unsigned char> plain = bytes;
+  std::vector<unsigned char> input = bytes;
   const Result<document::ConfigFile> read = ReadConfig(std::move(bytes));
   if (!read) {
     streams.err << read.error().message << '\n';
     return kExitUsage;
   }
   const document::ConfigFile& file = read.value();
-  bool truncated = false;
-  if (file.Root()) {
-    if (file.form == document::FileForm::Sealed) document::SealBuffer(plain.data(), plain.size());
-    truncated = document::EndsBeforeRootCloses(std::move(plain));
-  }
+  const bool truncated = EndsBeforeRootCloses(file, std::move(input));
   const std::optional<resources::Product> product = ChosenProduct();
   std::size_t found = 0;
   if (JsonWanted()) {

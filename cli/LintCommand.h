@@ -26,4 +26,9 @@ class CLintCommand final : public CInputCommand {
 std::size_t LintConfigFile(const document::ConfigFile& file, std::optional<resources::Product> product,
                            const FindingSink& sink, bool truncated = false);
 
+// Whether `input`, the bytes `file` was read from, ends before the root element is closed.
+bool EndsBeforeRootCloses(const document::ConfigFile& file, std::vector<unsigned char> input);
+// What is said of such a file.
+Finding TruncationFinding(const document::ConfigFile& file);
+
 }  // namespace cadmira::cli

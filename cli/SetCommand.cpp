@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/ExitCode.h"
+#include "cli/LintCommand.h"
 #include "cli/Linter.h"
 #include "cli/PagesInput.h"
 #include "cli/PagesOutput.h"
@@ -67,6 +68,7 @@ Status CSetCommand::Edit(pages::CModelPages& pages) const {
 }
 
 int CSetCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& streams) {
+  std::vector<unsigned char> read = bytes;
   PagesInput input = LoadPagesInput(InputPath(), ReadConfig(std::move(bytes)), ChosenProduct());
   if (!input.pages) {
     streams.err << input.message << '\n';
@@ -80,6 +82,10 @@ int CSetCommand::RunOnInput(std::vector<unsigned char> bytes, CliStreams& stream
   if (written != kExitOk) return written;
   // What the file held that the pages could not show is gone now; say so, once each. A hidden
   // plug-in the product lacks is kept, so it is no such loss.
+  if (EndsBeforeRootCloses(input.file, std::move(read))) {
+    const Finding truncation = TruncationFinding(input.file);
+    streams.err << "note: " << truncation.where << ": " << truncation.message << '\n';
+  }
   const pages::CVocabulary vocabulary(input.pages->Product());
   CLinter(input.file.Root(), vocabulary, *input.pages).Run([&](const Finding& finding) {
     if (finding.code == kUnknownPluginCode) return;

@@ -122,6 +122,19 @@ TEST(Set, ReportsWhatTheLoadDroppedOneLineEach) {
   EXPECT_EQ(Pages(file)["hiddenRibbon"], nlohmann::json::array());
 }
 
+TEST(Set, SaysThatATruncatedFileLosesWhatCameAfterTheCut) {
+  TempFolder folder;
+  const std::string whole = ReaderFile("<Preference Text=\"CollectData\" Mode=\"1\"/>", "");
+  const std::string file = folder.Write("a.xml", whole.substr(0, whole.find("</Profstore>")));
+  const CliRun run = RunCommand({"set", file, "DisableUpdate=on"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err,
+            "note: /ZandorReader: the file ends before its root element is closed, so the editor reads only what "
+            "comes before\n");
+  EXPECT_EQ(Pages(file)["settings"]["DisableUpdate"], "on");
+  EXPECT_EQ(RunCommand({"set", file}).err, "");
+}
+
 TEST(Set, RefusalsLeaveTheFileByteForByte) {
   TempFolder folder;
   const std::string reader = NewFile(folder, "reader.xml");
